@@ -1,0 +1,7 @@
+#include "app/AboutDlg.h"
+
+#include "res/resource.h"
+
+IMPLEMENT_DYNAMIC(CAboutDlg, CDialog)
+
+CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}

@@ -1,0 +1,79 @@
+#include "app/MainFrame.h"
+
+#include <iterator>
+
+#include "app/SplashWnd.h"
+#include "framework/win/MessageMap.h"
+#include "model/Record.h"
+#include "model/Table.h"
+#include "model/TableStruct.h"
+#include "res/resource.h"
+
+IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+namespace {
+const UINT kToolbarButtons[] = {
+    ID_FILE_NEW,      ID_FILE_OPEN,       ID_FILE_SAVE,        ID_SEPARATOR,
+    ID_EDIT_CUT,      ID_EDIT_COPY,       ID_EDIT_PASTE,       ID_SEPARATOR,
+    ID_EDIT_CUT_LINE, ID_EDIT_COPY_LINE,  ID_EDIT_PASTE_LINE,  ID_EDIT_INSERT_LINE,
+    ID_SEPARATOR,     ID_VIEW_PROJECT,    ID_VIEW_DETAIL,      ID_VIEW_LINE,
+    ID_VIEW_WORDS,    ID_VIEW_SELECT,     ID_SEPARATOR,        ID_OPTIONS_FONT,
+    ID_OPTIONS_ARROW_CONTROL, ID_SEPARATOR, ID_FILE_PRINT,     ID_FILE_PRINT_PREVIEW,
+    ID_SEPARATOR,     ID_APP_ABOUT,
+};
+
+const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+}  // namespace
+
+CMainFrame::CMainFrame()
+    : m_pSummaryStruct(new CTableStruct(CTableStruct::kindSummary)),
+      m_pDetailStruct(new CTableStruct(CTableStruct::kindDetail)),
+      m_pSummaryClip(new CRecord(m_pSummaryStruct, m_pDetailStruct)),
+      m_pDetailClip(new CRecord(m_pDetailStruct)) {}
+
+CMainFrame::~CMainFrame() {
+    delete m_pDetailClip;
+    delete m_pSummaryClip;
+    delete m_pDetailStruct;
+    delete m_pSummaryStruct;
+}
+
+void CMainFrame::CopyRecordToSummaryClip(CTable* pTable, int nRow) {
+    pTable->GetRecord(nRow)->CopyToClip(*m_pSummaryClip);
+}
+
+void CMainFrame::CopyRecordFromSummaryClip(CTable* pTable, int nRow) {
+    pTable->GetRecord(nRow)->PasteFromClip(*m_pSummaryClip);
+}
+
+void CMainFrame::CopyRecordToDetailClip(CTable* pTable, int nRow) {
+    pTable->GetRecord(nRow)->CopyToClip(*m_pDetailClip);
+}
+
+void CMainFrame::CopyRecordFromDetailClip(CTable* pTable, int nRow) {
+    pTable->GetRecord(nRow)->PasteFromClip(*m_pDetailClip);
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs) {
+    if (CMDIFrameWnd::OnCreate(lpcs) == -1) return -1;
+
+    if (!m_wndToolBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR) ||
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME) ||
+        !m_wndToolBar.SetButtons(kToolbarButtons, static_cast<int>(std::size(kToolbarButtons))))
+        return -1;
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndToolBar);
+    m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY);
+
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators))))
+        return -1;
+
+    CSplashWnd::ShowSplashScreen(this);
+    return 0;
+}

@@ -1,0 +1,3 @@
+#include "database/CustCol.h"
+
+IMPLEMENT_DYNAMIC(CCustCol, CObject)

@@ -1,0 +1,11 @@
+#include "database/DbWaitCursor.h"
+
+struct CDbWaitCursor::Impl {};
+
+CDbWaitCursor::CDbWaitCursor() = default;
+
+CDbWaitCursor::~CDbWaitCursor() = default;
+
+void CDbWaitCursor::End()
+{
+}

@@ -1,0 +1,184 @@
+#include "framework/core/Document.h"
+
+#include <cerrno>
+#include <algorithm>
+#include <cstdio>
+
+#include "framework/core/CoreMessages.h"
+#include "framework/core/File.h"
+#include "framework/core/MessageBox.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
+
+void CDocument::SetPathName(const char* lpszPathName, BOOL bAddToMRU) {
+    m_strPathName = lpszPathName;
+    CString title = m_strPathName;
+    int slash = title.FindOneOf("\\/") >= 0 ? std::max(title.ReverseFind('\\'), title.ReverseFind('/')) : -1;
+    if (slash >= 0) title = title.Mid(slash + 1);
+    SetTitle(title);
+    if (bAddToMRU) AddToRecentFiles();
+}
+
+BOOL CDocument::OnNewDocument() {
+    DeleteContents();
+    m_strPathName.Empty();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::OnOpenDocument(const char* lpszPathName) {
+    CFile file;
+    CFileException fe;
+    if (!file.Open(lpszPathName, CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary, &fe)) {
+        ReportSaveLoadException(lpszPathName, fe, FALSE);
+        return FALSE;
+    }
+    DeleteContents();
+    SetModifiedFlag(TRUE);  // dirty while loading, in case it fails half-way
+    try {
+        // An empty file is not read at all: the document stays as it was made.
+        if (file.GetLength() != 0) {
+            CArchive ar(&file, CArchive::load);
+            ar.m_strFileName = lpszPathName;
+            Serialize(ar);
+            ar.Close();
+        }
+        file.Close();
+    } catch (const CException& e) {
+        file.Abort();
+        DeleteContents();
+        ReportSaveLoadException(lpszPathName, e, FALSE);
+        return FALSE;
+    }
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::OnSaveDocument(const char* lpszPathName) {
+    const CString target(lpszPathName);
+    const CString temp = target + ".tmp~";
+    CFile file;
+    CFileException fe;
+    if (!file.Open(temp, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary, &fe)) {
+        fe.m_strFileName = lpszPathName;
+        ReportSaveLoadException(lpszPathName, fe, TRUE);
+        return FALSE;
+    }
+    try {
+        CArchive ar(&file, CArchive::store);
+        ar.m_strFileName = lpszPathName;
+        Serialize(ar);
+        ar.Close();
+        file.Close();
+        int cause = 0;
+        if (!CorvReplaceFile(temp, target, &cause))
+            AfxThrowFileException(CFileException::ErrnoToCause(cause), cause, lpszPathName);
+    } catch (const CException& e) {
+        file.Abort();
+        std::remove(temp);
+        ReportSaveLoadException(lpszPathName, e, TRUE);
+        return FALSE;
+    }
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+void CDocument::ReportSaveLoadException(const char*, const CException& e, BOOL bSaving) {
+    CString text;
+    if (e.IsKindOf(RUNTIME_CLASS(CArchiveException))) {
+        const auto& ae = static_cast<const CArchiveException&>(e);
+        text = ae.m_cause == CArchiveException::endOfFile || ae.m_cause == CArchiveException::badIndex ||
+                       ae.m_cause == CArchiveException::badClass || ae.m_cause == CArchiveException::badSchema ||
+                       ae.m_cause == CArchiveException::genericException
+                   ? CString(CoreMsg::kUnexpectedFileFormat)
+                   : CString(bSaving ? CoreMsg::kFailedToSave : CoreMsg::kFailedToOpen);
+    } else if (e.IsKindOf(RUNTIME_CLASS(CFileException))) {
+        text = e.GetErrorMessage();
+    } else {
+        text = bSaving ? CoreMsg::kFailedToSave : CoreMsg::kFailedToOpen;
+    }
+    AfxMessageBox(text, MB_ICONEXCLAMATION);
+}
+
+#ifndef _WIN32
+// What a document does without windows: it has no views, frames, prompts
+// or recent-file list. The Win32 tree defines these in framework/win.
+
+CDocument::~CDocument() = default;
+
+void CDocument::SetTitle(const char* lpszTitle) { m_strTitle = lpszTitle; }
+
+void CDocument::AddToRecentFiles() {}
+
+// Nobody can be asked, so nothing is saved behind the caller's back: a
+// modified document stops the close.
+BOOL CDocument::SaveModified() { return !IsModified(); }
+
+void CDocument::OnCloseDocument() {
+    DeleteContents();
+    if (m_bAutoDelete) delete this;
+}
+
+BOOL CDocument::CanCloseFrame(CFrameWnd*) { return SaveModified(); }
+
+void CDocument::PreCloseFrame(CFrameWnd*) {}
+
+BOOL CDocument::DoSave(const char* lpszPathName, BOOL bReplace) {
+    if (!lpszPathName || !*lpszPathName) return FALSE;
+    if (!OnSaveDocument(lpszPathName)) return FALSE;
+    if (bReplace) SetPathName(lpszPathName);
+    return TRUE;
+}
+
+BOOL CDocument::DoFileSave() { return DoSave(m_strPathName.IsEmpty() ? nullptr : m_strPathName.GetString()); }
+
+void CDocument::AddView(CView* pView) { m_viewList.push_back(pView); }
+
+void CDocument::RemoveView(CView* pView) {
+    m_viewList.erase(std::remove(m_viewList.begin(), m_viewList.end(), pView), m_viewList.end());
+}
+
+void CDocument::OnChangedViewList() {}
+
+void CDocument::UpdateAllViews(CView*, long, CObject*) {}
+
+void CDocument::UpdateFrameCounts() {}
+
+void CDocument::OnFileClose() {
+    if (SaveModified()) OnCloseDocument();
+}
+
+void CDocument::OnFileSave() { DoFileSave(); }
+
+void CDocument::OnFileSaveAs() { DoSave(nullptr); }
+
+BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
+END_MESSAGE_MAP()
+
+#endif
+
+POSITION CDocument::GetFirstViewPosition() const { return m_viewList.empty() ? nullptr : CorvPosFromIndex(0); }
+
+CView* CDocument::GetNextView(POSITION& rPosition) const {
+    int i = CorvIndexFromPos(rPosition);
+    CView* pView = m_viewList.at(static_cast<size_t>(i));
+    rPosition = i + 1 < static_cast<int>(m_viewList.size()) ? CorvPosFromIndex(i + 1) : nullptr;
+    return pView;
+}
+
+bool CorvReplaceFile(const char* lpszSource, const char* lpszTarget, int* pCause) {
+#ifdef _WIN32
+    if (MoveFileExA(lpszSource, lpszTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    DWORD err = GetLastError();
+    if (pCause) *pCause = err == ERROR_ACCESS_DENIED ? EACCES : (err == ERROR_DISK_FULL ? ENOSPC : EIO);
+    return false;
+#else
+    if (std::rename(lpszSource, lpszTarget) == 0) return true;
+    if (pCause) *pCause = errno;
+    return false;
+#endif
+}

@@ -1,0 +1,155 @@
+#include "framework/core/File.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "framework/core/Exceptions.h"
+
+namespace {
+
+const char* ModeString(UINT flags) {
+    const bool text = (flags & CFile::typeText) != 0;
+    if (flags & CFile::modeCreate) {
+        if (flags & CFile::modeReadWrite) return text ? "w+" : "w+b";
+        return text ? "w" : "wb";
+    }
+    if (flags & CFile::modeReadWrite) return text ? "r+" : "r+b";
+    if (flags & CFile::modeWrite) return text ? "r+" : "r+b";
+    return text ? "r" : "rb";
+}
+
+}  // namespace
+
+CFile::CFile(const char* pszFileName, UINT nOpenFlags) {
+    CFileException e;
+    if (!Open(pszFileName, nOpenFlags, &e)) throw e;
+}
+
+CFile::~CFile() { Abort(); }
+
+bool CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pError) {
+    Abort();
+    m_strFileName = pszFileName;
+    if ((nOpenFlags & modeCreate) && (nOpenFlags & modeNoTruncate)) {
+        // Open an existing file without emptying it, or create it.
+        m_fp = std::fopen(pszFileName, (nOpenFlags & typeText) ? "r+" : "r+b");
+        if (!m_fp) m_fp = std::fopen(pszFileName, ModeString(nOpenFlags));
+    } else {
+        m_fp = std::fopen(pszFileName, ModeString(nOpenFlags));
+    }
+    if (!m_fp) {
+        if (pError) {
+            pError->m_cause = CFileException::ErrnoToCause(errno);
+            pError->m_lOsError = errno;
+            pError->m_strFileName = pszFileName;
+        }
+        return false;
+    }
+    return true;
+}
+
+void CFile::Close() {
+    if (!m_fp) return;
+    FILE* fp = m_fp;
+    m_fp = nullptr;
+    const bool failed = std::ferror(fp) != 0;
+    if (std::fclose(fp) != 0 || failed)
+        AfxThrowFileException(CFileException::ErrnoToCause(errno), errno, m_strFileName);
+}
+
+void CFile::Abort() {
+    if (m_fp) {
+        std::fclose(m_fp);
+        m_fp = nullptr;
+    }
+}
+
+UINT CFile::Read(void* pBuf, UINT nCount) {
+    if (!m_fp) AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
+    size_t n = std::fread(pBuf, 1, nCount, m_fp);
+    if (n < nCount && std::ferror(m_fp))
+        AfxThrowFileException(CFileException::hardIO, errno, m_strFileName);
+    return static_cast<UINT>(n);
+}
+
+void CFile::Write(const void* pBuf, UINT nCount) {
+    if (!m_fp) AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
+    if (nCount && std::fwrite(pBuf, 1, nCount, m_fp) != nCount)
+        AfxThrowFileException(errno == ENOSPC ? CFileException::diskFull : CFileException::ErrnoToCause(errno), errno,
+                              m_strFileName);
+}
+
+void CFile::Flush() {
+    if (m_fp && std::fflush(m_fp) != 0)
+        AfxThrowFileException(CFileException::ErrnoToCause(errno), errno, m_strFileName);
+}
+
+unsigned long long CFile::Seek(long long lOff, UINT nFrom) {
+    if (!m_fp) AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
+    int whence = nFrom == current ? SEEK_CUR : (nFrom == end ? SEEK_END : SEEK_SET);
+    if (std::fseek(m_fp, static_cast<long>(lOff), whence) != 0)
+        AfxThrowFileException(CFileException::badSeek, errno, m_strFileName);
+    return GetPosition();
+}
+
+unsigned long long CFile::GetPosition() const {
+    if (!m_fp) return 0;
+    long p = std::ftell(m_fp);
+    return p < 0 ? 0 : static_cast<unsigned long long>(p);
+}
+
+unsigned long long CFile::GetLength() const {
+    if (!m_fp) return 0;
+    long here = std::ftell(m_fp);
+    std::fseek(m_fp, 0, SEEK_END);
+    long len = std::ftell(m_fp);
+    std::fseek(m_fp, here, SEEK_SET);
+    return len < 0 ? 0 : static_cast<unsigned long long>(len);
+}
+
+CMemFile::CMemFile(const void* pData, size_t nSize)
+    : m_data(static_cast<const unsigned char*>(pData), static_cast<const unsigned char*>(pData) + nSize) {}
+
+UINT CMemFile::Read(void* pBuf, UINT nCount) {
+    size_t left = m_pos < m_data.size() ? m_data.size() - m_pos : 0;
+    size_t n = nCount < left ? nCount : left;
+    if (n) std::memcpy(pBuf, m_data.data() + m_pos, n);
+    m_pos += n;
+    return static_cast<UINT>(n);
+}
+
+void CMemFile::Write(const void* pBuf, UINT nCount) {
+    if (!nCount) return;
+    if (m_pos + nCount > m_data.size()) m_data.resize(m_pos + nCount);
+    std::memcpy(m_data.data() + m_pos, pBuf, nCount);
+    m_pos += nCount;
+}
+
+unsigned long long CMemFile::Seek(long long lOff, UINT nFrom) {
+    long long base = nFrom == current ? static_cast<long long>(m_pos)
+                                      : (nFrom == end ? static_cast<long long>(m_data.size()) : 0);
+    long long p = base + lOff;
+    if (p < 0) AfxThrowFileException(CFileException::badSeek);
+    m_pos = static_cast<size_t>(p);
+    return m_pos;
+}
+
+bool CStdioFile::ReadString(CString& rString) {
+    rString.Empty();
+    if (!m_fp) AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
+    std::string line;
+    int ch;
+    bool any = false;
+    while ((ch = std::fgetc(m_fp)) != EOF) {
+        any = true;
+        if (ch == '\n') break;
+        line += static_cast<char>(ch);
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    rString = CString(std::move(line));
+    return any;
+}
+
+void CStdioFile::WriteString(const char* psz) {
+    if (psz) Write(psz, static_cast<UINT>(std::strlen(psz)));
+}

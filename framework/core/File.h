@@ -1,0 +1,83 @@
+// Files: CFile over the C runtime's streams, CMemFile over a byte buffer and
+// CStdioFile for line-by-line text. Failures raise CFileException.
+#pragma once
+
+#include <cstdio>
+#include <vector>
+
+#include "framework/core/Exceptions.h"
+#include "framework/core/Object.h"
+#include "framework/core/String.h"
+
+class CFile : public CObject {
+public:
+    enum OpenFlags {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        shareCompat = 0x0000,
+        shareExclusive = 0x0010,
+        shareDenyWrite = 0x0020,
+        shareDenyRead = 0x0030,
+        shareDenyNone = 0x0040,
+        modeNoTruncate = 0x0100,
+        typeText = 0x4000,
+        typeBinary = 0x8000,
+        modeCreate = 0x1000
+    };
+    enum SeekPosition { begin = 0, current = 1, end = 2 };
+
+    CFile() = default;
+    CFile(const char* pszFileName, UINT nOpenFlags);  // throws CFileException
+    ~CFile() override;
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+
+    // Returns false and fills pError (when given) on failure.
+    virtual bool Open(const char* pszFileName, UINT nOpenFlags, CFileException* pError = nullptr);
+    virtual void Close();
+    virtual void Abort();  // closes without raising
+    virtual UINT Read(void* pBuf, UINT nCount);
+    virtual void Write(const void* pBuf, UINT nCount);
+    virtual void Flush();
+    virtual unsigned long long Seek(long long lOff, UINT nFrom);
+    virtual unsigned long long GetPosition() const;
+    virtual unsigned long long GetLength() const;
+    bool IsOpen() const { return m_fp != nullptr; }
+    const CString& GetFilePath() const { return m_strFileName; }
+
+protected:
+    FILE* m_fp = nullptr;
+    CString m_strFileName;
+};
+
+class CMemFile : public CFile {
+public:
+    CMemFile() = default;
+    CMemFile(const void* pData, size_t nSize);
+
+    bool Open(const char*, UINT, CFileException* = nullptr) override { return true; }
+    void Close() override {}
+    void Abort() override {}
+    UINT Read(void* pBuf, UINT nCount) override;
+    void Write(const void* pBuf, UINT nCount) override;
+    void Flush() override {}
+    unsigned long long Seek(long long lOff, UINT nFrom) override;
+    unsigned long long GetPosition() const override { return m_pos; }
+    unsigned long long GetLength() const override { return m_data.size(); }
+
+    const std::vector<unsigned char>& Data() const { return m_data; }
+
+private:
+    std::vector<unsigned char> m_data;
+    size_t m_pos = 0;
+};
+
+class CStdioFile : public CFile {
+public:
+    CStdioFile() = default;
+    // Reads one line without its line break; false at the end of the file.
+    bool ReadString(CString& rString);
+    // Writes the text as it stands ("\n" is written as the platform's line break in text mode).
+    void WriteString(const char* psz);
+};
