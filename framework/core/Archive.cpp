@@ -100,6 +100,11 @@ UINT CArchive::Read(void* pBuf, UINT nMax) {
 }
 
 void CArchive::ReadExact(void* pBuf, UINT nCount) {
+    if (IsLoading() && m_bufLen - m_bufPos >= nCount) {
+        std::memcpy(pBuf, m_buf.data() + m_bufPos, nCount);
+        m_bufPos += nCount;
+        return;
+    }
     if (Read(pBuf, nCount) != nCount) Fail(CArchiveException::endOfFile);
 }
 
@@ -248,20 +253,19 @@ DWORD CArchive::ReadCount() {
 DWORD CArchive::NextIndex() { return m_nextIndex++; }
 
 void CArchive::WriteClassRef(const CRuntimeClass* pClass) {
-    auto it = m_storeClasses.find(pClass);
-    if (it != m_storeClasses.end()) {
-        if (it->second < ArchiveTag::kBigObject) {
-            *this << static_cast<WORD>(ArchiveTag::kClassFlag | it->second);
+    if (const DWORD index = m_storeClasses.Find(pClass)) {
+        if (index < ArchiveTag::kBigObject) {
+            *this << static_cast<WORD>(ArchiveTag::kClassFlag | index);
         } else {
             *this << ArchiveTag::kBigObject;
-            WriteU32(ArchiveTag::kBigClassFlag | it->second);
+            WriteU32(ArchiveTag::kBigClassFlag | index);
         }
         return;
     }
     const WORD nameLen = static_cast<WORD>(std::strlen(pClass->m_lpszClassName));
     *this << ArchiveTag::kNewClass << static_cast<WORD>(pClass->m_wSchema) << nameLen;
     Write(pClass->m_lpszClassName, nameLen);
-    m_storeClasses[pClass] = NextIndex();
+    m_storeClasses.Insert(pClass, NextIndex());
 }
 
 void CArchive::WriteObject(const CObject* pOb) {
@@ -269,20 +273,19 @@ void CArchive::WriteObject(const CObject* pOb) {
         *this << ArchiveTag::kNull;
         return;
     }
-    auto it = m_storeObjects.find(pOb);
-    if (it != m_storeObjects.end()) {
-        if (it->second < ArchiveTag::kBigObject) {
-            *this << static_cast<WORD>(it->second);
+    if (const DWORD index = m_storeObjects.Find(pOb)) {
+        if (index < ArchiveTag::kBigObject) {
+            *this << static_cast<WORD>(index);
         } else {
             *this << ArchiveTag::kBigObject;
-            WriteU32(it->second);
+            WriteU32(index);
         }
         return;
     }
     const CRuntimeClass* pClass = pOb->GetRuntimeClass();
     if (!pClass->IsSerializable()) Fail(CArchiveException::badClass);
     WriteClassRef(pClass);
-    m_storeObjects[pOb] = NextIndex();
+    m_storeObjects.Insert(pOb, NextIndex());
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
 

@@ -6,12 +6,12 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <vector>
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/File.h"
 #include "framework/core/Object.h"
+#include "framework/core/PointerIndex.h"
 #include "framework/core/String.h"
 
 // Tags of an object reference.
@@ -47,7 +47,14 @@ public:
     void Write(const void* pBuf, UINT nCount);
 
     // Fixed-width numbers
-    CArchive& operator<<(BYTE b) { Write(&b, 1); return *this; }
+    CArchive& operator<<(BYTE b) {
+        if (m_nMode == store && m_bufPos < m_buf.size()) {
+            m_buf[m_bufPos++] = b;
+            return *this;
+        }
+        Write(&b, 1);
+        return *this;
+    }
     CArchive& operator<<(char ch) { return *this << static_cast<BYTE>(ch); }
     CArchive& operator<<(WORD w);
     CArchive& operator<<(short n) { return *this << static_cast<WORD>(n); }
@@ -120,8 +127,8 @@ private:
 
     // Storing: index of every class and object written so far. Classes and
     // objects count in one sequence from 1.
-    std::map<const CRuntimeClass*, DWORD> m_storeClasses;
-    std::map<const CObject*, DWORD> m_storeObjects;
+    PointerIndex m_storeClasses;
+    PointerIndex m_storeObjects;
     DWORD m_nextIndex = 1;
     int m_depth = 0;  // nesting of objects being read
     // Loading: entry per index; index 0 is the null reference.
