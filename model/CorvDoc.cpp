@@ -1,7 +1,7 @@
 #include "model/CorvDoc.h"
 
 #include "framework/core/MessageBox.h"
-#include "model/DocMessages.h"
+#include "model/ModelMessages.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
 
@@ -32,7 +32,7 @@ BOOL CCorvDoc::OnOpenDocument(const char* lpszPathName) {
     m_bLoadedOk = FALSE;
     if (!CDocument::OnOpenDocument(lpszPathName)) return FALSE;
     if (!m_bLoadedOk) {
-        AfxMessageBox(CString(DocMsg::kCanNotOpen) + lpszPathName + DocMsg::kNotCurrentJobFile, MB_OK);
+        AfxMessageBox(CString(ModelMsg::kCanNotOpen) + lpszPathName + ModelMsg::kNotCurrentJobFile, MB_OK);
         return FALSE;
     }
     return TRUE;

@@ -2,19 +2,6 @@
 
 #include "model/NumberText.h"
 
-namespace {
-
-const char kSeparators[] = ":;/-\\";
-
-// Two digits for a month or a day already known to be 1 to 31.
-CString TwoDigits(int n) {
-    CString s;
-    s.Format("%02d", n);
-    return s;
-}
-
-}  // namespace
-
 bool IsLeapYear(int nYear) { return (nYear % 4 == 0 && nYear % 100 != 0) || nYear % 400 == 0; }
 
 CDate::CDate(const char* pszText) { m_nStatus = Parse(pszText); }
@@ -29,12 +16,12 @@ int CDate::Parse(const CString& strText) {
     m_nStatus = valid;
     if (strText.IsEmpty()) return m_nStatus;
 
-    const int first = strText.FindOneOf(kSeparators);
+    const int first = strText.FindOneOf(kDateTimeSeparators);
     if (first < 0) return m_nStatus = badFormat;
     CString month = strText.Left(first);
     const CString rest = strText.Mid(first + 1);
 
-    const int second = rest.FindOneOf(kSeparators);
+    const int second = rest.FindOneOf(kDateTimeSeparators);
     if (second < 0) return m_nStatus = badFormat;
     CString day = rest.Left(second);
     CString year = rest.Mid(second + 1);
@@ -67,8 +54,6 @@ int CDate::Parse(const CString& strText) {
     if (nMonth == 2 && (nDay == 30 || (nDay == 29 && !IsLeapYear(nYear)))) return m_nStatus = badDay;
 
     // Month and day always take two digits, whatever leading zeros were typed.
-    CString normal;
-    normal.Format("%s/%s/%04d", TwoDigits(nMonth).GetString(), TwoDigits(nDay).GetString(), nYear);
-    m_strText = normal;
+    m_strText.Format("%02d/%02d/%04d", nMonth, nDay, nYear);
     return m_nStatus;
 }

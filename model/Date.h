@@ -4,6 +4,9 @@
 
 #include "framework/core/String.h"
 
+// The separators a typed date or time may use between its parts.
+inline constexpr const char kDateTimeSeparators[] = ":;/-\\";
+
 class CDate {
 public:
     // Status codes of Parse.

@@ -1,6 +1,7 @@
-// Every text of the line model that reaches the user: the refusals of a
-// field descriptor and the status texts of typed dates and times (the
-// callers that show the date and time texts take them from here).
+// Every text of the job model that reaches the user: the refusals of a
+// field descriptor, the status texts of typed dates and times (the callers
+// that show the date and time texts take them from here), and the refusal
+// of a file that is not a current job file.
 #pragma once
 
 namespace ModelMsg {
@@ -12,6 +13,10 @@ inline constexpr const char* kInvalidFieldType = "Invalid Field Type.";
 inline constexpr const char* kInvalidFieldLength = "Invalid Field Length.";
 inline constexpr const char* kInvalidFieldPrecision = "Invalid Field Precision.";
 inline constexpr const char* kInvalidColumnWidth = "Invalid Column Width.";
+
+// "Can NOT open " + path + kNotCurrentJobFile
+inline constexpr const char* kCanNotOpen = "Can NOT open ";
+inline constexpr const char* kNotCurrentJobFile = "\n\nThis is NOT a current job file.";
 
 // Date status 1 to 4, and any other non-zero status.
 inline constexpr const char* kDateFormat = "Use date format: mm/dd/yyyy or mm/dd/yy";

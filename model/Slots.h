@@ -94,6 +94,10 @@ public:
     CStringArray m_arrValues;
 
 private:
+    // Appends a column's sum as the roll-up and the job totals do: cleared
+    // when no line had a value, the overflow entry when one overflowed, else
+    // the sum as a number.
+    void AddSum(const CString& strName, BOOL bAny, BOOL bOverflow, double dSum, int nLength, int nPrecision);
     // Appends the total of one column as the job totals do (cleared,
     // overflow or number) and returns the entry's value.
     CString AddColumnTotal(CTable* pTable, const CString& strColumn, double dFactor);

@@ -33,6 +33,15 @@ void CSlots::AddNumber(const CString& strName, double dValue, int nLength, int n
         Add(strName, strText);
 }
 
+void CSlots::AddSum(const CString& strName, BOOL bAny, BOOL bOverflow, double dSum, int nLength, int nPrecision) {
+    if (!bAny)
+        AddName(strName);
+    else if (bOverflow)
+        AddOverflow(strName, nLength);
+    else
+        AddNumber(strName, dSum, nLength, nPrecision);
+}
+
 BOOL CSlots::Lookup(const CString& strName, CString& strValue) const {
     strValue.Empty();
     const int n = m_arrNames.GetSize();

@@ -19,12 +19,8 @@ double CSlots::AddDetailSum(CTable* pSummary, CTable* pDetail, const char* pszSu
     double dSum = 0.0;
     if (nField < 0) return dSum;
     BOOL bOverflow = FALSE;
-    if (!SumColumn(pDetail, pszDetailName, dSum, bOverflow))
-        AddName(pszSummaryName);
-    else if (bOverflow)
-        AddOverflow(pszSummaryName, pStruct->GetFieldLength(nField));
-    else
-        AddNumber(pszSummaryName, dSum, pStruct->GetFieldLength(nField), pStruct->GetFieldPrecision(nField));
+    const BOOL bAny = SumColumn(pDetail, pszDetailName, dSum, bOverflow);
+    AddSum(pszSummaryName, bAny, bOverflow, dSum, pStruct->GetFieldLength(nField), pStruct->GetFieldPrecision(nField));
     return dSum;
 }
 

@@ -54,27 +54,25 @@ void NetFromMargin(CSlots& s, CTable* pTable, int nRow, const PriceNames& n) {
                         margin.length, margin.precision);
 }
 
+// The net a margin or multiplier rule works from: the new one of the list,
+// or the line's. False when a new net is wanted and the list has none.
+bool NetInput(const CSlots& s, CTable* pTable, int nRow, const PriceNames& n, bool bNewNet, CString& strNet) {
+    if (bNewNet) return s.Lookup(n.net, strNet) != FALSE;
+    strNet = CSlots::GetLineText(pTable, n.net, nRow);
+    return true;
+}
+
 void Margin(CSlots& s, CTable* pTable, int nRow, const PriceNames& n, bool bNewNet) {
     Target margin;
-    if (!FindTarget(pTable, n.margin, margin)) return;
     CString strNet;
-    if (bNewNet) {
-        if (!s.Lookup(n.net, strNet)) return;
-    } else {
-        strNet = CSlots::GetLineText(pTable, n.net, nRow);
-    }
+    if (!FindTarget(pTable, n.margin, margin) || !NetInput(s, pTable, nRow, n, bNewNet, strNet)) return;
     s.CalcMargin(CSlots::GetLineText(pTable, n.cost, nRow), strNet, margin.name, margin.length, margin.precision);
 }
 
 void Mult(CSlots& s, CTable* pTable, int nRow, const PriceNames& n, bool bNewNet) {
     Target mult;
-    if (!FindTarget(pTable, n.mult, mult)) return;
     CString strNet;
-    if (bNewNet) {
-        if (!s.Lookup(n.net, strNet)) return;
-    } else {
-        strNet = CSlots::GetLineText(pTable, n.net, nRow);
-    }
+    if (!FindTarget(pTable, n.mult, mult) || !NetInput(s, pTable, nRow, n, bNewNet, strNet)) return;
     s.CalcMult(CSlots::GetLineText(pTable, n.list, nRow), strNet, mult.name, mult.length, mult.precision);
 }
 }  // namespace

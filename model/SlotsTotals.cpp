@@ -45,13 +45,9 @@ CString CSlots::AddColumnTotal(CTable* pTable, const CString& strColumn, double 
     double dSum = 0.0;
     BOOL bOverflow = FALSE;
     const CTableStruct* pStruct = pTable->GetTableStruct();
-    if (!SumExtended(pTable, strColumn, dSum, bOverflow, dFactor))
-        AddName(strColumn);
-    else if (bOverflow)
-        AddOverflow(strColumn, pStruct->GetFieldLengthByName(strColumn));
-    else
-        AddNumber(strColumn, dSum, pStruct->GetFieldLengthByName(strColumn),
-                  pStruct->GetFieldPrecisionByName(strColumn));
+    const BOOL bAny = SumExtended(pTable, strColumn, dSum, bOverflow, dFactor);
+    AddSum(strColumn, bAny, bOverflow, dSum, pStruct->GetFieldLengthByName(strColumn),
+           pStruct->GetFieldPrecisionByName(strColumn));
     CString strValue;
     Lookup(strColumn, strValue);
     return strValue;

@@ -1,26 +1,17 @@
 #include "model/TimeCheck.h"
 
+#include "model/Date.h"
 #include "model/NumberText.h"
-
-namespace {
-
-const char kSeparators[] = ":;/-\\";
-
-}  // namespace
 
 CTimeCheck::CTimeCheck(const char* pszText) { m_nStatus = Parse(pszText); }
 
-bool CTimeCheck::HasNonDigit(CString strText) {
-    for (int i = 0; i < strText.GetLength(); ++i)
-        if (strText[i] < '0' || strText[i] > '9') return true;
-    return false;
-}
+bool CTimeCheck::HasNonDigit(CString strText) { return CDate::HasNonDigit(strText); }
 
 int CTimeCheck::Parse(const CString& strText) {
     m_nStatus = valid;
     if (strText.IsEmpty()) return m_nStatus;
 
-    const int sep = strText.FindOneOf(kSeparators);
+    const int sep = strText.FindOneOf(kDateTimeSeparators);
     if (sep < 0) return m_nStatus = badFormat;
     CString hour = strText.Left(sep);
     CString minute = strText.Mid(sep + 1);
