@@ -1,5 +1,6 @@
 #include "app/CorvView.h"
 
+#include "app/AppMessages.h"
 #include "framework/win/Gdi.h"
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
@@ -16,7 +17,7 @@ void CCorvView::OnDraw(CDC* pDC) {
     const CCorvDoc* pDoc = GetDocument();
     if (!pDoc) return;
     CString text;
-    text.Format("%s   -   Summary lines: %d", pDoc->GetTitle().GetString(),
+    text.Format(AppMsg::kJobViewSummary, pDoc->GetTitle().GetString(),
                 pDoc->m_pTable ? pDoc->m_pTable->GetSize() : 0);
     pDC->SetBkMode(TRANSPARENT);
     pDC->TextOut(10, 10, text);
