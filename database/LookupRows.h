@@ -42,12 +42,10 @@ struct COfficeRow {
     CString strURL;
 };
 
-template <class Page>
-CCustomerRow CustomerRowOf(Page& page)
+// The address, telephone and web fields that both pages hold.
+template <class Row, class Page>
+void CopyAddressFields(Row& row, Page& page)
 {
-    CCustomerRow row;
-    row.strCustNo = page.GetCustNo();
-    row.strCustomer = page.GetCustomer();
     row.strAdrsLn1 = page.GetAdrsLn1();
     row.strAdrsLn2 = page.GetAdrsLn2();
     row.strAdrsLn3 = page.GetAdrsLn3();
@@ -55,11 +53,20 @@ CCustomerRow CustomerRowOf(Page& page)
     row.strState = page.GetState();
     row.strZip = page.GetZip();
     row.strCountry = page.GetCountry();
-    row.strAttn = page.GetAttn();
     row.strPhone = page.GetPhone();
     row.strFax = page.GetFax();
     row.strEmail = page.GetEmail();
     row.strURL = page.GetURL();
+}
+
+template <class Page>
+CCustomerRow CustomerRowOf(Page& page)
+{
+    CCustomerRow row;
+    row.strCustNo = page.GetCustNo();
+    row.strCustomer = page.GetCustomer();
+    row.strAttn = page.GetAttn();
+    CopyAddressFields(row, page);
     return row;
 }
 
@@ -70,17 +77,7 @@ COfficeRow OfficeRowOf(Page& page)
     row.strOfficeNo = page.GetOfficeNo();
     row.nLimitTo = page.GetLimitTo();
     row.strOffice = page.GetOffice();
-    row.strAdrsLn1 = page.GetAdrsLn1();
-    row.strAdrsLn2 = page.GetAdrsLn2();
-    row.strAdrsLn3 = page.GetAdrsLn3();
-    row.strCity = page.GetCity();
-    row.strState = page.GetState();
-    row.strZip = page.GetZip();
-    row.strCountry = page.GetCountry();
     row.strContact = page.GetContact();
-    row.strPhone = page.GetPhone();
-    row.strFax = page.GetFax();
-    row.strEmail = page.GetEmail();
-    row.strURL = page.GetURL();
+    CopyAddressFields(row, page);
     return row;
 }

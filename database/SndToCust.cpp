@@ -1,5 +1,7 @@
 #include "database/SndToCust.h"
 
+#include <vector>
+
 #include "database/DbEngine.h"
 #include "database/DbMessages.h"
 #include "database/RecordWriter.h"
@@ -19,6 +21,12 @@ CString Trimmed(const CString& str)
     return s;
 }
 
+// The condition selecting a record by its number column.
+CString WhereNumber(const char* pszColumn, const CString& strNumber)
+{
+    return CString(pszColumn) + " = " + CSndTo::SqlText(strNumber, FALSE);
+}
+
 BOOL HasRow(CDatabase* pDb, const char* pszSelect, const CString& strWhere)
 {
     CRecordset rs(pDb);
@@ -30,6 +38,30 @@ BOOL HasRow(CDatabase* pDb, const char* pszSelect, const CString& strWhere)
     return bFound;
 }
 
+// A whole record in the table's column order, every value in the text form.
+void InsertTextRow(CDatabase* pDb, DbTable table, const std::vector<CString>& values)
+{
+    CDbEngine engine(*pDb);
+    CSqlInsert ins(table, engine);
+    int nCount = 0;
+    const CSchemaColumn* pColumns = SchemaColumns(table, &nCount);
+    for (size_t i = 0; i < values.size() && static_cast<int>(i) < nCount; ++i)
+        ins.Text(pColumns[i].pszName, values[i]);
+    pDb->ExecuteSQL(ins.Finish());
+}
+
+// The dialogue of one writer over its table.
+template <class Writer>
+BOOL SendWith(Writer& writer, const CRecordWriterTexts& texts, DbTable table)
+{
+    const CString strDelete = CString("DELETE FROM ") + SchemaTableName(table) + " WHERE ";
+    CRecordWriterSteps steps;
+    steps.exists = [&writer](CDatabase* pDb, const CString& strWhere) { return writer.Exists(pDb, strWhere); };
+    steps.remove = [strDelete](CDatabase* pDb, const CString& strWhere) { pDb->ExecuteSQL(strDelete + strWhere); };
+    steps.insert = [&writer](CDatabase* pDb) { writer.Insert(pDb); };
+    return SendRecord(texts, steps, writer.GetNumber(), writer.GetWhere());
+}
+
 }  // namespace
 
 CString CSndToCust::GetNumber() const
@@ -39,7 +71,7 @@ CString CSndToCust::GetNumber() const
 
 CString CSndToCust::GetWhere() const
 {
-    return "CustNo = " + SqlText(GetNumber(), FALSE);
+    return WhereNumber("CustNo", GetNumber());
 }
 
 BOOL CSndToCust::Exists(CDatabase* pDb, const CString& strWhere)
@@ -49,23 +81,10 @@ BOOL CSndToCust::Exists(CDatabase* pDb, const CString& strWhere)
 
 void CSndToCust::Insert(CDatabase* pDb)
 {
-    CDbEngine engine(*pDb);
-    CSqlInsert ins(DbTable::Customers, engine);
-    ins.Text("CustNo", GetNumber());
-    ins.Text("Customer", m_row.strCustomer);
-    ins.Text("AdrsLn1", m_row.strAdrsLn1);
-    ins.Text("AdrsLn2", m_row.strAdrsLn2);
-    ins.Text("AdrsLn3", m_row.strAdrsLn3);
-    ins.Text("City", m_row.strCity);
-    ins.Text("State", m_row.strState);
-    ins.Text("Zip", m_row.strZip);
-    ins.Text("Country", m_row.strCountry);
-    ins.Text("Attn", m_row.strAttn);
-    ins.Text("Phone", m_row.strPhone);
-    ins.Text("Fax", m_row.strFax);
-    ins.Text("Email", m_row.strEmail);
-    ins.Text("URL", m_row.strURL);
-    pDb->ExecuteSQL(ins.Finish());
+    InsertTextRow(pDb, DbTable::Customers,
+                  {GetNumber(), m_row.strCustomer, m_row.strAdrsLn1, m_row.strAdrsLn2, m_row.strAdrsLn3, m_row.strCity,
+                   m_row.strState, m_row.strZip, m_row.strCountry, m_row.strAttn, m_row.strPhone, m_row.strFax,
+                   m_row.strEmail, m_row.strURL});
 }
 
 BOOL CSndToCust::Send()
@@ -76,13 +95,7 @@ BOOL CSndToCust::Send()
         DbMsg::kDeleteCustomerQuestionEnd, DbMsg::kCustomerNo,           DbMsg::kCustomerDeleted,
         DbMsg::kAddCustomerQuestion,     DbMsg::kCustomerNo,             DbMsg::kCustomerAdded,
     };
-    CRecordWriterSteps steps;
-    steps.exists = [this](CDatabase* pDb, const CString& strWhere) { return Exists(pDb, strWhere); };
-    steps.remove = [](CDatabase* pDb, const CString& strWhere) {
-        pDb->ExecuteSQL("DELETE FROM Customers WHERE " + strWhere);
-    };
-    steps.insert = [this](CDatabase* pDb) { Insert(pDb); };
-    return SendRecord(s_texts, steps, GetNumber(), GetWhere());
+    return SendWith(*this, s_texts, DbTable::Customers);
 }
 
 CString CSndToOffices::GetNumber() const
@@ -92,7 +105,7 @@ CString CSndToOffices::GetNumber() const
 
 CString CSndToOffices::GetWhere() const
 {
-    return "OfficeNo = " + SqlText(GetNumber(), FALSE);
+    return WhereNumber("OfficeNo", GetNumber());
 }
 
 BOOL CSndToOffices::Exists(CDatabase* pDb, const CString& strWhere)
@@ -105,25 +118,10 @@ void CSndToOffices::Insert(CDatabase* pDb)
     // East (0) and Both (2) are Ostry's offices, West (1) and Both Kestrom's.
     const bool bOstry = m_row.nLimitTo == 0 || m_row.nLimitTo == 2;
     const bool bKestrom = m_row.nLimitTo == 1 || m_row.nLimitTo == 2;
-    CDbEngine engine(*pDb);
-    CSqlInsert ins(DbTable::Offices, engine);
-    ins.Text("OfficeNo", GetNumber());
-    ins.Text("Ostry", bOstry ? "1" : "0");
-    ins.Text("Kestrom", bKestrom ? "1" : "0");
-    ins.Text("Office", m_row.strOffice);
-    ins.Text("AdrsLn1", m_row.strAdrsLn1);
-    ins.Text("AdrsLn2", m_row.strAdrsLn2);
-    ins.Text("AdrsLn3", m_row.strAdrsLn3);
-    ins.Text("City", m_row.strCity);
-    ins.Text("State", m_row.strState);
-    ins.Text("Zip", m_row.strZip);
-    ins.Text("Country", m_row.strCountry);
-    ins.Text("Contact", m_row.strContact);
-    ins.Text("Phone", m_row.strPhone);
-    ins.Text("Fax", m_row.strFax);
-    ins.Text("Email", m_row.strEmail);
-    ins.Text("URL", m_row.strURL);
-    pDb->ExecuteSQL(ins.Finish());
+    InsertTextRow(pDb, DbTable::Offices,
+                  {GetNumber(), bOstry ? "1" : "0", bKestrom ? "1" : "0", m_row.strOffice, m_row.strAdrsLn1,
+                   m_row.strAdrsLn2, m_row.strAdrsLn3, m_row.strCity, m_row.strState, m_row.strZip, m_row.strCountry,
+                   m_row.strContact, m_row.strPhone, m_row.strFax, m_row.strEmail, m_row.strURL});
 }
 
 BOOL CSndToOffices::Send()
@@ -134,11 +132,5 @@ BOOL CSndToOffices::Send()
         DbMsg::kDeleteOfficeQuestionEnd, DbMsg::kOfficesNo,          DbMsg::kOfficeDeleted,
         DbMsg::kAddOfficeQuestion,     DbMsg::kOfficeNo,             DbMsg::kOfficeAdded,
     };
-    CRecordWriterSteps steps;
-    steps.exists = [this](CDatabase* pDb, const CString& strWhere) { return Exists(pDb, strWhere); };
-    steps.remove = [](CDatabase* pDb, const CString& strWhere) {
-        pDb->ExecuteSQL("DELETE FROM Offices WHERE " + strWhere);
-    };
-    steps.insert = [this](CDatabase* pDb) { Insert(pDb); };
-    return SendRecord(s_texts, steps, GetNumber(), GetWhere());
+    return SendWith(*this, s_texts, DbTable::Offices);
 }

@@ -59,6 +59,31 @@ void ShowDriverError(const CException& e)
     AfxMessageBox(e.GetErrorMessage(), MB_OK);
 }
 
+// Runs the statements of one change. A statement the database refuses, or
+// a value that may not be sent, is shown and reported as failure (FALSE);
+// what ran before stays for the caller's transaction to roll back.
+BOOL RunReported(const std::function<void()>& statements)
+{
+    try {
+        statements();
+    } catch (CDBException& e) {
+        ShowDriverError(e);
+        return FALSE;
+    } catch (CSqlValueException& e) {
+        ShowDriverError(e);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A job's rows go Detail first, then Summary, then Project.
+void DeleteJobRows(CDatabase* pDb, const CString& strWhere)
+{
+    pDb->ExecuteSQL("DELETE FROM Detail WHERE " + strWhere);
+    pDb->ExecuteSQL("DELETE FROM Summary WHERE " + strWhere);
+    pDb->ExecuteSQL("DELETE FROM Project WHERE " + strWhere);
+}
+
 }  // namespace
 
 CSndToRpt::CSndToRpt(CCorvDoc* pDoc, const CString& strNumber)
@@ -185,57 +210,38 @@ BOOL CSndToRpt::Exists(CDatabase* pDb)
 
 BOOL CSndToRpt::DeleteRows(CDatabase* pDb, const CString& strWhere)
 {
-    try {
-        pDb->ExecuteSQL("DELETE FROM Detail WHERE " + strWhere);
-        pDb->ExecuteSQL("DELETE FROM Summary WHERE " + strWhere);
-        pDb->ExecuteSQL("DELETE FROM Project WHERE " + strWhere);
-    } catch (CDBException& e) {
-        ShowDriverError(e);
-        return FALSE;
-    }
-    return TRUE;
+    return RunReported([&] { DeleteJobRows(pDb, strWhere); });
 }
 
 BOOL CSndToRpt::Replace(CDatabase* pDb, const CString& strWhere)
 {
-    try {
-        pDb->ExecuteSQL("DELETE FROM Detail WHERE " + strWhere);
-        pDb->ExecuteSQL("DELETE FROM Summary WHERE " + strWhere);
-        pDb->ExecuteSQL("DELETE FROM Project WHERE " + strWhere);
+    return RunReported([&] {
+        DeleteJobRows(pDb, strWhere);
         InsertProject(pDb);
         InsertSummary(pDb);
-    } catch (CDBException& e) {
-        ShowDriverError(e);
-        return FALSE;
-    } catch (CSqlValueException& e) {
-        ShowDriverError(e);
-        return FALSE;
-    }
-    return TRUE;
+    });
 }
 
 BOOL CSndToRpt::AddNew(CDatabase* pDb)
 {
-    try {
+    BOOL bNumber = TRUE;
+    const BOOL bDone = RunReported([&] {
         CDbEngine engine(*pDb);
         std::time_t now = std::time(nullptr);
         std::tm local = *std::localtime(&now);
         CString strValues = SqlText(m_pDoc->GetInitials(), FALSE) + SqlText(engine.TimestampValue(local), TRUE);
         pDb->ExecuteSQL("INSERT INTO CorvNumbers (Initials, DateTime) VALUES (" + strValues + ")");
-        if (!GetNewNumber(pDb)) {
-            AfxMessageBox(DbMsg::kNoNewNumber, MB_OK);
-            return FALSE;
-        }
+        bNumber = GetNewNumber(pDb);
+        if (!bNumber)
+            return;
         InsertProject(pDb);
         InsertSummary(pDb);
-    } catch (CDBException& e) {
-        ShowDriverError(e);
-        return FALSE;
-    } catch (CSqlValueException& e) {
-        ShowDriverError(e);
+    });
+    if (bDone && !bNumber) {
+        AfxMessageBox(DbMsg::kNoNewNumber, MB_OK);
         return FALSE;
     }
-    return TRUE;
+    return bDone;
 }
 
 BOOL CSndToRpt::GetNewNumber(CDatabase* pDb)

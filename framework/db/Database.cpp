@@ -211,9 +211,10 @@ BOOL CDatabase::Rollback()
 {
     if (!m_bInTransaction)
         return FALSE;
-    SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK);
+    // A rollback that fails leaves the transaction open, so that closing the
+    // connection still abandons it.
+    ThrowIfFailed(SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK));
     m_bInTransaction = FALSE;
-    ThrowIfFailed(rc);
     SetAutoCommit(true);
     return TRUE;
 }

@@ -1,7 +1,6 @@
 // The RFX_ functions: each names one column for the SELECT list, or reads
 // the column's value of the current row into its member.
 #include <algorithm>
-#include <cstring>
 #include <string>
 
 #include "framework/db/DBException.h"
@@ -52,104 +51,78 @@ bool GetPieces(CFieldExchange* pFX, SQLUSMALLINT nColumn, SQLSMALLINT nCType, in
     return false;
 }
 
+void ExchangePieces(CFieldExchange* pFX, const char* szName, SQLSMALLINT nCType, int nMaxLength, CString& value)
+{
+    SQLUSMALLINT nColumn = 0;
+    if (pFX->NextColumn(szName, nColumn))
+        pFX->SetNull(GetPieces(pFX, nColumn, nCType, nMaxLength, value));
+}
+
+// Reads a fixed-size value as the C type nCType into a scratch of type
+// Scratch and hands it to the member (a zeroed member for NULL). True when
+// the column was read, false when only its name was noted.
+template <class Scratch, class Member>
+bool ExchangeFixed(CFieldExchange* pFX, const char* szName, SQLSMALLINT nCType, Member& value)
+{
+    SQLUSMALLINT nColumn = 0;
+    if (!pFX->NextColumn(szName, nColumn))
+        return false;
+    Scratch scratch{};
+    bool bNull = GetFixed(pFX, nColumn, nCType, scratch);
+    value = bNull ? Member{} : static_cast<Member>(scratch);
+    pFX->SetNull(bNull);
+    return true;
+}
+
 }  // namespace
 
 void RFX_Text(CFieldExchange* pFX, const char* szName, CString& value, int nMaxLength, int, short)
 {
-    SQLUSMALLINT nColumn = 0;
-    if (pFX->NextColumn(szName, nColumn))
-        pFX->SetNull(GetPieces(pFX, nColumn, SQL_C_CHAR, nMaxLength, value));
+    ExchangePieces(pFX, szName, SQL_C_CHAR, nMaxLength, value);
 }
 
 void RFX_LongText(CFieldExchange* pFX, const char* szName, CString& value, int nMaxLength)
 {
-    SQLUSMALLINT nColumn = 0;
-    if (pFX->NextColumn(szName, nColumn))
-        pFX->SetNull(GetPieces(pFX, nColumn, SQL_C_CHAR, nMaxLength, value));
+    ExchangePieces(pFX, szName, SQL_C_CHAR, nMaxLength, value);
 }
 
 void RFX_LongBinary(CFieldExchange* pFX, const char* szName, CString& value, int nMaxLength)
 {
-    SQLUSMALLINT nColumn = 0;
-    if (pFX->NextColumn(szName, nColumn))
-        pFX->SetNull(GetPieces(pFX, nColumn, SQL_C_BINARY, nMaxLength, value));
+    ExchangePieces(pFX, szName, SQL_C_BINARY, nMaxLength, value);
 }
 
 void RFX_Bool(CFieldExchange* pFX, const char* szName, BOOL& value)
 {
-    SQLUSMALLINT nColumn = 0;
-    if (!pFX->NextColumn(szName, nColumn))
-        return;
-    unsigned char bit = 0;
-    bool bNull = GetFixed(pFX, nColumn, SQL_C_BIT, bit);
-    value = (!bNull && bit != 0) ? TRUE : FALSE;
-    pFX->SetNull(bNull);
+    if (ExchangeFixed<unsigned char>(pFX, szName, SQL_C_BIT, value))
+        value = value != 0 ? TRUE : FALSE;
 }
 
 void RFX_Byte(CFieldExchange* pFX, const char* szName, BYTE& value)
 {
-    SQLUSMALLINT nColumn = 0;
-    if (!pFX->NextColumn(szName, nColumn))
-        return;
-    unsigned char byte = 0;
-    bool bNull = GetFixed(pFX, nColumn, SQL_C_UTINYINT, byte);
-    value = bNull ? 0 : byte;
-    pFX->SetNull(bNull);
+    ExchangeFixed<unsigned char>(pFX, szName, SQL_C_UTINYINT, value);
 }
 
 void RFX_Int(CFieldExchange* pFX, const char* szName, int& value)
 {
-    SQLUSMALLINT nColumn = 0;
-    if (!pFX->NextColumn(szName, nColumn))
-        return;
-    SQLINTEGER n = 0;
-    bool bNull = GetFixed(pFX, nColumn, SQL_C_SLONG, n);
-    value = bNull ? 0 : static_cast<int>(n);
-    pFX->SetNull(bNull);
+    ExchangeFixed<SQLINTEGER>(pFX, szName, SQL_C_SLONG, value);
 }
 
 void RFX_Long(CFieldExchange* pFX, const char* szName, LONG& value)
 {
-    SQLUSMALLINT nColumn = 0;
-    if (!pFX->NextColumn(szName, nColumn))
-        return;
-    SQLINTEGER n = 0;
-    bool bNull = GetFixed(pFX, nColumn, SQL_C_SLONG, n);
-    value = bNull ? 0 : static_cast<LONG>(n);
-    pFX->SetNull(bNull);
+    ExchangeFixed<SQLINTEGER>(pFX, szName, SQL_C_SLONG, value);
 }
 
 void RFX_Single(CFieldExchange* pFX, const char* szName, float& value)
 {
-    SQLUSMALLINT nColumn = 0;
-    if (!pFX->NextColumn(szName, nColumn))
-        return;
-    float f = 0;
-    bool bNull = GetFixed(pFX, nColumn, SQL_C_FLOAT, f);
-    value = bNull ? 0.0f : f;
-    pFX->SetNull(bNull);
+    ExchangeFixed<float>(pFX, szName, SQL_C_FLOAT, value);
 }
 
 void RFX_Double(CFieldExchange* pFX, const char* szName, double& value)
 {
-    SQLUSMALLINT nColumn = 0;
-    if (!pFX->NextColumn(szName, nColumn))
-        return;
-    double d = 0;
-    bool bNull = GetFixed(pFX, nColumn, SQL_C_DOUBLE, d);
-    value = bNull ? 0.0 : d;
-    pFX->SetNull(bNull);
+    ExchangeFixed<double>(pFX, szName, SQL_C_DOUBLE, value);
 }
 
 void RFX_Date(CFieldExchange* pFX, const char* szName, TIMESTAMP_STRUCT& value)
 {
-    SQLUSMALLINT nColumn = 0;
-    if (!pFX->NextColumn(szName, nColumn))
-        return;
-    TIMESTAMP_STRUCT ts = {};
-    bool bNull = GetFixed(pFX, nColumn, SQL_C_TYPE_TIMESTAMP, ts);
-    if (bNull)
-        ts = TIMESTAMP_STRUCT{};
-    value = ts;
-    pFX->SetNull(bNull);
+    ExchangeFixed<TIMESTAMP_STRUCT>(pFX, szName, SQL_C_TYPE_TIMESTAMP, value);
 }

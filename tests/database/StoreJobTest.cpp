@@ -293,6 +293,24 @@ TEST_P(StoreJobTest, FailedAddLeavesEveryTableAsItWas)
     EXPECT_TRUE(m_doc.m_bChangedSinceStore);
 }
 
+TEST_P(StoreJobTest, NumbersTableThatDrawsNoNumberAddsNothing)
+{
+    if (GetParam() != TestEngine::SQLite)
+        GTEST_SKIP() << "needs a numbers table that swallows its inserts";
+    // Inserts into this numbers table vanish, so no identity is generated.
+    m_db->ExecuteAll({"DROP TABLE CorvNumbers",
+                      "CREATE VIEW CorvNumbers AS SELECT NULL AS Initials, NULL AS DateTime WHERE 0",
+                      "CREATE TRIGGER SwallowNumbers INSTEAD OF INSERT ON CorvNumbers BEGIN SELECT 1; END"});
+    auto before = m_db->Snapshot({"Project", "Summary", "Detail"});
+
+    EXPECT_FALSE(Store({IDYES}));
+    EXPECT_EQ(m_boxes.Texts(), (Texts{"ADD this as a NEW Quotation to the Database?", "Could Not Obtain a New CorvNumber",
+                                      "New Quotation was NOT added to the Database"}));
+    EXPECT_EQ(m_boxes.Shown()[1].type, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(m_db->Snapshot({"Project", "Summary", "Detail"}), before);
+    EXPECT_EQ(Number(), "Unassigned");
+}
+
 TEST_P(StoreJobTest, FailedReplaceKeepsTheStoredRows)
 {
     ASSERT_TRUE(Store({IDYES}));
@@ -383,6 +401,32 @@ TEST(JobStatements, RowsFollowEachOtherInTheOrderTheyAreStored)
     EXPECT_NE(statements[0].Find("'O''Brien''s Mill'"), -1);
     EXPECT_NE(statements[0].Find("'First line\r\nSecond line with ''quotes'''"), -1);
     EXPECT_EQ(statements[0].Right(1), ")");
+}
+
+TEST(JobStatements, EmptyLinesLeaveNoGapsAndABlankLineWithDetailsIsWritten)
+{
+    CTestJobDoc doc;
+    InitTestJob(doc);
+    // Line 1: blank itself, but with Detail lines D1, (empty), D3.
+    CRecord* pFirst = doc.m_pTable->GetRecord(0);
+    SetField(AddDetailLine(doc, pFirst), "Product", "D1");
+    AddDetailLine(doc, pFirst);
+    SetField(AddDetailLine(doc, pFirst), "Product", "D3");
+    AddSummaryLine(doc);  // empty
+    SetField(AddSummaryLine(doc), "Itm", "C");
+
+    CSndToRpt writer(&doc, "7");
+    std::vector<CString> statements = writer.BuildStatements(CDbEngine(DbEngineKind::Other));
+    ASSERT_EQ(statements.size(), 5u);
+    // Every Summary value but the number, the line number and the indents is NULL.
+    EXPECT_NE(statements[1].Find("VALUES (7, 1, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, "
+                                 "NULL, NULL, NULL, NULL, NULL, NULL, NULL, 0, 0, NULL, 0, 0, NULL, NULL, NULL, NULL, "
+                                 "NULL, NULL, NULL, NULL, NULL)"),
+              -1)
+        << statements[1];
+    EXPECT_NE(statements[2].Find("VALUES (7, 1, 1, 'D1', "), -1) << statements[2];
+    EXPECT_NE(statements[3].Find("VALUES (7, 1, 2, 'D3', "), -1) << statements[3];
+    EXPECT_NE(statements[4].Find("VALUES (7, 2, 'C', "), -1) << statements[4];
 }
 
 TEST(JobStatements, LineGettersReadFieldsByName)
