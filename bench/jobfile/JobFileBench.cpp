@@ -10,75 +10,17 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/SampleJob.h"
 #include "framework/core/Archive.h"
 #include "framework/core/File.h"
-#include "model/Component.h"
 #include "model/CorvDoc.h"
-#include "model/Field.h"
-#include "model/NewJobDefaults.h"
-#include "model/Record.h"
 #include "model/Table.h"
-#include "model/TechField.h"
 
 namespace {
 constexpr int kSummaryLines = 2000;
 constexpr int kDetailLines = 10;
 constexpr int kRuns = 5;
 
-void Put(CRecord* pRecord, const char* pszName, const char* pszText) {
-    pRecord->GetFieldByName(pszName)->SetText(pszText);
-}
-
-void FillJob(CCorvDoc& doc) {
-    CNewJobDefaults defaults;
-    defaults.m_strCustCountry = "USA";
-    defaults.m_strPayment = "Net 30 Days";
-    defaults.m_strIntro = "We are pleased to quote as follows.";
-    doc.InitNewJobData(defaults);
-    doc.SetCustomer("Benchmark Valve Customer");
-    doc.SetProject("Large refinery expansion");
-
-    CObArray parts;
-    parts.Add(new CComponent("Size", 0, 2));
-    parts.Add(new CComponent("Class", 3, 3));
-    parts.Add(new CComponent("Body", 7, 2));
-    CString text;
-    for (int i = 0; i < kSummaryLines; ++i) {
-        CRecord* pLine = i == 0 ? doc.m_pTable->GetRecord(0) : doc.m_pTable->AddRecord(doc.m_pDetailStruct);
-        text.Format("%d", (i % 999) + 1);
-        Put(pLine, "Itm", text);
-        Put(pLine, "Qty", "2");
-        Put(pLine, "Description", "2 BALL 150 RF SS");
-        Put(pLine, "Cost", "1234.50");
-        Put(pLine, "List", "2469.00");
-        Put(pLine, "Net", "1851.75");
-        Put(pLine, "Mult", "0.7500");
-        Put(pLine, "Margin", "33.33");
-        Put(pLine, "Final", "1900.00");
-        Put(pLine, "Weight", "120");
-        Put(pLine, "Tag", "FV-1001 / FV-1002");
-        Put(pLine, "Size", "2");
-        Put(pLine, "Type", "BALL");
-        CTable* pDetails = pLine->GetChild();
-        for (int k = 0; k < kDetailLines; ++k) {
-            CRecord* pDetail = pDetails->AddRecord();
-            Put(pDetail, "Product", "BALLVALVE");
-            Put(pDetail, "Technical Description", "02-150-SS-RF-FULLPORT");
-            auto* pTech = static_cast<CTechField*>(pDetail->GetFieldByName("Technical Description"));
-            pTech->SetFileName("BALL.DTA");
-            pTech->m_nFileNo = 3;
-            pTech->m_nStyle = 1;
-            pTech->SetComponents(parts);
-            Put(pDetail, "cost", "123.45");
-            Put(pDetail, "list", "246.90");
-            Put(pDetail, "net", "185.17");
-            Put(pDetail, "weight", "12");
-            Put(pDetail, "PartNumber", "BV-02-150-SS");
-            Put(pDetail, "QuoteDescription", "2\" ball valve, 150# RF, stainless steel");
-        }
-    }
-    parts.DeleteAll();
-}
 
 // Best time of several runs, in milliseconds; after each run, untimed,
 // the optional clean-up.
@@ -104,7 +46,7 @@ int main() {
     const std::string rawPath = (std::filesystem::temp_directory_path() / "corv_bench_raw.bin").string();
 
     CCorvDoc job;
-    FillJob(job);
+    FillSampleJob(job, kSummaryLines, kDetailLines);
 
     const double writeJob = BestOf([&] {
         CFile file(jobPath.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
