@@ -62,6 +62,15 @@ void CDlgDual::MoveChild(int nID, const RECT& rc) {
         ::MoveWindow(hChild, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, TRUE);
 }
 
+INT_PTR CDlgDual::DoModal() {
+    m_bAuto = TRUE;
+    m_bAlert = TRUE;
+    m_bFirstMove = TRUE;
+    m_bNextDL = FALSE;
+    m_bNextSL = FALSE;
+    return CDialog::DoModal();
+}
+
 BOOL CDlgDual::OnInitDialog() {
     CDialog::OnInitDialog();
     if (CWinApp* pApp = AfxGetApp()) {

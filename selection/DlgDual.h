@@ -30,6 +30,10 @@ public:
     void GetNames(CStringArray& names) const { names.Copy(m_arrNames); }
     void GetValues(CStringArray& values) const { values.Copy(m_arrValues); }
 
+    // One dialog object may be run several times in a row: every opening
+    // starts in auto mode, with the alert on, the first move still to come
+    // and neither next-line flag set.
+    INT_PTR DoModal() override;
     BOOL OnInitDialog() override;
     // Enter: a figure-number search when typed in its entry; never closes.
     void OnOK() override;

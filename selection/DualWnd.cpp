@@ -4,7 +4,6 @@
 #include "model/Component.h"
 #include "model/TechField.h"
 #include "selection/DtaReader.h"
-#include "selection/ProductFileHead.h"
 #include "selection/ProductFiles.h"
 #include "selection/SelLines.h"
 #include "selection/SelMessages.h"
@@ -20,10 +19,6 @@ CString JoinLines(int nCount, CString (CChoiceWnd::*get)(int) const, const CChoi
         text += "\n";
     }
     return text;
-}
-
-void SetText(CSelTextWnd* pWnd, const char* psz) {
-    if (pWnd) pWnd->SetText(psz);
 }
 
 void ReplaceLine(CSelListBox* pList, int nIndex, const CString& text) {
@@ -83,26 +78,11 @@ CString CDualWnd::GetCell(int nRow, int nCol) { return CellRef(nRow, nCol); }
 // ---------------------------------------------------------------- loading
 
 BOOL CDualWnd::LoadDataFile(CString folder, CString fileName) {
-    fileName = ProductFileName(fileName);
-    CDtaReader reader;
-    if (!OpenProductFile(folder, fileName, reader)) return FALSE;
-    m_strFileName = fileName;
-    m_nStyle = ProductFile::kStyleTable;
-    try {
-        ReadBody(reader);
-    } catch (CDtaFormatException&) {
-        // A body that breaks its counts leaves nothing behind: the
-        // selection stays as empty as a new one.
-        FreeAll();
-        ResetBase();
-        ShowNotCurrentFile(fileName);
-        return FALSE;
-    }
-    return TRUE;
+    return LoadProductFile(folder, fileName, ProductFile::kStyleTable, [this](CDtaReader& r) { ReadBody(r); },
+                           [this] { FreeAll(); });
 }
 
 void CDualWnd::ReadBody(CDtaReader& reader) {
-    m_nFileNo = reader.ReadInt();
     const int rows = reader.ReadInt();
     const int cols = reader.ReadInt();
     m_nPriceCol = reader.ReadInt();
@@ -170,16 +150,16 @@ BOOL CDualWnd::LookUpPrice(CSelListBox* pLeft, CSelTextWnd* pPrice, CSelTextWnd*
     if (m_candidates.empty() || !pLeft || pLeft->GetCount() == 0) return FALSE;
     const int r0 = FirstMatchingRow(pLeft);
     if (r0 == -1) {
-        SetText(pPrice, "");
-        SetText(pFigure, "");
+        SelSetText(pPrice, "");
+        SelSetText(pFigure, "");
         return FALSE;
     }
     const CString& price = CellRef(r0, m_nPriceCol);
     if (bAlert && GetSelSettings().bPOAAlert && price == ProductFile::kPriceOnApplication)
         AfxMessageBox(SelMsg::kPriceOnApplication, MB_OK);
-    SetText(pPrice, price);
+    SelSetText(pPrice, price);
     const int nFigure = Find(ProductFile::kFigureNumber);
-    if (nFigure >= 0) SetText(pFigure, CellRef(r0, nFigure));
+    if (nFigure >= 0) SelSetText(pFigure, CellRef(r0, nFigure));
     return TRUE;
 }
 
@@ -189,9 +169,9 @@ BOOL CDualWnd::ClearSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextW
                               CSelTextWnd* pFigure) {
     if (pLeft) pLeft->ResetContent();
     if (pRight) pRight->ResetContent();
-    SetText(pTitle, "");
-    SetText(pPrice, "");
-    SetText(pFigure, "");
+    SelSetText(pTitle, "");
+    SelSetText(pPrice, "");
+    SelSetText(pFigure, "");
     if (pLeft)
         for (int k = 0; k < m_firstLevel.GetList3Count(); ++k) pLeft->AddString(m_firstLevel.GetList3(k));
     return TRUE;
@@ -200,8 +180,8 @@ BOOL CDualWnd::ClearSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextW
 int CDualWnd::FillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, CTable* pTable,
                         CSelTextWnd* pPrice, CSelTextWnd* pFigure, CString*, int nCol, int nRow, CSelOwner*, BOOL,
                         BOOL bAlert) {
-    SetText(pTitle1, JoinLines(m_firstLevel.GetList1Count(), &CChoiceWnd::GetList1, m_firstLevel));
-    SetText(pTitle2, JoinLines(m_firstLevel.GetList2Count(), &CChoiceWnd::GetList2, m_firstLevel));
+    SelSetText(pTitle1, JoinLines(m_firstLevel.GetList1Count(), &CChoiceWnd::GetList1, m_firstLevel));
+    SelSetText(pTitle2, JoinLines(m_firstLevel.GetList2Count(), &CChoiceWnd::GetList2, m_firstLevel));
     if (pLeft) {
         pLeft->ResetContent();
         for (int k = 0; k < m_firstLevel.GetList3Count(); ++k) pLeft->AddString(m_firstLevel.GetList3(k));
@@ -278,7 +258,7 @@ int CDualWnd::SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSel
         if (!text.IsEmpty()) Narrow(j, text);
     }
     const CChoiceWnd& set = *Set(i);
-    SetText(pTitle, JoinLines(set.GetList1Count(), &CChoiceWnd::GetList1, set));
+    SelSetText(pTitle, JoinLines(set.GetList1Count(), &CChoiceWnd::GetList1, set));
 
     if (pRight) {
         pRight->ResetContent();

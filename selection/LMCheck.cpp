@@ -20,6 +20,7 @@ CLMCheck::CLMCheck(const CLMCheck& other) : CObject(other) { CopyChecks(other); 
 CLMCheck& CLMCheck::operator=(const CLMCheck& other) {
     if (this != &other) {
         m_arrChecks.DeleteAll();
+        m_byName.clear();
         CopyChecks(other);
     }
     return *this;
@@ -29,16 +30,16 @@ CLMCheck::~CLMCheck() { m_arrChecks.DeleteAll(); }
 
 void CLMCheck::CopyChecks(const CLMCheck& other) {
     for (CObject* p : other.m_arrChecks) m_arrChecks.Add(new CCompCheck(*static_cast<CCompCheck*>(p)));
+    m_byName = other.m_byName;
 }
 
 void CLMCheck::AddCondition(const CString& name, const CString& value) {
-    for (CObject* p : m_arrChecks) {
-        CCompCheck* pCheck = static_cast<CCompCheck*>(p);
-        if (pCheck->GetName() == name) {
-            pCheck->AddValue(value);
-            return;
-        }
+    const auto found = m_byName.find(name.str());
+    if (found != m_byName.end()) {
+        Check(found->second)->AddValue(value);
+        return;
     }
+    m_byName.emplace(name.str(), m_arrChecks.GetSize());
     m_arrChecks.Add(new CCompCheck(name, value));
 }
 

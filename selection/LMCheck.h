@@ -4,6 +4,9 @@
 // CLMCheck is the list of them, one per name, in order of first appearance.
 #pragma once
 
+#include <string>
+#include <unordered_map>
+
 #include "framework/core/ObArray.h"
 #include "framework/core/Object.h"
 #include "framework/core/StringArray.h"
@@ -54,4 +57,8 @@ private:
     void CopyChecks(const CLMCheck& other);
 
     CObArray m_arrChecks;  // of CCompCheck, owned
+    // Index of each name's condition, so that a block of many conditions
+    // reads in linear time rather than comparing every new name with all
+    // the names before it.
+    std::unordered_map<std::string, int> m_byName;
 };

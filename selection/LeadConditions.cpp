@@ -16,10 +16,8 @@ namespace {
 // The conditions of a group or item line; null (after telling the user)
 // for any other object.
 const CLMCheck* ConditionsOf(CObject* pElement) {
-    if (pElement && pElement->IsKindOf(RUNTIME_CLASS(CMoreWnd)))
-        return &static_cast<CMoreWnd*>(pElement)->GetConditions();
-    if (pElement && pElement->IsKindOf(RUNTIME_CLASS(CMoreLine)))
-        return &static_cast<CMoreLine*>(pElement)->GetConditions();
+    if (pElement && (pElement->IsKindOf(RUNTIME_CLASS(CMoreWnd)) || pElement->IsKindOf(RUNTIME_CLASS(CMoreLine))))
+        return &static_cast<CMoreEntry*>(pElement)->GetConditions();
     AfxMessageBox(SelMsg::kInvalidMoreWndLine, MB_OK);
     return nullptr;
 }

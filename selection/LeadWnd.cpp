@@ -3,16 +3,11 @@
 #include "framework/core/MessageBox.h"
 #include "model/Component.h"
 #include "selection/DtaReader.h"
-#include "selection/ProductFileHead.h"
 #include "selection/ProductFiles.h"
 #include "selection/SelMessages.h"
 #include "selection/SelSettings.h"
 
 namespace {
-
-void SetText(CSelTextWnd* pWnd, const char* psz) {
-    if (pWnd) pWnd->SetText(psz);
-}
 
 // A list entry: the mark, a tab and the name.
 CString Entry(bool bMarked, const CString& name) {
@@ -60,24 +55,11 @@ CMoreLine* CLeadWnd::Item(int g, int l) const {
 // ---------------------------------------------------------------- loading
 
 BOOL CLeadWnd::LoadDataFile(CString folder, CString fileName) {
-    fileName = ProductFileName(fileName);
-    CDtaReader reader;
-    if (!OpenProductFile(folder, fileName, reader)) return FALSE;
-    m_strFileName = fileName;
-    m_nStyle = ProductFile::kStyleGrouped;
-    try {
-        ReadBody(reader);
-    } catch (CDtaFormatException&) {
-        FreeAll();
-        ResetBase();
-        ShowNotCurrentFile(fileName);
-        return FALSE;
-    }
-    return TRUE;
+    return LoadProductFile(folder, fileName, ProductFile::kStyleGrouped, [this](CDtaReader& r) { ReadBody(r); },
+                           [this] { FreeAll(); });
 }
 
 void CLeadWnd::ReadBody(CDtaReader& reader) {
-    m_nFileNo = reader.ReadInt();
     m_nPriceCol = reader.ReadInt();
     const int nNames = reader.ReadCount(DtaItemBytes::kLine);
     for (int i = 0; i < nNames; ++i) m_arrColNames.Add(reader.ReadLine());
@@ -98,8 +80,8 @@ int CLeadWnd::FillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox*
                         BOOL) {
     CString titles;
     for (const CString& t : m_arrTitles) titles += t + "\n";
-    SetText(pTitle1, titles);
-    SetText(pTitle2, "");
+    SelSetText(pTitle1, titles);
+    SelSetText(pTitle2, "");
     if (pLeft) {
         pLeft->ResetContent();
         for (CObject* p : m_arrGroups) {
@@ -129,7 +111,7 @@ int CLeadWnd::SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSel
     const CMoreWnd* pGroup = GetGroup(g);
     CString cells;
     for (int i = 0; i < pGroup->GetCellCount(); ++i) cells += pGroup->GetCell(i) + "\n";
-    SetText(pTitle, cells);
+    SelSetText(pTitle, cells);
 
     if (pRight) {
         const long units = pDialog ? pDialog->GetDialogBaseUnits() : 8;
@@ -138,8 +120,8 @@ int CLeadWnd::SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSel
         pRight->SetTabStops(3, stops);
         pRight->ResetContent();
     }
-    SetText(pPrice, "");
-    SetText(pFigure, "");
+    SelSetText(pPrice, "");
+    SelSetText(pFigure, "");
     if (pRight) {
         const bool groupMarked = bAuto && !BeginsWithBlank(picked);
         for (int l = 0; l < pGroup->GetLineCount(); ++l) {
@@ -157,8 +139,8 @@ BOOL CLeadWnd::OnItemSelected(CSelListBox* pLeft, CSelListBox* pRight, CSelTextW
     const int l = pRight ? pRight->GetCurSel() : -1;
     const CMoreLine* pLine = Item(g, l);
     if (!pLine) {
-        SetText(pPrice, "");
-        SetText(pFigure, "");
+        SelSetText(pPrice, "");
+        SelSetText(pFigure, "");
         return FALSE;
     }
     const CSelSettings settings = GetSelSettings();
@@ -166,11 +148,11 @@ BOOL CLeadWnd::OnItemSelected(CSelListBox* pLeft, CSelListBox* pRight, CSelTextW
     const CString price = pLine->GetCellOrEmpty(m_nPriceCol);
     if (bAlert && settings.bPOAAlert && price == ProductFile::kPriceOnApplication)
         AfxMessageBox(SelMsg::kPriceOnApplication, MB_OK);
-    SetText(pPrice, price);
+    SelSetText(pPrice, price);
     const CString entry = pRight->GetLineText(l);
     if (bAlert && settings.bVantrAlert && BeginsWithBlank(entry)) AfxMessageBox(SelMsg::kNotVantrelSelection, MB_OK);
     const int f = Find(ProductFile::kFigureNumber);
-    if (f >= 0) SetText(pFigure, pLine->GetCellOrEmpty(f));
+    if (f >= 0) SelSetText(pFigure, pLine->GetCellOrEmpty(f));
     return TRUE;
 }
 

@@ -3,33 +3,24 @@
 #include "model/Component.h"
 #include "selection/DtaReader.h"
 
-IMPLEMENT_DYNAMIC(CMoreLine, CObject)
+IMPLEMENT_DYNAMIC(CMoreLine, CMoreEntry)
 
-CMoreLine::CMoreLine(const CString& name) : m_strName(name) {}
-
-CMoreLine::CMoreLine(const CMoreLine& other) : CObject(other) { CopyFromOther(other); }
+CMoreLine::CMoreLine(const CMoreLine& other) : CMoreEntry(other) { other.CopyComponents(m_arrComponents); }
 
 CMoreLine& CMoreLine::operator=(const CMoreLine& other) {
     if (this != &other) {
+        CMoreEntry::operator=(other);
         m_arrComponents.DeleteAll();
-        CopyFromOther(other);
+        other.CopyComponents(m_arrComponents);
     }
     return *this;
 }
 
 CMoreLine::~CMoreLine() { m_arrComponents.DeleteAll(); }
 
-void CMoreLine::CopyFromOther(const CMoreLine& other) {
-    m_strName = other.m_strName;
-    m_arrCells.Copy(other.m_arrCells);
-    m_conditions = other.m_conditions;
-    other.CopyComponents(m_arrComponents);
-}
-
 void CMoreLine::ReadBody(CDtaReader& reader) {
-    m_conditions.Read(reader);
-    const int nCells = reader.ReadCount(DtaItemBytes::kLine);
-    for (int i = 0; i < nCells; ++i) m_arrCells.Add(reader.ReadLine());
+    GetConditions().Read(reader);
+    ReadCells(reader);
     const int nComponents = reader.ReadCount(DtaItemBytes::kComponent);
     for (int i = 0; i < nComponents; ++i) {
         const CString name = reader.ReadLine();

@@ -4,16 +4,12 @@
 #pragma once
 
 #include "framework/core/ObArray.h"
-#include "framework/core/Object.h"
-#include "framework/core/StringArray.h"
-#include "selection/LMCheck.h"
+#include "selection/MoreEntry.h"
 
-class CDtaReader;
-
-class CMoreLine : public CObject {
+class CMoreLine : public CMoreEntry {
     DECLARE_DYNAMIC(CMoreLine)
 public:
-    explicit CMoreLine(const CString& name = CString());
+    explicit CMoreLine(const CString& name = CString()) : CMoreEntry(name) {}
     CMoreLine(const CMoreLine& other);
     CMoreLine& operator=(const CMoreLine& other);
     ~CMoreLine() override;
@@ -21,15 +17,8 @@ public:
     // Reads the record after its name: conditions, cells, components.
     void ReadBody(CDtaReader& reader);
 
-    CString GetName() const { return m_strName; }
-    int GetCellCount() const { return m_arrCells.GetSize(); }
-    // Indexes outside the lists raise the invalid-argument exception.
-    CString GetCell(int i) const { return m_arrCells.GetAt(i); }
-    // The cell, or empty text when the line has no cell there.
-    CString GetCellOrEmpty(int i) const { return i >= 0 && i < GetCellCount() ? GetCell(i) : CString(); }
-    void AddCell(const CString& text) { m_arrCells.Add(text); }
-
     int GetComponentCount() const { return m_arrComponents.GetSize(); }
+    // Indexes outside the components raise the invalid-argument exception.
     CString GetComponentName(int i) const;
     int GetComponentStart(int i) const;
     int GetComponentLength(int i) const;
@@ -37,18 +26,6 @@ public:
     // Appends copies of the components to the array (the caller owns them).
     void CopyComponents(CObArray& arrTarget) const;
 
-    const CLMCheck& GetConditions() const { return m_conditions; }
-    CLMCheck& GetConditions() { return m_conditions; }
-    int GetConditionCount() const { return m_conditions.GetCount(); }
-    CString GetConditionName(int i) const { return m_conditions.GetName(i); }
-    CString GetConditionValue(int i, int j) const { return m_conditions.GetValue(i, j); }
-    int GetConditionValueCount(int i) const { return m_conditions.GetValueCount(i); }
-
 private:
-    void CopyFromOther(const CMoreLine& other);
-
-    CString m_strName;
-    CStringArray m_arrCells;
-    CLMCheck m_conditions;
     CObArray m_arrComponents;  // of CComponent, owned
 };

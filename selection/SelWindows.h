@@ -34,6 +34,11 @@ public:
     virtual CString GetText() const = 0;
 };
 
+// Sets the text of a window the caller may have left out.
+inline void SelSetText(CSelTextWnd* pWnd, const char* psz) {
+    if (pWnd) pWnd->SetText(psz);
+}
+
 // The dialog itself, as far as a selection measures with it.
 class CSelDialogWnd {
 public:

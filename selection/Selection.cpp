@@ -1,5 +1,8 @@
 #include "selection/Selection.h"
 
+#include "selection/DtaReader.h"
+#include "selection/ProductFileHead.h"
+
 CSelection::CSelection(const CSelection& other)
     : CObject(other),
       m_nFileNo(other.m_nFileNo),
@@ -31,4 +34,29 @@ void CSelection::ResetBase() {
     m_nStyle = 0;
     m_nPriceCol = 0;
     m_arrColNames.RemoveAll();
+}
+
+BOOL CSelection::LoadProductFile(const CString& folder, CString fileName, int nStyle,
+                                 const std::function<void(CDtaReader&)>& readBody,
+                                 const std::function<void()>& discard) {
+    fileName = ProductFileName(fileName);
+    CDtaReader reader;
+    if (!OpenProductFile(folder, fileName, reader)) return FALSE;
+    m_strFileName = fileName;
+    m_nStyle = nStyle;
+    try {
+        m_nFileNo = reader.ReadInt();
+        readBody(reader);
+    } catch (CDtaFormatException&) {
+        discard();
+        ResetBase();
+        ShowNotCurrentFile(fileName);
+        return FALSE;
+    } catch (...) {
+        // Out of memory, say: a half-read file must not pass for a loaded one.
+        discard();
+        ResetBase();
+        throw;
+    }
+    return TRUE;
 }

@@ -8,12 +8,15 @@
 // Technical Description column.
 #pragma once
 
+#include <functional>
+
 #include "framework/core/ObArray.h"
 #include "framework/core/Object.h"
 #include "framework/core/String.h"
 #include "framework/core/StringArray.h"
 #include "selection/SelWindows.h"
 
+class CDtaReader;
 class CMoreWnd;
 class CSelOwner;
 class CTable;
@@ -84,6 +87,14 @@ public:
 protected:
     // Back to the state of a new object (used when a load fails).
     void ResetBase();
+    // What LoadDataFile does for either body form: the ".fld" name change,
+    // opening folder + fileName and checking its head, then the file number
+    // and the body (readBody). A body that breaks its format is refused with
+    // the not-a-current-file message; then, as after any other failure while
+    // reading, discard() and ResetBase() leave the object as empty as a new
+    // one.
+    BOOL LoadProductFile(const CString& folder, CString fileName, int nStyle,
+                         const std::function<void(CDtaReader&)>& readBody, const std::function<void()>& discard);
 
     CString m_strFileName;
     CStringArray m_arrColNames;

@@ -411,6 +411,45 @@ TEST_F(DlgDualTest, OpensWhereItWasLastMoved) {
     EXPECT_EQ(opened.top, 160);
 }
 
+TEST_F(DlgDualTest, OneDialogObjectServesSeveralOpenings) {
+    CDlgDual dlg;
+    Prepare(dlg, 0);
+    // First opening: moved, a complete pick, switched to manual, ended by Next DL.
+    CDialog::SetTestHook([&](CDialog& d) {
+        ::SetWindowPos(d.m_hWnd, nullptr, 140, 160, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        Menu(d, ID_SEL_VALVE);
+        for (int line = 0; line < 5; ++line) ClickLine(d, IDC_SEL_RIGHT, 0);
+        Click(d, IDC_SEL_AUTO);
+        Click(d, IDC_SEL_NEXT_DL);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_TRUE(dlg.m_bNextDL);
+    selection = dlg.m_pSelection;
+
+    // Second opening of the same object, for the next line.
+    Prepare(dlg, 1);
+    RECT opened{};
+    int leftAfterPick = -1;
+    std::string autoText;
+    CDialog::SetTestHook([&](CDialog& d) {
+        ::GetWindowRect(d.m_hWnd, &opened);
+        autoText = Text(d.m_hWnd, IDC_SEL_AUTO);
+        Menu(d, ID_SEL_VALVE);
+        ClickLine(d, IDC_SEL_RIGHT, 0);
+        leftAfterPick = static_cast<int>(::SendDlgItemMessageA(d.m_hWnd, IDC_SEL_LEFT, LB_GETCURSEL, 0, 0));
+        for (int line = 1; line < 5; ++line) ClickLine(d, IDC_SEL_RIGHT, 0);
+        Click(d, IDC_SEL_OK);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(opened.left, 140);
+    EXPECT_EQ(opened.top, 160);
+    EXPECT_EQ(autoText, "&Auto");
+    EXPECT_EQ(leftAfterPick, 1);  // auto mode again: the pick moved on
+    EXPECT_FALSE(dlg.m_bNextDL);  // OK ended this opening
+    EXPECT_FALSE(dlg.m_bNextSL);
+    selection = dlg.m_pSelection;
+}
+
 TEST_F(DlgDualTest, CaptionShowsTheWholeLineNumber) {
     CDlgDual dlg;
     Prepare(dlg, 0);

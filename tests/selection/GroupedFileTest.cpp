@@ -163,6 +163,32 @@ TEST_F(GroupedFileTest, HugeCountsAreRefusedBeforeAnyAllocation) {
     }
 }
 
+TEST_F(GroupedFileTest, ABlockOfManyConditionsReadsWithoutAHang) {
+    // 100,000 names in one block and the first one again: a reader that
+    // compared each new name with all before it would take minutes and run
+    // into the test run's time limit.
+    productgen::GroupedFile f = SmallGrouped();
+    auto& conditions = f.groups[0].items[0].conditions;
+    conditions.clear();
+    for (int i = 0; i < 100000; ++i) conditions.push_back({"c" + std::to_string(i), {"v"}});
+    conditions.push_back({"c0", {"w"}});
+    const std::string bytes = productgen::WriteGrouped(f);
+    CLeadWnd lead;
+    ASSERT_TRUE(Load(lead, bytes));
+    const CMoreLine* line = lead.GetGroup(0)->GetLine(0);
+    ASSERT_EQ(line->GetConditionCount(), 100000);
+    EXPECT_EQ(line->GetConditionName(99999), "c99999");
+    ASSERT_EQ(line->GetConditionValueCount(0), 2);
+    EXPECT_EQ(line->GetConditionValue(0, 1), "w");
+
+    // A copy keeps merging into its own conditions.
+    CLMCheck copy = line->GetConditions();
+    copy.AddCondition("c5", "x");
+    EXPECT_EQ(copy.GetCount(), 100000);
+    EXPECT_EQ(copy.GetValueCount(5), 2);
+    EXPECT_EQ(line->GetConditionValueCount(5), 1);
+}
+
 TEST_F(GroupedFileTest, RandomDamageNeverCrashes) {
     const std::string good = HandWrittenGrouped();
     std::mt19937 rng(7);
