@@ -2,10 +2,6 @@
 #pragma once
 
 namespace AppMsg {
-// What a job window shows until its grids are there: the job's title and
-// its count of Summary lines.
-inline constexpr const char* kJobViewSummary = "%s   -   Summary lines: %d";
-
 // Closing a minimized job window while it previews a print.
 inline constexpr const char* kRestoreBeforeClose = "Restore this window and then close it";
 

@@ -2,9 +2,10 @@
 
 #include "app/AboutDlg.h"
 #include "app/CorvMDIChildWnd.h"
-#include "app/CorvView.h"
+#include "editor/CorvView.h"
 #include "app/MainFrame.h"
 #include "app/SplashWnd.h"
+#include "database/DlgFindJob.h"
 #include "framework/win/CommandLine.h"
 #include "framework/win/DocTemplate.h"
 #include "framework/win/MessageMap.h"
@@ -74,6 +75,8 @@ BOOL CCorvApp::InitInstance() {
         s.bAutoSelect = m_bAutoSelect;
         return s;
     });
+    // File > Find... runs the quotation finder on the job it creates.
+    InstallQuotationFinder();
 
     OpenCommandLineJob(m_lpCmdLine);
     return TRUE;

@@ -2,7 +2,7 @@
 // windows: starting a new job, committing the views' open edits before the
 // job is written or closed, the Close command and the enabling of Save.
 #include "app/CorvApp.h"
-#include "app/CorvView.h"
+#include "editor/CorvView.h"
 #include "app/QuotationFinder.h"
 #include "framework/win/StdIds.h"
 #include "model/CorvDoc.h"

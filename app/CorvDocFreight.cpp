@@ -1,6 +1,6 @@
 // Applying a new freight rate to a job: every Summary line's freight amount
 // and final value follow it.
-#include "app/Hint.h"
+#include "editor/Hint.h"
 #include "model/CorvDoc.h"
 #include "model/Field.h"
 #include "model/Record.h"

@@ -1,7 +1,7 @@
 #include "app/CorvMDIChildWnd.h"
 
 #include "app/AppMessages.h"
-#include "app/CorvView.h"
+#include "editor/CorvView.h"
 #include "framework/core/MessageBox.h"
 #include "framework/win/MessageMap.h"
 

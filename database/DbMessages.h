@@ -87,3 +87,16 @@ inline constexpr const char* kDidNotUpdateOffices = "Did NOT Update the Offices 
 
 inline constexpr const char* kQuote = "\"";
 }  // namespace DbMsg
+
+// The quotation finder and the loader.
+namespace DbMsg {
+inline constexpr const char* kNotInProjectTable = "\" NOT in Project Table.";  // "\"" + n + this
+inline constexpr const char* kFindNeedsValue = "Before pressing this \"Find\" button, you must enter at least one value";
+inline constexpr const char* kNotInDatabase = "NOT in Database";
+inline constexpr const char* kOkNeedsFind = "Before pressing the \"OK\" Button, you must \"Find\" a Quote";
+inline constexpr const char* kCurrentlyOpen = "You currently have Corv No: ";  // + n + kOpenInCorvantis
+inline constexpr const char* kOpenInCorvantis = " OPEN in Corvantis.";
+inline constexpr const char* kFirst300 = "First 300";
+inline constexpr const char* kYes = "Yes";
+inline constexpr const char* kNo = "No";
+}  // namespace DbMsg

@@ -4,7 +4,7 @@
 namespace CoreMsg {
 inline constexpr const char* kNoErrorMessage = "No error message is available.";
 inline constexpr const char* kOutOfMemory = "Out of memory.";
-inline constexpr const char* kInvalidArgument = "Encountered an improper argument.";
+inline constexpr const char* kInvalidArgument = "An invalid argument was encountered.";
 inline constexpr const char* kNotSupported = "Unsupported operation was attempted.";
 inline constexpr const char* kArchiveEndOfFile = "An attempt was made to read past the end of the file.";
 inline constexpr const char* kUnexpectedFileFormat = "Unexpected file format.";

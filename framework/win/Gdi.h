@@ -113,6 +113,7 @@ public:
         return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
     }
     int IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
+    int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
 };
 
 // The DC of a WM_PAINT (BeginPaint/EndPaint).

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "app/CorvView.h"
+#include "editor/CorvView.h"
 #include "app/MainFrame.h"
 #include "app/QuotationFinder.h"
 #include "framework/win/DocTemplate.h"

@@ -340,7 +340,7 @@ TEST(SelGuard, NoExceptionLeavesAHandler) {
     EXPECT_NO_THROW(RunGuarded([] { throw std::runtime_error("x"); }));
     RunGuarded([&] { after = true; });
     EXPECT_TRUE(after);
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{"Encountered an improper argument.", "Out of memory.",
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"An invalid argument was encountered.", "Out of memory.",
                                                         "No error message is available."}));
 }
 

@@ -1,0 +1,105 @@
+// CCorvView: the view of one job inside its child window. It paints the
+// job's Summary lines as a grid, scrolls it by column and line with its own
+// two scroll bars, hosts the Summary grid's cell editor and owns the
+// Detail window in which one line's Detail lines are edited. It keeps no
+// copy of the lines: painting reads the job's table, changes arrive as
+// update hints.
+#pragma once
+
+#include <vector>
+
+#include "framework/win/Gdi.h"
+#include "framework/win/View.h"
+#include "selection/SelOwner.h"
+
+class CCorvDoc;
+class CCorvScrollBar;
+class CDetailWnd;
+class CEditWnd;
+class CSelection;
+
+class CCorvView : public CView, public CSelOwner {
+    DECLARE_DYNCREATE(CCorvView)
+public:
+    CCorvView();
+    ~CCorvView() override;
+
+    CCorvDoc* GetDocument() const;
+
+    // CView.
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    void OnInitialUpdate() override;
+    void OnDraw(CDC* pDC) override;
+    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
+
+    // CSelOwner.
+    CTableStruct* GetSummaryStruct() const override;
+    CRecord* GetCurrentSummaryLine() const override;
+
+    // Layout.
+    void CalcMetrics();
+    CRect GetClientRectLessBars() const;
+    void CalcVisibleRows();
+    int GetColumnLimit() const;
+    // Hides the Summary editor (committing its text); no cell stays current.
+    void PlaceEditWnd();
+    // Closes the Detail window (rolling its lines up), then commits the
+    // Summary editor. Runs before the job is saved, closed, stored or printed.
+    void CommitEdit();
+    // Opens the Detail window for the Summary editor's current line.
+    void OnViewDetail();
+    void OnUpdateViewDetail(CCmdUI* pCmdUI);
+    BOOL IsDetailVisible() const;
+
+    // Handlers.
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnRButtonDown(UINT nFlags, CPoint point);
+    void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+
+    CString m_strClassName;
+    CFont* m_pFont = nullptr;
+    CCorvScrollBar* m_pHScroll = nullptr;
+    CCorvScrollBar* m_pVScroll = nullptr;
+    CEditWnd* m_pEditWnd = nullptr;
+    CDetailWnd* m_pDetailWnd = nullptr;
+    CBrush* m_pBackBrush = nullptr;
+    CBrush* m_pDetailBrush = nullptr;
+    int m_nLaterTop = 0;
+    std::vector<int> m_pSumWidths;
+    std::vector<int> m_pDetWidths;
+    int m_nLeftMargin = 0;
+    int m_nRowHeight = 0;
+    int m_nVisibleRows = 0;
+    BOOL m_bArrowControl = TRUE;
+    BOOL m_bInPreview = FALSE;
+    RECT m_rcSelectDlg = {};
+    RECT m_rcSummaryDlg = {};
+    RECT m_rcDetailDlg = {};
+    int m_nDetailHPos = 0;
+    BOOL m_bSelectNext = FALSE;
+    BOOL m_bOpenSelect = FALSE;
+    CString m_strLastSelDescription;
+    CString m_strLastSelFileName;
+    int m_nLastSelFileNo = 0;
+    int m_nLastSelStyle = 0;
+    // Kept between two openings of the Selection dialog; owned.
+    CSelection* m_pSelection = nullptr;
+    BOOL m_bNoPrintDialog = FALSE;
+    int m_nReport = 0;
+    short m_nSavedOrientation = 1;
+
+    void SetLastSelDescription(const CString& str) { m_strLastSelDescription = str; }
+    void SetLastSelFileName(const CString& str) { m_strLastSelFileName = str; }
+
+private:
+    void RebuildFont();
+    void UpdateFontChanged();
+    void ForwardToDetail(LPARAM lHint, CObject* pHint);
+    void HideDetail();
+
+    DECLARE_MESSAGE_MAP()
+};
