@@ -30,6 +30,44 @@ BEGIN_MESSAGE_MAP(CCorvView, CView)
     ON_WM_KEYDOWN()
     ON_COMMAND(ID_VIEW_DETAIL, &CCorvView::OnViewDetail)
     ON_UPDATE_COMMAND_UI(ID_VIEW_DETAIL, &CCorvView::OnUpdateViewDetail)
+    ON_COMMAND(ID_VIEW_LINE, &CCorvView::OnViewLine)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_LINE, &CCorvView::OnUpdateViewLine)
+    ON_COMMAND(ID_EDIT_UNDO, &CCorvView::OnEditUndo)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, &CCorvView::OnUpdateEditUndo)
+    ON_COMMAND(ID_EDIT_CUT, &CCorvView::OnEditCut)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, &CCorvView::OnUpdateEditCutCopy)
+    ON_COMMAND(ID_EDIT_COPY, &CCorvView::OnEditCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, &CCorvView::OnUpdateEditCutCopy)
+    ON_COMMAND(ID_EDIT_PASTE, &CCorvView::OnEditPaste)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, &CCorvView::OnUpdateEditPaste)
+    ON_COMMAND(ID_EDIT_CUT_LINE, &CCorvView::OnEditCutLine)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT_LINE, &CCorvView::OnUpdateActiveEditor)
+    ON_COMMAND(ID_EDIT_COPY_LINE, &CCorvView::OnEditCopyLine)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY_LINE, &CCorvView::OnUpdateActiveEditor)
+    ON_COMMAND(ID_EDIT_PASTE_LINE, &CCorvView::OnEditPasteLine)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE_LINE, &CCorvView::OnUpdateActiveEditor)
+    ON_COMMAND(ID_EDIT_INSERT_LINE, &CCorvView::OnEditInsertLine)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_INSERT_LINE, &CCorvView::OnUpdateActiveEditor)
+    ON_COMMAND(ID_VIEW_SELECT, &CCorvView::OnViewSelect)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_SELECT, &CCorvView::OnUpdateDetailEditor)
+    ON_COMMAND(ID_VIEW_FIND_PN, &CCorvView::OnViewFindPartNumber)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_FIND_PN, &CCorvView::OnUpdateDetailEditor)
+    ON_COMMAND(ID_EDIT_TECH_TO_QUOTE, &CCorvView::OnEditTechToQuote)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_TECH_TO_QUOTE, &CCorvView::OnUpdateDetailEditor)
+    ON_COMMAND(ID_EDIT_PN_TO_QUOTEPN, &CCorvView::OnEditPNToQuotePN)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PN_TO_QUOTEPN, &CCorvView::OnUpdateDetailEditor)
+    ON_COMMAND(ID_OPTIONS_FONT, &CCorvView::OnFont)
+    ON_COMMAND(ID_OPTIONS_ARROW_CONTROL, &CCorvView::OnViewArrowControl)
+    ON_UPDATE_COMMAND_UI(ID_OPTIONS_ARROW_CONTROL, &CCorvView::OnUpdateViewArrowControl)
+    ON_COMMAND(ID_EDIT_DELETE_BOTTOM_BLANKS, &CCorvView::OnDeleteBottomBlanks)
+    ON_COMMAND(ID_EDIT_MULTIPLIER, &CCorvView::OnEditMultiplier)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_MULTIPLIER, &CCorvView::OnUpdateEditRevise)
+    ON_COMMAND(ID_EDIT_MARGIN, &CCorvView::OnEditMargin)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_MARGIN, &CCorvView::OnUpdateEditRevise)
+    ON_COMMAND(ID_EDIT_TOTAL_FINAL_VALUE, &CCorvView::OnEditTotalFinalValue)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_TOTAL_FINAL_VALUE, &CCorvView::OnUpdateEditRevise)
+    ON_COMMAND(ID_EDIT_TOTAL_EXTENDED, &CCorvView::OnEditTotalExtendedValues)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_TOTAL_EXTENDED, &CCorvView::OnUpdateEditRevise)
 END_MESSAGE_MAP()
 
 namespace {
@@ -265,8 +303,10 @@ void CCorvView::OnSetFocus(CWnd* pOldWnd) {
         return;
     }
     m_pEditWnd->Reposition(GetClientRectLessBars(), m_nVisibleRows, 0, 0);
-    // Going on with the next line after a product selection belongs to the
-    // line commands, which set m_bSelectNext.
+    if (m_bSelectNext) {
+        m_bSelectNext = FALSE;
+        GoOnWithNextSelection();
+    }
 }
 
 void CCorvView::OnKeyDown(UINT nChar, UINT, UINT) {

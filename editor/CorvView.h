@@ -51,6 +51,47 @@ public:
     void OnUpdateViewDetail(CCmdUI* pCmdUI);
     BOOL IsDetailVisible() const;
 
+    // Revise-all commands (CorvViewRevise.cpp): enabled while the Detail
+    // window is hidden.
+    void OnEditMultiplier();
+    void OnEditMargin();
+    void OnEditTotalFinalValue();
+    void OnEditTotalExtendedValues();
+    void OnUpdateEditRevise(CCmdUI* pCmdUI);
+
+    // Edit, View and Options commands carried out here or on the active
+    // editor (CorvViewCommands.cpp). The active editor is the Detail
+    // window's while that window is visible, else the Summary editor.
+    CEditWnd* GetActiveEditor() const;
+    void OnEditUndo();
+    void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    void OnEditCut();
+    void OnEditCopy();
+    void OnUpdateEditCutCopy(CCmdUI* pCmdUI);
+    void OnEditPaste();
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    void OnEditCutLine();
+    void OnEditCopyLine();
+    void OnEditPasteLine();
+    void OnEditInsertLine();
+    void OnUpdateActiveEditor(CCmdUI* pCmdUI);
+    void OnViewSelect();
+    void OnViewFindPartNumber();
+    void OnEditTechToQuote();
+    void OnEditPNToQuotePN();
+    void OnUpdateDetailEditor(CCmdUI* pCmdUI);
+    void OnFont();
+    void OnViewArrowControl();
+    void OnUpdateViewArrowControl(CCmdUI* pCmdUI);
+    void OnDeleteBottomBlanks();
+    // After Next SL of the Selection dialog: the next Summary line, its
+    // Detail window and the Selection dialog for its first Detail line.
+    void GoOnWithNextSelection();
+
+    // Line View on the active editor while it is visible (CorvViewLineView.cpp).
+    void OnViewLine();
+    void OnUpdateViewLine(CCmdUI* pCmdUI);
+
     // Handlers.
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnRButtonDown(UINT nFlags, CPoint point);

@@ -89,8 +89,7 @@ void CDetailWnd::ShowForLine(CCorvView* pView, CTable* pTable, int nSummaryRow, 
     if (bOpenSelect && m_pEditWnd) {
         m_pEditWnd->MoveToCell(pView->m_nLeftMargin, pView->m_nRowHeight + Grid::kTop, GetGridRect(),
                                m_nVisibleRows);
-        // The product selection of the first line opens here once the
-        // line commands exist.
+        m_pEditWnd->OnSelectionDialog(FALSE);
     }
 }
 
@@ -178,8 +177,10 @@ void CDetailWnd::OnLButtonDown(UINT, CPoint point) {
 }
 
 void CDetailWnd::OnRButtonDown(UINT, CPoint point) {
-    // The Selection dialog for the clicked line follows once the line commands exist.
-    if (m_pEditWnd) m_pEditWnd->MoveToCell(point.x, point.y, GetGridRect(), m_nVisibleRows);
+    // A right click opens the Selection dialog for the clicked line.
+    if (!m_pEditWnd) return;
+    m_pEditWnd->MoveToCell(point.x, point.y, GetGridRect(), m_nVisibleRows);
+    if (m_pEditWnd) m_pEditWnd->OnSelectionDialog(TRUE);
 }
 
 void CDetailWnd::OnPaint() {

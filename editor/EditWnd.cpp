@@ -238,5 +238,6 @@ void CEditWnd::OnLButtonDown(UINT nFlags, CPoint point) {
 
 void CEditWnd::OnRButtonDown(UINT nFlags, CPoint point) {
     if (!m_pDetailWnd && GetFieldType() != 'W') m_pView->OnViewDetail();
+    if (m_pDetailWnd) OnSelectionDialog(TRUE);
     CEdit::OnRButtonDown(nFlags, point);
 }

@@ -46,6 +46,28 @@ public:
     void ApplyChangeList(const CStringArray& arrNames, const CStringArray& arrValues);
     void InvalidateCell();
 
+    // Line commands on the current line (EditWndLines.cpp); each does
+    // nothing when no cell is current.
+    void CutLine();
+    void CopyLine();
+    void PasteLine();
+    void InsertLine();
+    void TechnicalToQuote();
+    void PartNumberToQuotePN();
+    // Product selection into the current Detail line (EditWndSelect.cpp).
+    // bPresetFromLine 1: preset the dialog from the line's own technical
+    // description; 0: from the view's last selection.
+    void OnSelectionDialog(BOOL bPresetFromLine);
+    void OnFindPartNumber();
+    // Writes m_arrNames/m_arrValues into the Detail line and its Summary
+    // line, then rolls the Summary line up.
+    void ApplySelectionValues();
+
+    // Line View: the current line in its line dialog, written back on OK,
+    // stepping to the line above or below on Prev or Next
+    // (EditWndLineView.cpp).
+    void OnLineView();
+
     CRect GetCellRect() const { return m_rcCell; }
     void SetCellRect(const RECT& rc) { m_rcCell = rc; }
     BOOL IsDetailEditor() const { return m_pDetailWnd != nullptr; }

@@ -26,4 +26,32 @@ inline constexpr const char* kErrorCodeUnknown = "Error Code Unknown";
 // text, typed text.
 inline constexpr const char* kInterpretedFmt =
     "The \"%s\" field\nhas been interpreted as \"%s\".\nThis field contained:  \"%s\"\n";
+
+// Line commands: the questions before a line with data is cut or pasted
+// over, and the refusals to go on with the next line when its grid shows a
+// single row.
+inline constexpr const char* kCutLineQuestion =
+    "* * This Line Contains Data. * *\n\nDo you want to \"CUT\" this line?";
+inline constexpr const char* kPasteLineQuestion =
+    "* * This Line Contains Data. * *\n\nDo you want to \"PASTE\" over this line?";
+inline constexpr const char* kSelectNoRoomDetail =
+    "Can NOT display the \"Selection Dialog Box\".\nTry Making the Detail Window Larger.";
+inline constexpr const char* kSelectNoRoomSummary =
+    "Can NOT display the \"Selection Dialog Box\".\nTry Making the Summary Window Larger.";
+
+// The revise-all commands: lines with Detail lines of their own keep their
+// net; a total revision refuses them altogether.
+inline constexpr const char* kDetailNetNotRevised = "Summary Lines with \"Detail Net\" were NOT revised.";
+inline constexpr const char* kCannotReviseTotal =
+    "          Can NOT revise \"Total Final Value\"\nAt least one Summary Line has a \"Detail Net\".";
+
+// The line dialogs: their captions around the line number, and the refusal
+// to show the next line when its grid shows a single row.
+inline constexpr const char* kSummaryLineCaptionBefore = "- - Summary Line #";
+inline constexpr const char* kDetailLineCaptionBefore = "- - Detail Line #";
+inline constexpr const char* kLineCaptionAfter = " - -";
+inline constexpr const char* kLineViewNoRoomSummary =
+    "Can NOT display the \"Line View Dialog Box\".\nTry Making the Summary Window Larger.";
+inline constexpr const char* kLineViewNoRoomDetail =
+    "Can NOT display the \"Line View Dialog Box\".\nTry Making the Detail Window Larger.";
 }  // namespace EditorMsg

@@ -6,6 +6,7 @@
 #include "editor/EditWnd.h"
 #include "framework/core/MessageBox.h"
 #include "framework/win/App.h"
+#include "framework/win/Frame.h"
 #include "model/Field.h"
 #include "model/Record.h"
 #include "model/Table.h"
@@ -43,6 +44,18 @@ JobWindow OpenNewJob() {
     if (OpenJobs().empty()) return job;
     job.pDoc = OpenJobs().back();
     job.pView = dynamic_cast<CCorvView*>(job.pDoc->GetViews().at(0));
+    // New windows cascade down and right, each smaller than the one before
+    // until the cascade starts again; every test's job window gets the same
+    // place and size instead (the full width, three quarters of the height),
+    // so its grids do not depend on the tests that ran earlier.
+    CFrameWnd* pFrame = job.pView ? job.pView->GetParentFrame() : nullptr;
+    HWND hClient = pFrame ? ::GetParent(pFrame->m_hWnd) : nullptr;
+    if (hClient) {
+        RECT rc = {};
+        ::GetClientRect(hClient, &rc);
+        pFrame->MoveWindow(0, 0, rc.right, rc.bottom * 3 / 4, TRUE);
+        PumpMessages();
+    }
     return job;
 }
 

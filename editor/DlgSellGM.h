@@ -1,0 +1,24 @@
+// CDlgSellGM: asks for the one new margin that the Margin command puts on
+// every Summary line; shows the job's overall margin.
+#pragma once
+
+#include "editor/ReviseDialog.h"
+
+class CDlgSellGM : public CReviseDialog {
+public:
+    explicit CDlgSellGM(CTable* pTable, CWnd* pParent = nullptr);
+
+    // The new value as last taken from its edit.
+    CString GetValueText() const { return m_strNew; }
+
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnKillfocusNewValue();
+
+    CString m_strCurrent;
+    CString m_strNew;
+
+protected:
+    CString CalcCurrentValue() override;
+
+    DECLARE_MESSAGE_MAP()
+};

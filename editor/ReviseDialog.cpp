@@ -1,0 +1,66 @@
+#include "editor/ReviseDialog.h"
+
+#include "editor/NumEdit.h"
+#include "editor/SetButton.h"
+#include "framework/win/MessageMap.h"
+#include "model/Table.h"
+#include "model/TableStruct.h"
+#include "res/editor_values_ids.h"
+
+BEGIN_MESSAGE_MAP(CReviseDialog, CDialog)
+    ON_BN_CLICKED(IDC_REVISE_OK, &CReviseDialog::OnClickedOk)
+END_MESSAGE_MAP()
+
+CReviseDialog::CReviseDialog(UINT nIDTemplate, CTable* pTable, CWnd* pParent, int nNewValueId, int nCurrentId,
+                             const char* pszField)
+    : CDialog(nIDTemplate, pParent),
+      m_pTable(pTable),
+      m_pLayout(pTable ? pTable->GetTableStruct() : nullptr),
+      m_pNumEdit(new CNumEdit),
+      m_pOkButton(new CSetButton),
+      m_pCancelButton(new CSetButton),
+      m_nNewValueId(nNewValueId),
+      m_nCurrentId(nCurrentId),
+      m_pszField(pszField) {}
+
+CReviseDialog::~CReviseDialog() {
+    delete m_pCancelButton;
+    delete m_pOkButton;
+    delete m_pNumEdit;
+}
+
+BOOL CReviseDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    const int nLimit = m_pLayout ? m_pLayout->GetFieldLengthByName(m_pszField) : CTableStruct::kDefaultLength;
+    SendDlgItemMessage(m_nNewValueId, EM_LIMITTEXT, nLimit);
+    m_pNumEdit->SubclassDlgItem(m_nNewValueId, this);
+    m_pOkButton->SubclassDlgItem(IDC_REVISE_OK, this);
+    m_pCancelButton->SubclassDlgItem(IDCANCEL, this);
+    // The member takes the value at the next exchange.
+    GetDlgItem(m_nCurrentId)->SetWindowText(CalcCurrentValue());
+    return TRUE;
+}
+
+BOOL CReviseDialog::CheckNewValue(const CString& strTaken) {
+    if (m_pNumEdit->GetWindowText() == strTaken) return FALSE;
+    m_pNumEdit->ValidateNumField(m_pNumEdit, m_pszField, m_pLayout, m_pOkButton, m_pCancelButton, m_pOkButton,
+                                 m_pCancelButton);
+    return TRUE;
+}
+
+void CReviseDialog::OnOK() {
+    const HWND hFocus = ::GetFocus();
+    ::SetFocus(m_hWnd);
+    ::SetFocus(hFocus);
+}
+
+void CReviseDialog::OnClickedOk() {
+    if (::GetFocus() == m_pOkButton->m_hWnd) {
+        CDialog::OnOK();
+        return;
+    }
+    // The button-down takes the focus (the entry is checked on the way);
+    // the button-up then clicks again, with the focus on the button.
+    m_pOkButton->SendMessage(WM_LBUTTONDOWN, 0, 0);
+    m_pOkButton->SendMessage(WM_LBUTTONUP, 0, 0);
+}
