@@ -2,20 +2,11 @@
 // puts on every Summary line; shows the job's overall multiplier.
 #pragma once
 
-#include "editor/ReviseDialog.h"
+#include "editor/DlgOneValue.h"
 
-class CDlgMult : public CReviseDialog {
+class CDlgMult : public CDlgOneValue {
 public:
     explicit CDlgMult(CTable* pTable, CWnd* pParent = nullptr);
-
-    // The new value as last taken from its edit.
-    CString GetValueText() const { return m_strNew; }
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void OnKillfocusNewValue();
-
-    CString m_strCurrent;
-    CString m_strNew;
 
 protected:
     CString CalcCurrentValue() override;

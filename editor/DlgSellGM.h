@@ -2,20 +2,11 @@
 // every Summary line; shows the job's overall margin.
 #pragma once
 
-#include "editor/ReviseDialog.h"
+#include "editor/DlgOneValue.h"
 
-class CDlgSellGM : public CReviseDialog {
+class CDlgSellGM : public CDlgOneValue {
 public:
     explicit CDlgSellGM(CTable* pTable, CWnd* pParent = nullptr);
-
-    // The new value as last taken from its edit.
-    CString GetValueText() const { return m_strNew; }
-
-    void DoDataExchange(CDataExchange* pDX) override;
-    void OnKillfocusNewValue();
-
-    CString m_strCurrent;
-    CString m_strNew;
 
 protected:
     CString CalcCurrentValue() override;

@@ -8,21 +8,11 @@
 #include "framework/core/MessageBox.h"
 #include "model/CorvDoc.h"
 #include "model/Field.h"
+#include "model/ModelMessages.h"
 #include "model/Record.h"
 #include "model/Slots.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
-
-namespace {
-const char* DateProblem(int nResult) {
-    switch (nResult) {
-    case 1: return EditorMsg::kDateFormat;
-    case 2: return EditorMsg::kBadMonth;
-    case 3: return EditorMsg::kBadDay;
-    default: return EditorMsg::kBadYear;
-    }
-}
-}  // namespace
 
 int CEditWnd::CommitField() {
     if (!IsCurrentRowValid() || !m_hWnd) return 0;
@@ -56,7 +46,7 @@ void CEditWnd::TellCommitResult(int nResult, const CString& strTyped) {
     if (nResult >= 1 && nResult <= 4) {
         strMessage.Format(EditorMsg::kFieldErased, strName.GetString(), m_nRow + 1, strTyped.GetString());
         strMessage += "\n";
-        strMessage += DateProblem(nResult);
+        strMessage += ModelMsg::DateStatusText(nResult);
         strMessage += ".";
         SetWindowText("");
     } else if (nResult == 5) {

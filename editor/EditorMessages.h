@@ -9,13 +9,10 @@ inline constexpr const char* kDetailCaptionBefore = "- - Line #";
 inline constexpr const char* kDetailCaptionAfter = " - -";
 
 // A committed cell whose text the field did not take as typed: field name,
-// line number, typed text; then what is wrong with a date.
+// line number, typed text; what is wrong with the date follows it (the
+// date status texts of the job model).
 inline constexpr const char* kFieldErased =
     "The \"%s\" field of line #%d has been errased.\nThis field contained:  \"%s\"\n";
-inline constexpr const char* kDateFormat = "Use date format: mm/dd/yyyy or mm/dd/yy";
-inline constexpr const char* kBadMonth = "Bad MONTH specification";
-inline constexpr const char* kBadDay = "Bad DAY specification";
-inline constexpr const char* kBadYear = "Bad YEAR specification";
 // A number the field rewrote: field name, line number, new text, typed text.
 inline constexpr const char* kFieldInterpreted =
     "The \"%s\" field of line #%d\nhas been interpreted as \"%s\".\nThis field contained:  \"%s\"\n";
