@@ -15,7 +15,8 @@ void CCorvApp::GetChoiceList(CStringArray& list, const CString& strSection, int 
         // An empty section (or one whose first entry is empty) starts over
         // with the built-in entries, written whole from the first key on.
         list = BuiltInChoices(strSection);
-        for (int i = 0; i < list.GetSize(); ++i) WriteProfileString(strSection, ChoiceEntryKey(strSection, i + 1), list[i]);
+        for (int i = 0; i < list.GetSize(); ++i)
+            WriteProfileString(strSection, ChoiceEntryKey(strSection, i + 1), list[i]);
         return;
     }
     for (int i = 1;; ++i) {

@@ -2,10 +2,10 @@
 
 #include "app/AboutDlg.h"
 #include "app/CorvMDIChildWnd.h"
-#include "editor/CorvView.h"
 #include "app/MainFrame.h"
 #include "app/SplashWnd.h"
 #include "database/DlgFindJob.h"
+#include "editor/CorvView.h"
 #include "framework/win/CommandLine.h"
 #include "framework/win/DocTemplate.h"
 #include "framework/win/MessageMap.h"
@@ -37,8 +37,8 @@ BOOL CCorvApp::InitInstance() {
 
     LoadStdProfileSettings(4);
 
-    AddDocTemplate(new CMultiDocTemplate(IDR_CORVTYPE, RUNTIME_CLASS(CCorvDoc), RUNTIME_CLASS(CCorvMDIChildWnd),
-                                         RUNTIME_CLASS(CCorvView)));
+    AddDocTemplate(new CMultiDocTemplate(IDR_CORVTYPE, RUNTIME_CLASS(CCorvDoc),
+                                         RUNTIME_CLASS(CCorvMDIChildWnd), RUNTIME_CLASS(CCorvView)));
 
     auto* pMainFrame = new CMainFrame;
     if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
@@ -87,7 +87,8 @@ void CCorvApp::OpenCommandLineJob(const char* lpszCmdLine) {
     path.Trim();
     if (path.IsEmpty()) return;
     // An embedding switch ("-Embedding", "/e") opens nothing.
-    if ((path[0] == '-' || path[0] == '/') && path.GetLength() > 1 && (path[1] == 'e' || path[1] == 'E')) return;
+    if ((path[0] == '-' || path[0] == '/') && path.GetLength() > 1 && (path[1] == 'e' || path[1] == 'E'))
+        return;
     // The shell quotes a path that holds blanks.
     if (path[0] == '"') {
         const int close = path.Find('"', 1);

@@ -70,7 +70,9 @@ public:
     void SetPrintDefaultParts(int nValue) { SetPrintDefault(kPrintParts, nValue); }
     void SetPrintDefaultICDS(int nValue) { SetPrintDefault(kPrintICDS, nValue); }
     void SetPrintDefaultProposalSummary(int nValue) { SetPrintDefault(kPrintProposalSummary, nValue); }
-    void SetPrintDefaultProposalSummaryPlant(int nValue) { SetPrintDefault(kPrintProposalSummaryPlant, nValue); }
+    void SetPrintDefaultProposalSummaryPlant(int nValue) {
+        SetPrintDefault(kPrintProposalSummaryPlant, nValue);
+    }
     void SetPrintDefaultProjectSellPrice(int nValue) { SetPrintDefault(kPrintProjectSellPrice, nValue); }
     void SetPrintDefaultCommission(int nValue) { SetPrintDefault(kPrintCommission, nValue); }
     void SetPrintDefaultPurchaseOrder(int nValue) { SetPrintDefault(kPrintPurchaseOrder, nValue); }

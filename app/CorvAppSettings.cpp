@@ -95,8 +95,17 @@ const TextSetting kBillTo[] = {
 };
 
 const char* const kPrintDefaultKeys[kPrintDefaultCount] = {
-    "Quote", "Scope", "Scope Priced", "Distribution", "Parts", "ICDS", "Proposal Summary",
-    "Proposal Summary Plant", "Project Sell Price", "Commission", "Purchase Order",
+    "Quote",
+    "Scope",
+    "Scope Priced",
+    "Distribution",
+    "Parts",
+    "ICDS",
+    "Proposal Summary",
+    "Proposal Summary Plant",
+    "Project Sell Price",
+    "Commission",
+    "Purchase Order",
 };
 
 template <size_t N>
@@ -118,7 +127,8 @@ const char* PrintDefaultKey(int nIndex) {
 
 void CCorvApp::ReadSettings() {
     m_strDtaFolder = GetProfileString("Folders", "DtaFolder", AppDefault::kDtaFolder);
-    if (m_strDtaFolder.IsEmpty() || m_strDtaFolder[m_strDtaFolder.GetLength() - 1] != '\\') m_strDtaFolder += '\\';
+    if (m_strDtaFolder.IsEmpty() || m_strDtaFolder[m_strDtaFolder.GetLength() - 1] != '\\')
+        m_strDtaFolder += '\\';
 
     ReadFlags();
     m_nSearchByOffices = static_cast<int>(GetProfileInt("SearchBy", "Offices", 2));

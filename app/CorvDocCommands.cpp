@@ -2,8 +2,8 @@
 // windows: starting a new job, committing the views' open edits before the
 // job is written or closed, the Close command and the enabling of Save.
 #include "app/CorvApp.h"
-#include "editor/CorvView.h"
 #include "app/QuotationFinder.h"
+#include "editor/CorvView.h"
 #include "framework/win/StdIds.h"
 #include "model/CorvDoc.h"
 #include "model/NewJobDefaults.h"

@@ -34,12 +34,14 @@ void CCorvDoc::ApplyFreight(const CString& strRate, BOOL bRecalc) {
 
         slots.Clear();
         slots.CalcFreight(m_strFreightRate, pLine->GetField(nWeight)->GetText(), "FrtAmount",
-                          m_pSummaryStruct->GetFieldLength(nFreight), m_pSummaryStruct->GetFieldPrecision(nFreight));
+                          m_pSummaryStruct->GetFieldLength(nFreight),
+                          m_pSummaryStruct->GetFieldPrecision(nFreight));
         if (slots.GetSingle(strName, strValue)) pLine->GetField(nFreight)->SetText(strValue);
 
         slots.Clear();
         slots.CalcFinal(pLine->GetField(nNet)->GetText(), pLine->GetField(nFreight)->GetText(), "Final",
-                        m_pSummaryStruct->GetFieldLength(nFinal), m_pSummaryStruct->GetFieldPrecision(nFinal));
+                        m_pSummaryStruct->GetFieldLength(nFinal),
+                        m_pSummaryStruct->GetFieldPrecision(nFinal));
         if (slots.GetSingle(strName, strValue)) pLine->GetField(nFinal)->SetText(strValue);
     }
 

@@ -48,8 +48,8 @@ BOOL CDlgEditIni::OnInitDialog() {
         pList->AddString(AppMsg::kNoSelectionsToEdit);
         return TRUE;
     }
-    for (int id : {IDC_EDITINI_NEW_ENTRY, IDC_EDITINI_SELECTIONS, IDC_EDITINI_SELECTIONS_GROUP, IDC_EDITINI_ADD,
-                   IDC_EDITINI_DELETE, IDC_EDITINI_MOVE_UP, IDC_EDITINI_MOVE_DOWN})
+    for (int id : {IDC_EDITINI_NEW_ENTRY, IDC_EDITINI_SELECTIONS, IDC_EDITINI_SELECTIONS_GROUP,
+                   IDC_EDITINI_ADD, IDC_EDITINI_DELETE, IDC_EDITINI_MOVE_UP, IDC_EDITINI_MOVE_DOWN})
         GetDlgItem(id)->EnableWindow(TRUE);
     for (const CString& entry : m_arrSelections) pList->AddString(entry);
     return TRUE;

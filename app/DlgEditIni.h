@@ -27,7 +27,7 @@ public:
 
     BOOL m_bHasDefault = 0;
     BOOL m_bHasSelections = 0;
-    int m_nMaxLength = 0;  // longest default or new entry accepted
+    int m_nMaxLength = 0;          // longest default or new entry accepted
     CStringArray m_arrSelections;  // in, and after OK out, in display order
     CString m_strDefault;
 

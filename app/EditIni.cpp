@@ -28,8 +28,8 @@ void RefillCombo(CComboBox* pCombo, const CStringArray& entries) {
 }  // namespace
 
 void CEditIni::EditChoiceList(int nMaxLength, BOOL bHasDefault, CString* pDefault, CString strDefaultSection,
-                              CString strDefaultKey, BOOL bHasList, CString strListSection, CStringArray* pList,
-                              CComboBox* pCombo) {
+                              CString strDefaultKey, BOOL bHasList, CString strListSection,
+                              CStringArray* pList, CComboBox* pCombo) {
     bHasDefault = bHasDefault && pDefault;
     bHasList = bHasList && pList;
 
@@ -58,7 +58,8 @@ void CEditIni::EditChoiceList(int nMaxLength, BOOL bHasDefault, CString* pDefaul
 
     // The section keeps entries 1..new, or only "[Add Items]" in entry 1.
     for (int i = 1; i <= nOld; ++i)
-        pApp->WriteProfileString(strListSection, ChoiceEntryKey(strListSection, i), i == 1 ? AppMsg::kAddItems : nullptr);
+        pApp->WriteProfileString(strListSection, ChoiceEntryKey(strListSection, i),
+                                 i == 1 ? AppMsg::kAddItems : nullptr);
     for (int i = 1; i <= edited.GetSize(); ++i)
         pApp->WriteProfileString(strListSection, ChoiceEntryKey(strListSection, i), edited[i - 1]);
 }

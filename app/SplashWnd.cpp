@@ -33,25 +33,25 @@ BOOL CSplashWnd::Create(CWnd* pParentWnd) {
     if (!m_bitmap.LoadBitmap(IDB_SPLASH)) return FALSE;
     BITMAP bm{};
     m_bitmap.GetBitmap(&bm);
-    return CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW)), nullptr, WS_POPUP | WS_VISIBLE, 0,
-                    0, bm.bmWidth, bm.bmHeight, AfxHwndOf(pParentWnd), nullptr);
+    return CreateEx(0, AfxRegisterWndClass(0, ::LoadCursorA(nullptr, IDC_ARROW)), nullptr,
+                    WS_POPUP | WS_VISIBLE, 0, 0, bm.bmWidth, bm.bmHeight, AfxHwndOf(pParentWnd), nullptr);
 }
 
 BOOL CSplashWnd::PreTranslateAppMessage(MSG* pMsg) {
     if (!c_pSplashWnd) return FALSE;
     switch (pMsg->message) {
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_NCRBUTTONDOWN:
-    case WM_NCMBUTTONDOWN:
-        c_pSplashWnd->HideSplashScreen();
-        return TRUE;
-    default:
-        return FALSE;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+        case WM_NCRBUTTONDOWN:
+        case WM_NCMBUTTONDOWN:
+            c_pSplashWnd->HideSplashScreen();
+            return TRUE;
+        default:
+            return FALSE;
     }
 }
 

@@ -5,10 +5,8 @@
 #include "database/DbMessages.h"
 #include "framework/core/MessageBox.h"
 
-BOOL CheckColumns(const CConvertSet* pSet, const CObArray& arrExpected, const CString& strTable)
-{
-    if (arrExpected.GetSize() == 0)
-        return FALSE;
+BOOL CheckColumns(const CConvertSet* pSet, const CObArray& arrExpected, const CString& strTable) {
+    if (arrExpected.GetSize() == 0) return FALSE;
     for (int i = 0; i < arrExpected.GetSize(); ++i) {
         const CCustCol* pExpected = static_cast<const CCustCol*>(arrExpected.GetAt(i));
         int nListed = -1;
@@ -32,8 +30,7 @@ BOOL CheckColumns(const CConvertSet* pSet, const CObArray& arrExpected, const CS
             AfxMessageBox(strColumn + DbMsg::kFieldIn + strTable + DbMsg::kIncorrectWidth, MB_OK);
             bFaulty = true;
         }
-        if (bFaulty)
-            return FALSE;
+        if (bFaulty) return FALSE;
     }
     return TRUE;
 }

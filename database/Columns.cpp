@@ -7,31 +7,25 @@ IMPLEMENT_DYNAMIC(CColumns, CRecordset)
 namespace {
 
 // An empty argument places no restriction on the listing.
-SQLCHAR* Argument(const CString& str)
-{
-    return str.IsEmpty() ? nullptr : OdbcText(str.GetString());
-}
+SQLCHAR* Argument(const CString& str) { return str.IsEmpty() ? nullptr : OdbcText(str.GetString()); }
 
 }  // namespace
 
-CColumns::CColumns(CDatabase* pDatabase) : CRecordset(pDatabase)
-{
+CColumns::CColumns(CDatabase* pDatabase) : CRecordset(pDatabase) {
     m_nFields = 11;
     m_nDefaultType = forwardOnly;
 }
 
-BOOL CColumns::Open(UINT nOpenType, const char*, DWORD dwOptions)
-{
+BOOL CColumns::Open(UINT nOpenType, const char*, DWORD dwOptions) {
     Close();
     m_nOpenType = nOpenType == useDefaultType ? m_nDefaultType : nOpenType;
     m_dwOptions = dwOptions | noDirtyFieldCheck;
-    if (!AllocStatement())
-        return FALSE;
+    if (!AllocStatement()) return FALSE;
     try {
         SQLRETURN rc;
         do {
-            rc = SQLColumns(m_hstmt, Argument(m_strQualifierParam), SQL_NTS, Argument(m_strOwnerParam), SQL_NTS,
-                            Argument(m_strTableNameParam), SQL_NTS, nullptr, 0);
+            rc = SQLColumns(m_hstmt, Argument(m_strQualifierParam), SQL_NTS, Argument(m_strOwnerParam),
+                            SQL_NTS, Argument(m_strTableNameParam), SQL_NTS, nullptr, 0);
         } while (rc == SQL_STILL_EXECUTING);
         ThrowIfFailed(rc);
         OpenFirstRow();
@@ -42,8 +36,7 @@ BOOL CColumns::Open(UINT nOpenType, const char*, DWORD dwOptions)
     return TRUE;
 }
 
-void CColumns::DoFieldExchange(CFieldExchange* pFX)
-{
+void CColumns::DoFieldExchange(CFieldExchange* pFX) {
     int nDataType = m_nDataType, nScale = m_nScale, nRadix = m_nRadix, nNullable = m_nNullable;
     pFX->SetFieldType(CFieldExchange::outputColumn);
     RFX_Text(pFX, "table_qualifier", m_strQualifier);

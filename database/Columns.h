@@ -12,7 +12,8 @@ public:
     // Lists the columns of the table named by m_strTableNameParam (empty
     // parameters restrict nothing); lpszSQL is not used. FALSE when no
     // statement can be made; CDBException when the catalog call fails.
-    BOOL Open(UINT nOpenType = forwardOnly, const char* lpszSQL = nullptr, DWORD dwOptions = readOnly) override;
+    BOOL Open(UINT nOpenType = forwardOnly, const char* lpszSQL = nullptr,
+              DWORD dwOptions = readOnly) override;
 
     CString GetDefaultConnect() override { return "ODBC;"; }
     CString GetDefaultSQL() override { return "!"; }

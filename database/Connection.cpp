@@ -11,8 +11,7 @@ namespace {
 
 const char* const kConnectString = "DSN=Ostry Quotes;UID=Corv2004;PWD=Kelso_Wrint";
 
-CString& ConnectOverride()
-{
+CString& ConnectOverride() {
     static CString s_strOverride;
     return s_strOverride;
 }
@@ -22,52 +21,47 @@ constexpr int kFinderMessageChars = 249;
 
 }  // namespace
 
-const char* CorvConnectString()
-{
+const char* CorvConnectString() {
     const CString& strOverride = ConnectOverride();
     return strOverride.IsEmpty() ? kConnectString : strOverride.GetString();
 }
 
-void CorvSetConnectStringForTests(const char* pszConnect)
-{
+void CorvSetConnectStringForTests(const char* pszConnect) {
     ConnectOverride() = pszConnect ? pszConnect : "";
 }
 
-CString FormatDriverMessage(const char* pszFormat, const CString& strDriverText, int nMaxChars)
-{
+CString FormatDriverMessage(const char* pszFormat, const CString& strDriverText, int nMaxChars) {
     CString strMessage;
     strMessage.Format(pszFormat, strDriverText.GetString());
-    if (strMessage.GetLength() > nMaxChars)
-        strMessage = strMessage.Left(nMaxChars);
+    if (strMessage.GetLength() > nMaxChars) strMessage = strMessage.Left(nMaxChars);
     return strMessage;
 }
 
-BOOL OpenQuotationDatabase(CDatabase& db)
-{
+BOOL OpenQuotationDatabase(CDatabase& db) {
     try {
         if (!db.OpenEx(CorvConnectString(), 0)) {
             AfxMessageBox(DbMsg::kCouldNotOpenDatabase, MB_OK);
             return FALSE;
         }
     } catch (CDBException& e) {
-        AfxMessageBox(FormatDriverMessage(DbMsg::kOpenDatabaseFmt, e.GetErrorMessage(), kFinderMessageChars), MB_OK);
+        AfxMessageBox(FormatDriverMessage(DbMsg::kOpenDatabaseFmt, e.GetErrorMessage(), kFinderMessageChars),
+                      MB_OK);
         return FALSE;
     }
     return TRUE;
 }
 
-BOOL OpenCheckedRecordSet(CDatabase& db, CConvertSet*& rpSet, const CObArray& arrExpected, const CString& strTable,
-                          const CString& strSort, const CString& strFilter)
-{
+BOOL OpenCheckedRecordSet(CDatabase& db, CConvertSet*& rpSet, const CObArray& arrExpected,
+                          const CString& strTable, const CString& strSort, const CString& strFilter) {
     try {
         rpSet = new CConvertSet(&db);
         rpSet->LoadColumns(strTable);
-        if (!CheckColumns(rpSet, arrExpected, strTable))
-            return FALSE;
+        if (!CheckColumns(rpSet, arrExpected, strTable)) return FALSE;
         rpSet->m_strSort = strSort;
         rpSet->m_strFilter = strFilter;
         if (!rpSet->Open(CRecordset::snapshot, strTable, CRecordset::readOnly)) {
-            AfxMessageBox(CString(DbMsg::kCouldNotOpenTable) + strTable + DbMsg::kCouldNotOpenTableEnd, MB_OK);
+            AfxMessageBox(CString(DbMsg::kCouldNotOpenTable) + strTable + DbMsg::kCouldNotOpenTableEnd,
+                          MB_OK);
             return FALSE;
         }
     } catch (CDBException& e) {
@@ -78,7 +72,4 @@ BOOL OpenCheckedRecordSet(CDatabase& db, CConvertSet*& rpSet, const CObArray& ar
     return TRUE;
 }
 
-BOOL HasRecords(CRecordset* pSet)
-{
-    return pSet != nullptr && pSet->IsOpen() && !pSet->IsBOF();
-}
+BOOL HasRecords(CRecordset* pSet) { return pSet != nullptr && pSet->IsOpen() && !pSet->IsBOF(); }

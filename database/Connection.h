@@ -27,8 +27,8 @@ BOOL OpenQuotationDatabase(CDatabase& db);
 // set with the sort and filter. Failures show the check's messages, "Could
 // not open \"<table>\" Table" or the driver's text framed as
 // "Open Record Set: %s", and return FALSE.
-BOOL OpenCheckedRecordSet(CDatabase& db, CConvertSet*& rpSet, const CObArray& arrExpected, const CString& strTable,
-                          const CString& strSort, const CString& strFilter);
+BOOL OpenCheckedRecordSet(CDatabase& db, CConvertSet*& rpSet, const CObArray& arrExpected,
+                          const CString& strTable, const CString& strSort, const CString& strFilter);
 
 // TRUE when the freshly opened recordset holds at least one row.
 BOOL HasRecords(CRecordset* pSet);

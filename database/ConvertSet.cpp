@@ -32,18 +32,11 @@ using Binding = CConvertSet::Value::Binding;
 
 }  // namespace
 
-CConvertSet::CConvertSet(CDatabase* pDatabase) : CRecordset(pDatabase)
-{
-    m_nDefaultType = snapshot;
-}
+CConvertSet::CConvertSet(CDatabase* pDatabase) : CRecordset(pDatabase) { m_nDefaultType = snapshot; }
 
-CConvertSet::~CConvertSet()
-{
-    Close();
-}
+CConvertSet::~CConvertSet() { Close(); }
 
-void CConvertSet::LoadColumns(const CString& strTable)
-{
+void CConvertSet::LoadColumns(const CString& strTable) {
     m_nFields = 0;
     m_arrNames.RemoveAll();
     m_arrWidths.clear();
@@ -53,8 +46,7 @@ void CConvertSet::LoadColumns(const CString& strTable)
     CDbEngine engine(*m_pDatabase);
     CColumns columns(m_pDatabase);
     columns.m_strTableNameParam = engine.CatalogTableName(strTable);
-    if (!columns.Open(forwardOnly, nullptr, readOnly))
-        return;
+    if (!columns.Open(forwardOnly, nullptr, readOnly)) return;
     int nBound = 0;
     while (!columns.IsEOF() && m_arrNames.GetSize() < kMaxColumns) {
         CString strName = columns.m_strColumnName;
@@ -64,50 +56,49 @@ void CConvertSet::LoadColumns(const CString& strTable)
 
         std::unique_ptr<Value> value;
         switch (nType) {
-        case SQL_WLONGVARCHAR:
-        case SQL_LONGVARCHAR:
-            value = std::make_unique<Value>(Binding::LongText);
-            break;
-        case SQL_LONGVARBINARY:
-            value = std::make_unique<Value>(Binding::LongBinary);
-            break;
-        case SQL_WVARCHAR:
-        case SQL_CHAR:
-        case SQL_NUMERIC:
-        case SQL_DECIMAL:
-        case SQL_VARCHAR:
-            value = std::make_unique<Value>(Binding::Text);
-            break;
-        case SQL_BIT:
-            value = std::make_unique<Value>(Binding::Bit);
-            break;
-        case SQL_TINYINT:
-            value = std::make_unique<Value>(Binding::Byte);
-            break;
-        case SQL_INTEGER:
-            value = std::make_unique<Value>(Binding::Long);
-            break;
-        case SQL_SMALLINT:
-            value = std::make_unique<Value>(Binding::Int);
-            break;
-        case SQL_FLOAT:
-        case SQL_DOUBLE:
-            value = std::make_unique<Value>(Binding::Double);
-            break;
-        case SQL_REAL:
-            value = std::make_unique<Value>(Binding::Single);
-            break;
-        case SQL_DATE:
-        case SQL_TIME:
-        case SQL_TIMESTAMP:
-            value = std::make_unique<Value>(Binding::Date);
-            break;
-        default:
-            // Binary and other types are listed but not read.
-            break;
+            case SQL_WLONGVARCHAR:
+            case SQL_LONGVARCHAR:
+                value = std::make_unique<Value>(Binding::LongText);
+                break;
+            case SQL_LONGVARBINARY:
+                value = std::make_unique<Value>(Binding::LongBinary);
+                break;
+            case SQL_WVARCHAR:
+            case SQL_CHAR:
+            case SQL_NUMERIC:
+            case SQL_DECIMAL:
+            case SQL_VARCHAR:
+                value = std::make_unique<Value>(Binding::Text);
+                break;
+            case SQL_BIT:
+                value = std::make_unique<Value>(Binding::Bit);
+                break;
+            case SQL_TINYINT:
+                value = std::make_unique<Value>(Binding::Byte);
+                break;
+            case SQL_INTEGER:
+                value = std::make_unique<Value>(Binding::Long);
+                break;
+            case SQL_SMALLINT:
+                value = std::make_unique<Value>(Binding::Int);
+                break;
+            case SQL_FLOAT:
+            case SQL_DOUBLE:
+                value = std::make_unique<Value>(Binding::Double);
+                break;
+            case SQL_REAL:
+                value = std::make_unique<Value>(Binding::Single);
+                break;
+            case SQL_DATE:
+            case SQL_TIME:
+            case SQL_TIMESTAMP:
+                value = std::make_unique<Value>(Binding::Date);
+                break;
+            default:
+                // Binary and other types are listed but not read.
+                break;
         }
-        if (value)
-            value->nField = nBound++;
+        if (value) value->nField = nBound++;
         m_arrNames.Add(strName);
         m_arrWidths.push_back(nWidth);
         m_arrTypes.push_back(nType);
@@ -118,68 +109,61 @@ void CConvertSet::LoadColumns(const CString& strTable)
     m_nFields = nBound;
 }
 
-void CConvertSet::DoFieldExchange(CFieldExchange* pFX)
-{
+void CConvertSet::DoFieldExchange(CFieldExchange* pFX) {
     pFX->SetFieldType(CFieldExchange::outputColumn);
     for (size_t i = 0; i < m_values.size(); ++i) {
         Value* p = m_values[i].get();
-        if (p == nullptr)
-            continue;
+        if (p == nullptr) continue;
         const char* pszName = m_arrNames[static_cast<int>(i)];
         switch (p->binding) {
-        case Binding::Text:
-            RFX_Text(pFX, pszName, p->strText, kMaxText);
-            break;
-        case Binding::LongText:
-            RFX_LongText(pFX, pszName, p->strText, kMaxMemoText);
-            break;
-        case Binding::LongBinary:
-            RFX_LongBinary(pFX, pszName, p->strText, kMaxMemoText);
-            break;
-        case Binding::Bit:
-            RFX_Bool(pFX, pszName, p->bBit);
-            break;
-        case Binding::Byte:
-            RFX_Byte(pFX, pszName, p->byValue);
-            break;
-        case Binding::Int:
-            RFX_Int(pFX, pszName, p->nInt);
-            break;
-        case Binding::Long:
-            RFX_Long(pFX, pszName, p->nLong);
-            break;
-        case Binding::Single:
-            RFX_Single(pFX, pszName, p->fSingle);
-            break;
-        case Binding::Double:
-            RFX_Double(pFX, pszName, p->dDouble);
-            break;
-        case Binding::Date:
-            RFX_Date(pFX, pszName, p->ts);
-            break;
+            case Binding::Text:
+                RFX_Text(pFX, pszName, p->strText, kMaxText);
+                break;
+            case Binding::LongText:
+                RFX_LongText(pFX, pszName, p->strText, kMaxMemoText);
+                break;
+            case Binding::LongBinary:
+                RFX_LongBinary(pFX, pszName, p->strText, kMaxMemoText);
+                break;
+            case Binding::Bit:
+                RFX_Bool(pFX, pszName, p->bBit);
+                break;
+            case Binding::Byte:
+                RFX_Byte(pFX, pszName, p->byValue);
+                break;
+            case Binding::Int:
+                RFX_Int(pFX, pszName, p->nInt);
+                break;
+            case Binding::Long:
+                RFX_Long(pFX, pszName, p->nLong);
+                break;
+            case Binding::Single:
+                RFX_Single(pFX, pszName, p->fSingle);
+                break;
+            case Binding::Double:
+                RFX_Double(pFX, pszName, p->dDouble);
+                break;
+            case Binding::Date:
+                RFX_Date(pFX, pszName, p->ts);
+                break;
         }
     }
 }
 
-const CConvertSet::Value* CConvertSet::Find(const char* pszColumn) const
-{
+const CConvertSet::Value* CConvertSet::Find(const char* pszColumn) const {
     for (int i = 0; i < m_arrNames.GetSize(); ++i) {
-        if (m_arrNames[i] == pszColumn)
-            return m_values[static_cast<size_t>(i)].get();
+        if (m_arrNames[i] == pszColumn) return m_values[static_cast<size_t>(i)].get();
     }
     return nullptr;
 }
 
-CString CConvertSet::GetText(const char* pszColumn) const
-{
+CString CConvertSet::GetText(const char* pszColumn) const {
     const Value* p = Find(pszColumn);
-    if (p == nullptr || p->binding != Binding::Text || IsFieldNull(p->nField))
-        return "";
+    if (p == nullptr || p->binding != Binding::Text || IsFieldNull(p->nField)) return "";
     return p->strText;
 }
 
-CString CConvertSet::GetMemoText(const char* pszColumn) const
-{
+CString CConvertSet::GetMemoText(const char* pszColumn) const {
     const Value* p = Find(pszColumn);
     if (p == nullptr || (p->binding != Binding::LongText && p->binding != Binding::LongBinary) ||
         IsFieldNull(p->nField))
@@ -188,11 +172,9 @@ CString CConvertSet::GetMemoText(const char* pszColumn) const
     return CString(p->strText.GetString());
 }
 
-CString CConvertSet::GetDoubleText(const char* pszColumn, int nDecimals) const
-{
+CString CConvertSet::GetDoubleText(const char* pszColumn, int nDecimals) const {
     const Value* p = Find(pszColumn);
-    if (p == nullptr || IsFieldNull(p->nField))
-        return "";
+    if (p == nullptr || IsFieldNull(p->nField)) return "";
     double d = 0;
     if (p->binding == Binding::Double)
         d = p->dDouble;
@@ -205,11 +187,9 @@ CString CConvertSet::GetDoubleText(const char* pszColumn, int nDecimals) const
     return strText.Left(24);
 }
 
-CString CConvertSet::GetIntegerText(const char* pszColumn) const
-{
+CString CConvertSet::GetIntegerText(const char* pszColumn) const {
     const Value* p = Find(pszColumn);
-    if (p == nullptr || IsFieldNull(p->nField))
-        return "";
+    if (p == nullptr || IsFieldNull(p->nField)) return "";
     CString strText;
     if (p->binding == Binding::Long)
         strText.Format("%ld", static_cast<long>(p->nLong));
@@ -220,33 +200,24 @@ CString CConvertSet::GetIntegerText(const char* pszColumn) const
     return strText;
 }
 
-LONG CConvertSet::GetLong(const char* pszColumn) const
-{
+LONG CConvertSet::GetLong(const char* pszColumn) const {
     const Value* p = Find(pszColumn);
-    if (p == nullptr || IsFieldNull(p->nField))
-        return 0;
-    if (p->binding == Binding::Long)
-        return p->nLong;
-    if (p->binding == Binding::Int)
-        return p->nInt;
-    if (p->binding == Binding::Byte)
-        return p->byValue;
+    if (p == nullptr || IsFieldNull(p->nField)) return 0;
+    if (p->binding == Binding::Long) return p->nLong;
+    if (p->binding == Binding::Int) return p->nInt;
+    if (p->binding == Binding::Byte) return p->byValue;
     return 0;
 }
 
-BOOL CConvertSet::GetBool(const char* pszColumn) const
-{
+BOOL CConvertSet::GetBool(const char* pszColumn) const {
     const Value* p = Find(pszColumn);
-    if (p == nullptr || p->binding != Binding::Bit || IsFieldNull(p->nField))
-        return FALSE;
+    if (p == nullptr || p->binding != Binding::Bit || IsFieldNull(p->nField)) return FALSE;
     return p->bBit ? TRUE : FALSE;
 }
 
-CString CConvertSet::GetDateText(const char* pszColumn) const
-{
+CString CConvertSet::GetDateText(const char* pszColumn) const {
     const Value* p = Find(pszColumn);
-    if (p == nullptr || p->binding != Binding::Date || IsFieldNull(p->nField))
-        return "";
+    if (p == nullptr || p->binding != Binding::Date || IsFieldNull(p->nField)) return "";
     // Dates before 1970 have never been shown; a time-of-day column has no date.
     if (p->ts.year < 1970 || p->ts.month < 1 || p->ts.month > 12 || p->ts.day < 1 || p->ts.day > 31)
         return "";

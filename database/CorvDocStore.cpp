@@ -7,24 +7,18 @@
 
 namespace {
 
-void StoreJob(CCorvDoc& doc, const CString& strNumber)
-{
+void StoreJob(CCorvDoc& doc, const CString& strNumber) {
     // Text typed into a cell and not yet committed belongs to what is stored.
     doc.CommitEdits();
     CSndToRpt writer(&doc, strNumber);
-    if (!writer.Send())
-        AfxMessageBox(DbMsg::kDidNotUpdate, MB_OK);
+    if (!writer.Send()) AfxMessageBox(DbMsg::kDidNotUpdate, MB_OK);
 }
 
 }  // namespace
 
-void CCorvDoc::OnFileStore()
-{
-    StoreJob(*this, GetCorvNumber());
-}
+void CCorvDoc::OnFileStore() { StoreJob(*this, GetCorvNumber()); }
 
-void CCorvDoc::OnFileStoreAs()
-{
+void CCorvDoc::OnFileStoreAs() {
     // Always added as a new quotation; the rows stored under the old number stay.
     StoreJob(*this, DbMsg::kUnassignedNumber);
 }

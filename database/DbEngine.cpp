@@ -13,13 +13,12 @@ namespace {
 constexpr int kDecimalWidth = 19;
 constexpr int kFloatWidth = 15;
 constexpr int kTimestampWidth = 16;
-constexpr int kSqliteFloatWidth = 15;      // float(15)
-constexpr int kSqliteDecimalWidth = 19;    // numeric(19)
-constexpr int kPostgresFloatWidth = 17;    // double precision
+constexpr int kSqliteFloatWidth = 15;        // float(15)
+constexpr int kSqliteDecimalWidth = 19;      // numeric(19)
+constexpr int kPostgresFloatWidth = 17;      // double precision
 constexpr int kPostgresTimestampWidth = 19;  // timestamp(0)
 
-bool ContainsNoCase(const CString& strText, const char* pszWord)
-{
+bool ContainsNoCase(const CString& strText, const char* pszWord) {
     CString strUpper(strText);
     strUpper.MakeUpper();
     CString strWord(pszWord);
@@ -27,55 +26,43 @@ bool ContainsNoCase(const CString& strText, const char* pszWord)
     return strUpper.Find(strWord) >= 0;
 }
 
-bool AllDigits(const CString& s)
-{
-    if (s.IsEmpty())
-        return false;
+bool AllDigits(const CString& s) {
+    if (s.IsEmpty()) return false;
     for (int i = 0; i < s.GetLength(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(s[i])))
-            return false;
+        if (!std::isdigit(static_cast<unsigned char>(s[i]))) return false;
     }
     return true;
 }
 
 }  // namespace
 
-CDbEngine::CDbEngine(const CDatabase& db) : m_kind(KindOf(db.GetDBMSName()))
-{
-}
+CDbEngine::CDbEngine(const CDatabase& db) : m_kind(KindOf(db.GetDBMSName())) {}
 
-DbEngineKind CDbEngine::KindOf(const CString& strDBMSName)
-{
-    if (ContainsNoCase(strDBMSName, "SQLite"))
-        return DbEngineKind::SQLite;
-    if (ContainsNoCase(strDBMSName, "PostgreSQL"))
-        return DbEngineKind::PostgreSQL;
+DbEngineKind CDbEngine::KindOf(const CString& strDBMSName) {
+    if (ContainsNoCase(strDBMSName, "SQLite")) return DbEngineKind::SQLite;
+    if (ContainsNoCase(strDBMSName, "PostgreSQL")) return DbEngineKind::PostgreSQL;
     return DbEngineKind::Other;
 }
 
-CString CDbEngine::IdentitySql() const
-{
+CString CDbEngine::IdentitySql() const {
     switch (m_kind) {
-    case DbEngineKind::SQLite:
-        return "SELECT last_insert_rowid() AS Identity";
-    case DbEngineKind::PostgreSQL:
-        return "SELECT lastval() AS Identity";
-    case DbEngineKind::Other:
-        break;
+        case DbEngineKind::SQLite:
+            return "SELECT last_insert_rowid() AS Identity";
+        case DbEngineKind::PostgreSQL:
+            return "SELECT lastval() AS Identity";
+        case DbEngineKind::Other:
+            break;
     }
     return "SELECT @@IDENTITY AS 'Identity'";
 }
 
-CString CDbEngine::CatalogTableName(const CString& strTable) const
-{
+CString CDbEngine::CatalogTableName(const CString& strTable) const {
     CString strName(strTable);
-    if (m_kind == DbEngineKind::PostgreSQL)
-        strName.MakeLower();  // unquoted names are folded
+    if (m_kind == DbEngineKind::PostgreSQL) strName.MakeLower();  // unquoted names are folded
     return strName;
 }
 
-void CDbEngine::MapCatalogColumn(CString& strName, int& nSqlType, int& nWidth) const
-{
+void CDbEngine::MapCatalogColumn(CString& strName, int& nSqlType, int& nWidth) const {
     // An ODBC 3 environment reports dates and times with the newer codes.
     if (nSqlType == SQL_TYPE_DATE)
         nSqlType = SQL_DATE;
@@ -84,8 +71,7 @@ void CDbEngine::MapCatalogColumn(CString& strName, int& nSqlType, int& nWidth) c
     else if (nSqlType == SQL_TYPE_TIMESTAMP)
         nSqlType = SQL_TIMESTAMP;
 
-    if (m_kind == DbEngineKind::Other)
-        return;
+    if (m_kind == DbEngineKind::Other) return;
 
     // Both drivers report single-byte text; the schema counts in characters either way.
     if (nSqlType == SQL_VARCHAR)
@@ -109,8 +95,7 @@ void CDbEngine::MapCatalogColumn(CString& strName, int& nSqlType, int& nWidth) c
     if (const char* pszCanonical = SchemaCanonicalName(strName)) {
         CString strLower(strName);
         strLower.MakeLower();
-        if (strLower == strName)
-            strName = pszCanonical;  // folded by the server: the schema's spelling
+        if (strLower == strName) strName = pszCanonical;  // folded by the server: the schema's spelling
     }
     if (nSqlType == SQL_NUMERIC && nWidth == kDecimalWidth) {
         nSqlType = SQL_DECIMAL;
@@ -122,23 +107,18 @@ void CDbEngine::MapCatalogColumn(CString& strName, int& nSqlType, int& nWidth) c
     }
 }
 
-CString CDbEngine::DateValue(const CString& strDate) const
-{
-    if (m_kind != DbEngineKind::SQLite)
-        return strDate;
+CString CDbEngine::DateValue(const CString& strDate) const {
+    if (m_kind != DbEngineKind::SQLite) return strDate;
     // SQLite keeps dates as text: ISO order compares and converts correctly.
     CString strTrimmed(strDate);
     strTrimmed.TrimRight();
-    if (strTrimmed.GetLength() != 10 || strTrimmed[2] != '/' || strTrimmed[5] != '/')
-        return strDate;
+    if (strTrimmed.GetLength() != 10 || strTrimmed[2] != '/' || strTrimmed[5] != '/') return strDate;
     CString strMonth = strTrimmed.Left(2), strDay = strTrimmed.Mid(3, 2), strYear = strTrimmed.Mid(6, 4);
-    if (!AllDigits(strMonth) || !AllDigits(strDay) || !AllDigits(strYear))
-        return strDate;
+    if (!AllDigits(strMonth) || !AllDigits(strDay) || !AllDigits(strYear)) return strDate;
     return strYear + "-" + strMonth + "-" + strDay;
 }
 
-CString CDbEngine::TimestampValue(const std::tm& when) const
-{
+CString CDbEngine::TimestampValue(const std::tm& when) const {
     char szText[64];
     if (m_kind == DbEngineKind::SQLite)
         std::strftime(szText, sizeof(szText), "%Y-%m-%d %H:%M:%S", &when);

@@ -12,7 +12,7 @@ inline constexpr const char* kCouldNotOpenDatabase = "Could not open Database";
 inline constexpr const char* kOpenDatabaseFmt = "Open Database: %s";
 inline constexpr const char* kOpenRecordSetFmt = "Open Record Set: %s";
 inline constexpr const char* kOdbcFmt = "ODBC %s";
-inline constexpr const char* kCouldNotOpenTable = "Could not open \"";          // + table
+inline constexpr const char* kCouldNotOpenTable = "Could not open \"";  // + table
 inline constexpr const char* kCouldNotOpenTableEnd = "\" Table";
 
 // The column check: "\"" + column + one of these + table + kTableEnd...
@@ -23,21 +23,21 @@ inline constexpr const char* kIncorrectType = "\" Table has incorrect Type.";
 inline constexpr const char* kIncorrectWidth = "\" Table has incorrect Width.";
 
 // Storing a job; n is the job number, db the database name.
-inline constexpr const char* kCouldNotOpenThe = "Could not open the ";                 // + db
-inline constexpr const char* kReplaceQuestion = "REPLACE \"Corv: ";                    // + n + kInThe + db + "?"
+inline constexpr const char* kCouldNotOpenThe = "Could not open the ";  // + db
+inline constexpr const char* kReplaceQuestion = "REPLACE \"Corv: ";     // + n + kInThe + db + "?"
 inline constexpr const char* kInThe = "\" in the ";
 inline constexpr const char* kQuestionEnd = "?";
-inline constexpr const char* kCorvQuote = "\"Corv: ";                                  // + n + ...
-inline constexpr const char* kReplacedInThe = "\" Replaced in the ";                   // + db
-inline constexpr const char* kNotReplacedInThe = "\" was NOT Replaced in the ";        // + db
-inline constexpr const char* kDeleteQuestion = "DELETE \"Corv: ";                      // + n + kFromThe + db + "?"
+inline constexpr const char* kCorvQuote = "\"Corv: ";                            // + n + ...
+inline constexpr const char* kReplacedInThe = "\" Replaced in the ";             // + db
+inline constexpr const char* kNotReplacedInThe = "\" was NOT Replaced in the ";  // + db
+inline constexpr const char* kDeleteQuestion = "DELETE \"Corv: ";                // + n + kFromThe + db + "?"
 inline constexpr const char* kFromThe = "\" from the ";
-inline constexpr const char* kDeletedFromThe = "\" DELETED from the ";                 // + db
-inline constexpr const char* kNotDeletedFromThe = "\" was NOT DELETED from the ";      // + db
-inline constexpr const char* kAddQuestion = "ADD this as a NEW Quotation to the ";     // + db + "?"
-inline constexpr const char* kNewQuotation = "New Quotation \"Corv: ";                 // + n + kWasAddedToThe + db
+inline constexpr const char* kDeletedFromThe = "\" DELETED from the ";              // + db
+inline constexpr const char* kNotDeletedFromThe = "\" was NOT DELETED from the ";   // + db
+inline constexpr const char* kAddQuestion = "ADD this as a NEW Quotation to the ";  // + db + "?"
+inline constexpr const char* kNewQuotation = "New Quotation \"Corv: ";  // + n + kWasAddedToThe + db
 inline constexpr const char* kWasAddedToThe = "\" was ADDED to the ";
-inline constexpr const char* kNotAdded = "New Quotation was NOT added to the ";        // + db
+inline constexpr const char* kNotAdded = "New Quotation was NOT added to the ";  // + db
 inline constexpr const char* kNoNewNumber = "Could Not Obtain a New CorvNumber";
 inline constexpr const char* kDidNotUpdate = "Did NOT Update Database.";
 // A value of a number column that is not a number: table, column, value.
@@ -58,9 +58,9 @@ inline constexpr const char* kUnassignedNumber = "Unassigned";
 
 // Storing a customer; n is the customer number.
 inline constexpr const char* kCouldNotOpenCustomers = "Could not open the Customer database.";
-inline constexpr const char* kUpdateCustomerQuestion = "Update Customer No: \"";   // + n + end
+inline constexpr const char* kUpdateCustomerQuestion = "Update Customer No: \"";  // + n + end
 inline constexpr const char* kUpdateCustomerQuestionEnd = "\" in the Customer database?";
-inline constexpr const char* kCustomerNo = "Customer No: \"";                     // + n + one of:
+inline constexpr const char* kCustomerNo = "Customer No: \"";  // + n + one of:
 inline constexpr const char* kCustomerUpdated = "\" Updated in the Customer database";
 inline constexpr const char* kCustomerDeleted = "\" Deleted from the Customer database";
 inline constexpr const char* kCustomerAdded = "\" Added to the Customer database";
@@ -74,12 +74,12 @@ inline constexpr const char* kDidNotUpdateCustomers = "Did NOT Update the Custom
 inline constexpr const char* kCouldNotOpenOffices = "Could not open the Offices database.";
 inline constexpr const char* kUpdateOfficeQuestion = "Update Rep Office No: \"";  // + n + end
 inline constexpr const char* kUpdateOfficeQuestionEnd = "\" in the Offices database?";
-inline constexpr const char* kOfficeNo = "Rep Office No: \"";                    // + n + updated/added
+inline constexpr const char* kOfficeNo = "Rep Office No: \"";  // + n + updated/added
 inline constexpr const char* kOfficeUpdated = "\" Updated in the Offices database";
-inline constexpr const char* kOfficesNo = "Rep Offices No: \"";                  // + n + deleted
+inline constexpr const char* kOfficesNo = "Rep Offices No: \"";  // + n + deleted
 inline constexpr const char* kOfficeDeleted = "\" Deleted from the Offices database";
 inline constexpr const char* kOfficeAdded = "\" Added to the Offices database";
-inline constexpr const char* kDeleteOfficeQuestion = "DELETE Rep Office No: \""; // + n + end
+inline constexpr const char* kDeleteOfficeQuestion = "DELETE Rep Office No: \"";  // + n + end
 inline constexpr const char* kDeleteOfficeQuestionEnd = "\" from the Offices database?";
 inline constexpr const char* kAddOfficeQuestion =
     "ADD as a NEW Rep Office to the Offices database?\nThis NEW Rep Office will have Office No: \"";  // + n + "\""
@@ -91,7 +91,8 @@ inline constexpr const char* kQuote = "\"";
 // The quotation finder and the loader.
 namespace DbMsg {
 inline constexpr const char* kNotInProjectTable = "\" NOT in Project Table.";  // "\"" + n + this
-inline constexpr const char* kFindNeedsValue = "Before pressing this \"Find\" button, you must enter at least one value";
+inline constexpr const char* kFindNeedsValue =
+    "Before pressing this \"Find\" button, you must enter at least one value";
 inline constexpr const char* kNotInDatabase = "NOT in Database";
 inline constexpr const char* kOkNeedsFind = "Before pressing the \"OK\" Button, you must \"Find\" a Quote";
 inline constexpr const char* kCurrentlyOpen = "You currently have Corv No: ";  // + n + kOpenInCorvantis

@@ -6,6 +6,4 @@ CDbWaitCursor::CDbWaitCursor() = default;
 
 CDbWaitCursor::~CDbWaitCursor() = default;
 
-void CDbWaitCursor::End()
-{
-}
+void CDbWaitCursor::End() {}

@@ -6,13 +6,8 @@ struct CDbWaitCursor::Impl {
     CWaitCursor wait;
 };
 
-CDbWaitCursor::CDbWaitCursor() : m_pImpl(std::make_unique<Impl>())
-{
-}
+CDbWaitCursor::CDbWaitCursor() : m_pImpl(std::make_unique<Impl>()) {}
 
 CDbWaitCursor::~CDbWaitCursor() = default;
 
-void CDbWaitCursor::End()
-{
-    m_pImpl.reset();
-}
+void CDbWaitCursor::End() { m_pImpl.reset(); }

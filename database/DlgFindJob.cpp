@@ -57,9 +57,9 @@ struct Limit {
     bool bCombo;
 };
 const Limit kLimits[] = {
-    {IDC_FIND_CORV_NUMBER, 6, false},  {IDC_FIND_QUOTE_NO, 20, false},     {IDC_FIND_CUSTOMER, 40, true},
-    {IDC_FIND_PROJECT, 40, false},     {IDC_FIND_OFFICE, 40, true},        {IDC_FIND_PROJECT_TYPE, 25, true},
-    {IDC_FIND_MARKET_GROUP, 10, true}, {IDC_FIND_SALES_REGION, 10, true},  {IDC_FIND_QUOTE_TYPE, 10, true},
+    {IDC_FIND_CORV_NUMBER, 6, false},  {IDC_FIND_QUOTE_NO, 20, false},    {IDC_FIND_CUSTOMER, 40, true},
+    {IDC_FIND_PROJECT, 40, false},     {IDC_FIND_OFFICE, 40, true},       {IDC_FIND_PROJECT_TYPE, 25, true},
+    {IDC_FIND_MARKET_GROUP, 10, true}, {IDC_FIND_SALES_REGION, 10, true}, {IDC_FIND_QUOTE_TYPE, 10, true},
     {IDC_FIND_INITIALS, 3, true},      {IDC_FIND_MORE_THAN, 10, false},
 };
 
@@ -70,21 +70,29 @@ struct Shown {
     const char* pszColumn;
 };
 const Shown kShown[CDlgFindJob::kShownValues] = {
-    {IDC_FIND_SHOWN_CORV_NUMBER, "CorvNumber"},     {IDC_FIND_SHOWN_QUOTE_NO, "QuoteNo"},
-    {IDC_FIND_SHOWN_QUOTE_REV, "QuoteRev"},         {IDC_FIND_SHOWN_QUOTE_VERSION, "QuoteVersion"},
-    {IDC_FIND_SHOWN_QUOTE_COUNT, "QuoteCount"},     {IDC_FIND_SHOWN_OFFICE, "Office"},
-    {IDC_FIND_SHOWN_QUOTE_DATE, "QuoteDate"},       {IDC_FIND_SHOWN_INITIALS, "Initials"},
-    {IDC_FIND_SHOWN_CUSTOMER, "Customer"},          {IDC_FIND_SHOWN_PROJECT, "Project"},
-    {IDC_FIND_SHOWN_PROJECT_LOC, "ProjectLoc"},     {IDC_FIND_SHOWN_MARKET_GROUP, "MarketGroup"},
-    {IDC_FIND_SHOWN_SALES_REGION, "SalesRegion"},   {IDC_FIND_SHOWN_PROJECT_TYPE, "ProjectType"},
-    {IDC_FIND_SHOWN_QUOTE_TYPE, "QuoteType"},       {IDC_FIND_SHOWN_ENGINEER, "Engineer"},
+    {IDC_FIND_SHOWN_CORV_NUMBER, "CorvNumber"},
+    {IDC_FIND_SHOWN_QUOTE_NO, "QuoteNo"},
+    {IDC_FIND_SHOWN_QUOTE_REV, "QuoteRev"},
+    {IDC_FIND_SHOWN_QUOTE_VERSION, "QuoteVersion"},
+    {IDC_FIND_SHOWN_QUOTE_COUNT, "QuoteCount"},
+    {IDC_FIND_SHOWN_OFFICE, "Office"},
+    {IDC_FIND_SHOWN_QUOTE_DATE, "QuoteDate"},
+    {IDC_FIND_SHOWN_INITIALS, "Initials"},
+    {IDC_FIND_SHOWN_CUSTOMER, "Customer"},
+    {IDC_FIND_SHOWN_PROJECT, "Project"},
+    {IDC_FIND_SHOWN_PROJECT_LOC, "ProjectLoc"},
+    {IDC_FIND_SHOWN_MARKET_GROUP, "MarketGroup"},
+    {IDC_FIND_SHOWN_SALES_REGION, "SalesRegion"},
+    {IDC_FIND_SHOWN_PROJECT_TYPE, "ProjectType"},
+    {IDC_FIND_SHOWN_QUOTE_TYPE, "QuoteType"},
+    {IDC_FIND_SHOWN_ENGINEER, "Engineer"},
     {IDC_FIND_SHOWN_STATUS, "Status"},
 };
 
 // The columns of a find row read as plain text.
-const char* const kFindTextColumns[] = {"QuoteNo",     "QuoteRev",   "QuoteVersion", "QuoteType", "MarketGroup",
-                                        "SalesRegion", "ProjectType", "Project",     "ProjectLoc", "Engineer",
-                                        "Initials",    "Customer",   "Office",       "Status"};
+const char* const kFindTextColumns[] = {
+    "QuoteNo", "QuoteRev",   "QuoteVersion", "QuoteType", "MarketGroup", "SalesRegion", "ProjectType",
+    "Project", "ProjectLoc", "Engineer",     "Initials",  "Customer",    "Office",      "Status"};
 
 CString ShownText(const CProjectRow& row, const char* pszColumn) {
     if (CString(pszColumn) == "QuoteCount") return row.Int("QuoteCount") ? DbMsg::kYes : DbMsg::kNo;
@@ -124,17 +132,21 @@ CDlgFindJob::~CDlgFindJob() {
 
 void CDlgFindJob::InitLoader() {
     m_loader.SetJob(m_pDoc);
-    m_loader.m_setFreight = [](CCorvDoc& doc, const CString& strRate) { doc.ApplyFreight(strRate, FALSE); };
+    m_loader.m_setFreight = [](CCorvDoc& doc, const CString& strRate) {
+        doc.ApplyFreight(strRate, FALSE);
+    };
     // A failed load leaves a new job, as File > New makes it.
-    m_loader.m_resetJob = [](CCorvDoc& doc) { doc.InitNewJob(); };
+    m_loader.m_resetJob = [](CCorvDoc& doc) {
+        doc.InitNewJob();
+    };
 }
 
 CString* CDlgFindJob::ShownValue(int nIndex) {
     CString* const shown[kShownValues] = {
-        &m_strShownCorvNumber, &m_strShownQuoteNo,     &m_strShownQuoteRev,     &m_strShownQuoteVersion,
-        &m_strShownQuoteCount, &m_strShownOffice,      &m_strShownQuoteDate,    &m_strShownInitials,
-        &m_strShownCustomer,   &m_strShownProject,     &m_strShownProjectLoc,   &m_strShownMarketGroup,
-        &m_strShownSalesRegion, &m_strShownProjectType, &m_strShownQuoteType,   &m_strShownEngineer,
+        &m_strShownCorvNumber,  &m_strShownQuoteNo,     &m_strShownQuoteRev,   &m_strShownQuoteVersion,
+        &m_strShownQuoteCount,  &m_strShownOffice,      &m_strShownQuoteDate,  &m_strShownInitials,
+        &m_strShownCustomer,    &m_strShownProject,     &m_strShownProjectLoc, &m_strShownMarketGroup,
+        &m_strShownSalesRegion, &m_strShownProjectType, &m_strShownQuoteType,  &m_strShownEngineer,
         &m_strShownStatus};
     return shown[nIndex];
 }
@@ -285,7 +297,8 @@ BOOL CDlgFindJob::FindProjects(const CString& strSort, const CString& strFilter)
         } else if (bResult) {
             auto* pList = static_cast<CComboBox*>(GetDlgItem(IDC_FIND_FOUND_LIST));
             ReadFindRow(pSet);
-            for (int i = 0; i < kShownValues; ++i) *ShownValue(i) = ShownText(m_loader.m_projectRow, kShown[i].pszColumn);
+            for (int i = 0; i < kShownValues; ++i)
+                *ShownValue(i) = ShownText(m_loader.m_projectRow, kShown[i].pszColumn);
             pList->ResetContent();
             for (CStringArray& found : m_arrFound) found.RemoveAll();
             AddFoundQuote(pList);

@@ -65,8 +65,12 @@ public:
 
     // The loads of OK, over the open connection.
     BOOL LoadProject(const CString& strSort, const CString& strFilter);
-    BOOL LoadSummary(const CString& strSort, const CString& strFilter) { return m_loader.LoadSummary(strSort, strFilter); }
-    BOOL LoadDetail(const CString& strSort, const CString& strFilter) { return m_loader.LoadDetail(strSort, strFilter); }
+    BOOL LoadSummary(const CString& strSort, const CString& strFilter) {
+        return m_loader.LoadSummary(strSort, strFilter);
+    }
+    BOOL LoadDetail(const CString& strSort, const CString& strFilter) {
+        return m_loader.LoadDetail(strSort, strFilter);
+    }
     void ReadProjectRow(CConvertSet* pSet) { m_loader.ReadProjectRow(pSet); }
     void ProjectToDoc() { m_loader.ProjectToDoc(); }
     void ReadSummaryRow(CConvertSet* pSet) { m_loader.ReadSummaryRow(pSet); }

@@ -15,7 +15,8 @@ void AppendTerm(CString& strFilter, const CString& strTerm) {
 
 // column = 'value'
 void AppendEquals(CString& strFilter, const char* pszColumn, const CString& strValue) {
-    if (!strValue.IsEmpty()) AppendTerm(strFilter, CString(pszColumn) + " = " + CSndTo::SqlText(strValue, FALSE));
+    if (!strValue.IsEmpty())
+        AppendTerm(strFilter, CString(pszColumn) + " = " + CSndTo::SqlText(strValue, FALSE));
 }
 
 // column LIKE '%value%'
@@ -24,14 +25,17 @@ void AppendContains(CString& strFilter, const char* pszColumn, const CString& st
         AppendTerm(strFilter, CString(pszColumn) + " LIKE " + CSndTo::SqlText("%" + strValue + "%", FALSE));
 }
 
-void AppendNumber(CString& strFilter, const char* pszColumn, const char* pszOperator, const CString& strValue) {
+void AppendNumber(CString& strFilter, const char* pszColumn, const char* pszOperator,
+                  const CString& strValue) {
     if (!strValue.IsEmpty())
         AppendTerm(strFilter, CString(pszColumn) + pszOperator + FindNumberLiteral(strValue));
 }
 
-void AppendDate(CString& strFilter, const char* pszOperator, const CString& strDate, const CDbEngine& engine) {
+void AppendDate(CString& strFilter, const char* pszOperator, const CString& strDate,
+                const CDbEngine& engine) {
     if (!strDate.IsEmpty())
-        AppendTerm(strFilter, CString("QuoteDate") + pszOperator + CSndTo::SqlText(engine.DateValue(strDate), FALSE));
+        AppendTerm(strFilter,
+                   CString("QuoteDate") + pszOperator + CSndTo::SqlText(engine.DateValue(strDate), FALSE));
 }
 
 // The value trimmed, cut to nCut characters (0: no cut), then padded with
@@ -87,8 +91,9 @@ CString FormatFoundLine(const CString& strCorvNumber, const CString& strQuoteNo,
     // A number longer than its column keeps one blank before the next.
     CString strNumber = Column(strCorvNumber, 0, 0);
     strNumber = strNumber.GetLength() > 8 ? strNumber + " " : Column(strNumber, 0, 8);
-    return strNumber + Column(strQuoteNo, 10, 12) + Column(strQuoteRev, 0, 5) + Column(strQuoteVersion, 0, 12) +
-           Column(strProject, 18, 20) + Column(strCustomer, 18, 20) + Column(strQuoteDate, 0, 12);
+    return strNumber + Column(strQuoteNo, 10, 12) + Column(strQuoteRev, 0, 5) +
+           Column(strQuoteVersion, 0, 12) + Column(strProject, 18, 20) + Column(strCustomer, 18, 20) +
+           Column(strQuoteDate, 0, 12);
 }
 
 CString FoundCountText(int nCount) {

@@ -53,8 +53,8 @@ BOOL CJobLoader::LoadJob(const CString& strNumber) {
         if (!IsWholeNumber(strNumber)) {
             AfxMessageBox(DbMsg::kQuote + strNumber + DbMsg::kNotInProjectTable, MB_OK);
         } else {
-            bLoaded = LoadProject(kProjectSort, strFilter, strNumber) && LoadSummary(kSummarySort, strFilter) &&
-                      LoadDetail(kDetailSort, strFilter);
+            bLoaded = LoadProject(kProjectSort, strFilter, strNumber) &&
+                      LoadSummary(kSummarySort, strFilter) && LoadDetail(kDetailSort, strFilter);
         }
     } catch (const CException& e) {
         AfxMessageBox(e.GetErrorMessage(), MB_ICONSTOP);
@@ -115,7 +115,8 @@ BOOL CJobLoader::LoadDetail(const CString& strSort, const CString& strFilter) {
             CTable* pDetails = pSummary->GetChild();
             if (!pDetails) AfxThrowInvalidArgException();
             pDetails->AddRecord();
-            DetailToDoc(static_cast<int>(m_detailRow.m_nSumLineNo) - 1, static_cast<int>(m_detailRow.m_nDtlLineNo) - 1);
+            DetailToDoc(static_cast<int>(m_detailRow.m_nSumLineNo) - 1,
+                        static_cast<int>(m_detailRow.m_nDtlLineNo) - 1);
             pSet->MoveNext();
         }
     }

@@ -19,7 +19,8 @@ class CJobLoader {
 public:
     // The expected-column lists of the Project, Summary and Detail tables
     // stay the caller's.
-    CJobLoader(CDatabase& db, const CObArray& arrProject, const CObArray& arrSummary, const CObArray& arrDetail);
+    CJobLoader(CDatabase& db, const CObArray& arrProject, const CObArray& arrSummary,
+               const CObArray& arrDetail);
 
     void SetJob(CCorvDoc* pDoc) { m_pDoc = pDoc; }
 

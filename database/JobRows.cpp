@@ -31,10 +31,14 @@ struct ProjectColumn {
     IntSetter setInt;
 };
 
-#define COL_TEXT(name) {#name, Reading::Text, nullptr, &CCorvDoc::Set##name, nullptr}
-#define DATE(name) {#name, Reading::Date, nullptr, &CCorvDoc::Set##name, nullptr}
-#define MEMO(name) {#name, Reading::Memo, nullptr, &CCorvDoc::Set##name, nullptr}
-#define LONGV(name) {#name, Reading::Long, nullptr, nullptr, &CCorvDoc::Set##name}
+#define COL_TEXT(name) \
+    { #name, Reading::Text, nullptr, &CCorvDoc::Set##name, nullptr }
+#define DATE(name) \
+    { #name, Reading::Date, nullptr, &CCorvDoc::Set##name, nullptr }
+#define MEMO(name) \
+    { #name, Reading::Memo, nullptr, &CCorvDoc::Set##name, nullptr }
+#define LONGV(name) \
+    { #name, Reading::Long, nullptr, nullptr, &CCorvDoc::Set##name }
 
 // The Project columns in table order; TotalFinal is not read (the job
 // holds no total of its own).
@@ -163,16 +167,16 @@ bool IsIntColumn(const ProjectColumn& c) { return c.reading == Reading::Bit || c
 
 CString ReadText(const CConvertSet& set, const char* pszColumn, Reading reading) {
     switch (reading) {
-    case Reading::IntegerText:
-        return set.GetIntegerText(pszColumn);
-    case Reading::Date:
-        return set.GetDateText(pszColumn);
-    case Reading::Float2:
-        return set.GetDoubleText(pszColumn, 2);
-    case Reading::Memo:
-        return set.GetMemoText(pszColumn);
-    default:
-        return set.GetText(pszColumn);
+        case Reading::IntegerText:
+            return set.GetIntegerText(pszColumn);
+        case Reading::Date:
+            return set.GetDateText(pszColumn);
+        case Reading::Float2:
+            return set.GetDoubleText(pszColumn, 2);
+        case Reading::Memo:
+            return set.GetMemoText(pszColumn);
+        default:
+            return set.GetText(pszColumn);
     }
 }
 
@@ -358,7 +362,8 @@ void CSummaryRow::Read(const CConvertSet& set) {
 }
 
 void CSummaryRow::ToRecord(CRecord& record) const {
-    for (int i = 0; i < kFields; ++i) record.GetFieldByName(kSummaryColumns[i].pszField)->SetText(m_strField[i]);
+    for (int i = 0; i < kFields; ++i)
+        record.GetFieldByName(kSummaryColumns[i].pszField)->SetText(m_strField[i]);
     auto* pAbove = dynamic_cast<CWordsField*>(record.GetFieldByName("WordsAbove"));
     if (pAbove) {
         pAbove->m_nIndentLeft = static_cast<int>(m_nAboveIndLeft);
@@ -393,7 +398,8 @@ void CDetailRow::Read(const CConvertSet& set) {
 
 void CDetailRow::ToRecord(CRecord& record) const {
     auto* pTech = dynamic_cast<CTechField*>(record.GetFieldByName("Technical Description"));
-    for (int i = 0; i < kFields; ++i) record.GetFieldByName(kDetailColumns[i].pszField)->SetText(m_strField[i]);
+    for (int i = 0; i < kFields; ++i)
+        record.GetFieldByName(kDetailColumns[i].pszField)->SetText(m_strField[i]);
     if (!pTech) return;
     pTech->SetFileName(m_strTDFileName);
     pTech->m_nFileNo = static_cast<int>(m_nTDFileNo);
@@ -401,7 +407,8 @@ void CDetailRow::ToRecord(CRecord& record) const {
 
     CObArray components;
     for (int k = 0; k < kMaxComponents && k < m_nTDNoOfComp; ++k)
-        components.Add(new CComponent(m_strCompName[k], NotNegative(m_nCompStart[k]), NotNegative(m_nCompLength[k])));
+        components.Add(
+            new CComponent(m_strCompName[k], NotNegative(m_nCompStart[k]), NotNegative(m_nCompLength[k])));
     pTech->SetComponents(components);
     components.DeleteAll();
 }

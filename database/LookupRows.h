@@ -44,8 +44,7 @@ struct COfficeRow {
 
 // The address, telephone and web fields that both pages hold.
 template <class Row, class Page>
-void CopyAddressFields(Row& row, Page& page)
-{
+void CopyAddressFields(Row& row, Page& page) {
     row.strAdrsLn1 = page.GetAdrsLn1();
     row.strAdrsLn2 = page.GetAdrsLn2();
     row.strAdrsLn3 = page.GetAdrsLn3();
@@ -60,8 +59,7 @@ void CopyAddressFields(Row& row, Page& page)
 }
 
 template <class Page>
-CCustomerRow CustomerRowOf(Page& page)
-{
+CCustomerRow CustomerRowOf(Page& page) {
     CCustomerRow row;
     row.strCustNo = page.GetCustNo();
     row.strCustomer = page.GetCustomer();
@@ -71,8 +69,7 @@ CCustomerRow CustomerRowOf(Page& page)
 }
 
 template <class Page>
-COfficeRow OfficeRowOf(Page& page)
-{
+COfficeRow OfficeRowOf(Page& page) {
     COfficeRow row;
     row.strOfficeNo = page.GetOfficeNo();
     row.nLimitTo = page.GetLimitTo();

@@ -8,8 +8,7 @@
 #include "framework/db/Database.h"
 
 BOOL SendRecord(const CRecordWriterTexts& texts, const CRecordWriterSteps& steps, const CString& strNumber,
-                const CString& strWhere)
-{
+                const CString& strWhere) {
     CDbWaitCursor wait;
     CDatabase db;
     try {
@@ -28,8 +27,7 @@ BOOL SendRecord(const CRecordWriterTexts& texts, const CRecordWriterSteps& steps
                 try {
                     steps.remove(&db, strWhere);
                     steps.insert(&db);
-                    if (bTransaction)
-                        db.CommitTrans();
+                    if (bTransaction) db.CommitTrans();
                 } catch (CDBException&) {
                     if (bTransaction && db.IsInTransaction()) {
                         try {
@@ -52,7 +50,8 @@ BOOL SendRecord(const CRecordWriterTexts& texts, const CRecordWriterSteps& steps
                 return FALSE;
             }
         } else {
-            if (AfxMessageBox(texts.pszAddQuestion + strN + DbMsg::kQuote, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            if (AfxMessageBox(texts.pszAddQuestion + strN + DbMsg::kQuote, MB_YESNO | MB_ICONQUESTION) !=
+                IDYES) {
                 db.Close();
                 return FALSE;
             }

@@ -19,65 +19,53 @@ namespace {
 // The white space a literal loses at its end.
 const char* const kTrailingSpace = " \t\r\n";
 
-CString WithoutTrailingSpace(const CString& strValue)
-{
+CString WithoutTrailingSpace(const CString& strValue) {
     CString str(strValue);
     str.TrimRight(kTrailingSpace);
     return str;
 }
 
-CField* FieldOf(CTable* pTable, int nRow, int nColumn)
-{
-    if (pTable == nullptr)
-        AfxThrowInvalidArgException();
+CField* FieldOf(CTable* pTable, int nRow, int nColumn) {
+    if (pTable == nullptr) AfxThrowInvalidArgException();
     return pTable->GetRecord(nRow)->GetField(nColumn);
 }
 
-int ColumnIndex(CTable* pTable, const CString& strColumn)
-{
-    if (pTable == nullptr || pTable->GetTableStruct() == nullptr)
-        AfxThrowInvalidArgException();
+int ColumnIndex(CTable* pTable, const CString& strColumn) {
+    if (pTable == nullptr || pTable->GetTableStruct() == nullptr) AfxThrowInvalidArgException();
     return pTable->GetTableStruct()->FindField(strColumn);
 }
 
-CWordsField* WordsField(CTable* pTable, const CString& strColumn, int nRow)
-{
+CWordsField* WordsField(CTable* pTable, const CString& strColumn, int nRow) {
     CField* pField = FieldOf(pTable, nRow, ColumnIndex(pTable, strColumn));
     CWordsField* pWords = dynamic_cast<CWordsField*>(pField);
-    if (pWords == nullptr)
-        AfxThrowInvalidArgException();
+    if (pWords == nullptr) AfxThrowInvalidArgException();
     return pWords;
 }
 
 }  // namespace
 
-void CSndTo::AppendSqlText(CString& strSQL, const CString& strValue, BOOL bNotFirst)
-{
+void CSndTo::AppendSqlText(CString& strSQL, const CString& strValue, BOOL bNotFirst) {
     const std::string& s = strValue.str();
     size_t nEnd = s.find_last_not_of(kTrailingSpace);
     std::string& out = strSQL.str();
-    if (bNotFirst)
-        out += ", ";
+    if (bNotFirst) out += ", ";
     if (nEnd == std::string::npos) {
         out += "NULL";
         return;
     }
     out += '\'';
     for (size_t i = 0; i <= nEnd; ++i) {
-        if (s[i] == '\'')
-            out += '\'';  // doubled
+        if (s[i] == '\'') out += '\'';  // doubled
         out += s[i];
     }
     out += '\'';
 }
 
-void CSndTo::AppendSqlNumber(CString& strSQL, const CString& strValue, BOOL bNotFirst)
-{
+void CSndTo::AppendSqlNumber(CString& strSQL, const CString& strValue, BOOL bNotFirst) {
     const std::string& s = strValue.str();
     size_t nEnd = s.find_last_not_of(kTrailingSpace);
     std::string& out = strSQL.str();
-    if (bNotFirst)
-        out += ", ";
+    if (bNotFirst) out += ", ";
     if (nEnd == std::string::npos)
         out += "NULL";
     else if (s[0] == '*')
@@ -86,31 +74,25 @@ void CSndTo::AppendSqlNumber(CString& strSQL, const CString& strValue, BOOL bNot
         out.append(s, 0, nEnd + 1);
 }
 
-CString CSndTo::SqlText(const CString& strValue, BOOL bNotFirst)
-{
+CString CSndTo::SqlText(const CString& strValue, BOOL bNotFirst) {
     CString strLiteral;
     AppendSqlText(strLiteral, strValue, bNotFirst);
     return strLiteral;
 }
 
-CString CSndTo::SqlNumber(const CString& strValue, BOOL bNotFirst)
-{
+CString CSndTo::SqlNumber(const CString& strValue, BOOL bNotFirst) {
     CString strLiteral;
     AppendSqlNumber(strLiteral, strValue, bNotFirst);
     return strLiteral;
 }
 
-BOOL CSndTo::IsSqlNumber(const CString& strValue)
-{
+BOOL CSndTo::IsSqlNumber(const CString& strValue) {
     CString str = WithoutTrailingSpace(strValue);
-    if (str.IsEmpty() || str[0] == '*')
-        return TRUE;
+    if (str.IsEmpty() || str[0] == '*') return TRUE;
     const std::string& s = str.str();
     size_t i = 0;
-    while (i < s.size() && s[i] == ' ')
-        ++i;  // a leading blank stays in the statement, where it is harmless
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-        ++i;
+    while (i < s.size() && s[i] == ' ') ++i;  // a leading blank stays in the statement, where it is harmless
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     size_t nDigits = 0;
     while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
         ++i;
@@ -123,30 +105,23 @@ BOOL CSndTo::IsSqlNumber(const CString& strValue)
             ++nDigits;
         }
     }
-    if (nDigits == 0)
-        return FALSE;
+    if (nDigits == 0) return FALSE;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
         size_t nExponent = 0;
         while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) {
             ++i;
             ++nExponent;
         }
-        if (nExponent == 0)
-            return FALSE;
+        if (nExponent == 0) return FALSE;
     }
     return i == s.size() ? TRUE : FALSE;
 }
 
-CString CSndTo::IntToText(int nValue)
-{
-    return CString(std::to_string(nValue));
-}
+CString CSndTo::IntToText(int nValue) { return CString(std::to_string(nValue)); }
 
-CString CSndTo::ReplaceChar(const CString& strText, char ch, const CString& strReplacement)
-{
+CString CSndTo::ReplaceChar(const CString& strText, char ch, const CString& strReplacement) {
     std::string result;
     const std::string& s = strText.str();
     result.reserve(s.size());
@@ -164,65 +139,52 @@ CString CSndTo::ReplaceChar(const CString& strText, char ch, const CString& strR
     return CString(std::move(result));
 }
 
-CString CSndTo::GetFieldText(const CString& strColumn, CTable* pTable, int nRow)
-{
+CString CSndTo::GetFieldText(const CString& strColumn, CTable* pTable, int nRow) {
     return FieldOf(pTable, nRow, ColumnIndex(pTable, strColumn))->GetText();
 }
 
-CString CSndTo::GetWordsIndentLeft(const CString& strColumn, CTable* pTable, int nRow)
-{
+CString CSndTo::GetWordsIndentLeft(const CString& strColumn, CTable* pTable, int nRow) {
     return IntToText(WordsField(pTable, strColumn, nRow)->m_nIndentLeft);
 }
 
-CString CSndTo::GetWordsIndentRight(const CString& strColumn, CTable* pTable, int nRow)
-{
+CString CSndTo::GetWordsIndentRight(const CString& strColumn, CTable* pTable, int nRow) {
     return IntToText(WordsField(pTable, strColumn, nRow)->m_nIndentRight);
 }
 
-CTechField* CSndTo::TechField(CTable* pTable, int nRow, int nColumn)
-{
+CTechField* CSndTo::TechField(CTable* pTable, int nRow, int nColumn) {
     CTechField* pTech = dynamic_cast<CTechField*>(FieldOf(pTable, nRow, nColumn));
-    if (pTech == nullptr)
-        AfxThrowInvalidArgException();
+    if (pTech == nullptr) AfxThrowInvalidArgException();
     return pTech;
 }
 
-int CSndTo::GetTechCompCount(CTable* pTable, int nRow, int nColumn)
-{
+int CSndTo::GetTechCompCount(CTable* pTable, int nRow, int nColumn) {
     return TechField(pTable, nRow, nColumn)->GetComponentCount();
 }
 
-CString CSndTo::GetTechCompCountText(CTable* pTable, int nRow, int nColumn)
-{
+CString CSndTo::GetTechCompCountText(CTable* pTable, int nRow, int nColumn) {
     return IntToText(GetTechCompCount(pTable, nRow, nColumn));
 }
 
-CString CSndTo::GetTechFileName(CTable* pTable, int nRow, int nColumn)
-{
+CString CSndTo::GetTechFileName(CTable* pTable, int nRow, int nColumn) {
     return TechField(pTable, nRow, nColumn)->GetFileName();
 }
 
-CString CSndTo::GetTechFileNoText(CTable* pTable, int nRow, int nColumn)
-{
+CString CSndTo::GetTechFileNoText(CTable* pTable, int nRow, int nColumn) {
     return IntToText(TechField(pTable, nRow, nColumn)->m_nFileNo);
 }
 
-CString CSndTo::GetTechStyleText(CTable* pTable, int nRow, int nColumn)
-{
+CString CSndTo::GetTechStyleText(CTable* pTable, int nRow, int nColumn) {
     return IntToText(TechField(pTable, nRow, nColumn)->m_nStyle);
 }
 
-void CSndTo::GetTechComponent(CComponent& rComponent, CTable* pTable, int nRow, int nColumn, int nComponent)
-{
+void CSndTo::GetTechComponent(CComponent& rComponent, CTable* pTable, int nRow, int nColumn, int nComponent) {
     TechField(pTable, nRow, nColumn)->GetComponent(nComponent, rComponent);
 }
 
-CString CSndTo::GetTechCompValue1Text(CTable* pTable, int nRow, int nColumn, int nComponent)
-{
+CString CSndTo::GetTechCompValue1Text(CTable* pTable, int nRow, int nColumn, int nComponent) {
     return IntToText(TechField(pTable, nRow, nColumn)->GetComponentStart(nComponent));
 }
 
-CString CSndTo::GetTechCompValue2Text(CTable* pTable, int nRow, int nColumn, int nComponent)
-{
+CString CSndTo::GetTechCompValue2Text(CTable* pTable, int nRow, int nColumn, int nComponent) {
     return IntToText(TechField(pTable, nRow, nColumn)->GetComponentLength(nComponent));
 }

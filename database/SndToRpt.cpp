@@ -22,22 +22,18 @@ IMPLEMENT_DYNAMIC(CSndToRpt, CSndTo)
 namespace {
 
 // The whole text (blanks around it aside) as a decimal integer.
-bool ReadWholeInteger(const CString& strText, int* pnValue)
-{
+bool ReadWholeInteger(const CString& strText, int* pnValue) {
     CString str(strText);
     str.Trim();
     const std::string& s = str.str();
     size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
-    if (i == s.size())
-        return false;
+    if (i == s.size()) return false;
     for (size_t j = i; j < s.size(); ++j) {
-        if (!std::isdigit(static_cast<unsigned char>(s[j])))
-            return false;
+        if (!std::isdigit(static_cast<unsigned char>(s[j]))) return false;
     }
     errno = 0;
     long long n = std::strtoll(s.c_str(), nullptr, 10);
-    if (errno != 0 || n < INT_MIN || n > INT_MAX)
-        return false;
+    if (errno != 0 || n < INT_MIN || n > INT_MAX) return false;
     *pnValue = static_cast<int>(n);
     return true;
 }
@@ -46,24 +42,19 @@ bool ReadWholeInteger(const CString& strText, int* pnValue)
 class CFirstColumnSet : public CRecordset {
 public:
     explicit CFirstColumnSet(CDatabase* pDb) : CRecordset(pDb) {}
-    void DoFieldExchange(CFieldExchange* pFX) override
-    {
+    void DoFieldExchange(CFieldExchange* pFX) override {
         pFX->SetFieldType(CFieldExchange::outputColumn);
         RFX_Text(pFX, "Identity", m_strValue);
     }
     CString m_strValue;
 };
 
-void ShowDriverError(const CException& e)
-{
-    AfxMessageBox(e.GetErrorMessage(), MB_OK);
-}
+void ShowDriverError(const CException& e) { AfxMessageBox(e.GetErrorMessage(), MB_OK); }
 
 // Runs the statements of one change. A statement the database refuses, or
 // a value that may not be sent, is shown and reported as failure (FALSE);
 // what ran before stays for the caller's transaction to roll back.
-BOOL RunReported(const std::function<void()>& statements)
-{
+BOOL RunReported(const std::function<void()>& statements) {
     try {
         statements();
     } catch (CDBException& e) {
@@ -77,8 +68,7 @@ BOOL RunReported(const std::function<void()>& statements)
 }
 
 // A job's rows go Detail first, then Summary, then Project.
-void DeleteJobRows(CDatabase* pDb, const CString& strWhere)
-{
+void DeleteJobRows(CDatabase* pDb, const CString& strWhere) {
     pDb->ExecuteSQL("DELETE FROM Detail WHERE " + strWhere);
     pDb->ExecuteSQL("DELETE FROM Summary WHERE " + strWhere);
     pDb->ExecuteSQL("DELETE FROM Project WHERE " + strWhere);
@@ -87,8 +77,7 @@ void DeleteJobRows(CDatabase* pDb, const CString& strWhere)
 }  // namespace
 
 CSndToRpt::CSndToRpt(CCorvDoc* pDoc, const CString& strNumber)
-    : m_pDoc(pDoc), m_strNumber("0"), m_bInDb(FALSE), m_strDbName(DbMsg::kDatabaseName)
-{
+    : m_pDoc(pDoc), m_strNumber("0"), m_bInDb(FALSE), m_strDbName(DbMsg::kDatabaseName) {
     int nNumber = 0;
     if (strNumber != DbMsg::kUnassignedNumber && strNumber != DbMsg::kDeletedNumber &&
         ReadWholeInteger(strNumber, &nNumber) && nNumber != 0) {
@@ -97,13 +86,9 @@ CSndToRpt::CSndToRpt(CCorvDoc* pDoc, const CString& strNumber)
     }
 }
 
-CString CSndToRpt::Where() const
-{
-    return "CorvNumber = " + m_strNumber;
-}
+CString CSndToRpt::Where() const { return "CorvNumber = " + m_strNumber; }
 
-BOOL CSndToRpt::Send()
-{
+BOOL CSndToRpt::Send() {
     CDbWaitCursor wait;
     CDatabase db;
     const CString strDb = m_strDbName;
@@ -139,8 +124,9 @@ BOOL CSndToRpt::Send()
                 } else {
                     AfxMessageBox(DbMsg::kCorvQuote + strN + DbMsg::kNotReplacedInThe + strDb, MB_OK);
                 }
-            } else if (AfxMessageBox(DbMsg::kDeleteQuestion + strN + DbMsg::kFromThe + strDb + DbMsg::kQuestionEnd,
-                                     MB_YESNO | MB_ICONQUESTION) == IDYES) {
+            } else if (AfxMessageBox(
+                           DbMsg::kDeleteQuestion + strN + DbMsg::kFromThe + strDb + DbMsg::kQuestionEnd,
+                           MB_YESNO | MB_ICONQUESTION) == IDYES) {
                 const CString strWhere = Where();
                 bChanged = RunChange(db, [&] { return DeleteRows(&db, strWhere); });
                 if (bChanged) {
@@ -156,8 +142,8 @@ BOOL CSndToRpt::Send()
                 return FALSE;
             }
         } else {
-            if (AfxMessageBox(DbMsg::kAddQuestion + strDb + DbMsg::kQuestionEnd, MB_YESNO | MB_ICONQUESTION) !=
-                IDYES) {
+            if (AfxMessageBox(DbMsg::kAddQuestion + strDb + DbMsg::kQuestionEnd,
+                              MB_YESNO | MB_ICONQUESTION) != IDYES) {
                 db.Close();
                 return FALSE;
             }
@@ -184,8 +170,7 @@ BOOL CSndToRpt::Send()
     }
 }
 
-BOOL CSndToRpt::RunChange(CDatabase& db, const std::function<BOOL()>& change)
-{
+BOOL CSndToRpt::RunChange(CDatabase& db, const std::function<BOOL()>& change) {
     const BOOL bTransaction = db.CanTransact() && db.BeginTrans();
     BOOL bDone = change();
     if (bTransaction) {
@@ -197,8 +182,7 @@ BOOL CSndToRpt::RunChange(CDatabase& db, const std::function<BOOL()>& change)
     return bDone;
 }
 
-BOOL CSndToRpt::Exists(CDatabase* pDb)
-{
+BOOL CSndToRpt::Exists(CDatabase* pDb) {
     CRecordset rs(pDb);
     rs.m_strFilter = Where();
     BOOL bFound = FALSE;
@@ -208,13 +192,11 @@ BOOL CSndToRpt::Exists(CDatabase* pDb)
     return bFound;
 }
 
-BOOL CSndToRpt::DeleteRows(CDatabase* pDb, const CString& strWhere)
-{
+BOOL CSndToRpt::DeleteRows(CDatabase* pDb, const CString& strWhere) {
     return RunReported([&] { DeleteJobRows(pDb, strWhere); });
 }
 
-BOOL CSndToRpt::Replace(CDatabase* pDb, const CString& strWhere)
-{
+BOOL CSndToRpt::Replace(CDatabase* pDb, const CString& strWhere) {
     return RunReported([&] {
         DeleteJobRows(pDb, strWhere);
         InsertProject(pDb);
@@ -222,18 +204,17 @@ BOOL CSndToRpt::Replace(CDatabase* pDb, const CString& strWhere)
     });
 }
 
-BOOL CSndToRpt::AddNew(CDatabase* pDb)
-{
+BOOL CSndToRpt::AddNew(CDatabase* pDb) {
     BOOL bNumber = TRUE;
     const BOOL bDone = RunReported([&] {
         CDbEngine engine(*pDb);
         std::time_t now = std::time(nullptr);
         std::tm local = *std::localtime(&now);
-        CString strValues = SqlText(m_pDoc->GetInitials(), FALSE) + SqlText(engine.TimestampValue(local), TRUE);
+        CString strValues =
+            SqlText(m_pDoc->GetInitials(), FALSE) + SqlText(engine.TimestampValue(local), TRUE);
         pDb->ExecuteSQL("INSERT INTO CorvNumbers (Initials, DateTime) VALUES (" + strValues + ")");
         bNumber = GetNewNumber(pDb);
-        if (!bNumber)
-            return;
+        if (!bNumber) return;
         InsertProject(pDb);
         InsertSummary(pDb);
     });
@@ -244,8 +225,7 @@ BOOL CSndToRpt::AddNew(CDatabase* pDb)
     return bDone;
 }
 
-BOOL CSndToRpt::GetNewNumber(CDatabase* pDb)
-{
+BOOL CSndToRpt::GetNewNumber(CDatabase* pDb) {
     CFirstColumnSet rs(pDb);
     CString strIdentity;
     if (rs.Open(CRecordset::forwardOnly, CDbEngine(*pDb).IdentitySql(), CRecordset::readOnly) && !rs.IsEOF())
@@ -253,14 +233,12 @@ BOOL CSndToRpt::GetNewNumber(CDatabase* pDb)
     rs.Close();
     // The number goes into every statement: only a plain positive integer will do.
     int nNumber = 0;
-    if (!ReadWholeInteger(strIdentity, &nNumber) || nNumber <= 0)
-        return FALSE;
+    if (!ReadWholeInteger(strIdentity, &nNumber) || nNumber <= 0) return FALSE;
     m_strNumber = IntToText(nNumber);
     return TRUE;
 }
 
-CString CSndToRpt::GetTitle()
-{
+CString CSndToRpt::GetTitle() {
     CString strTitle = DbMsg::kTitleCorv + m_strNumber;
     CString strQuoteNo = m_pDoc->GetQuoteNo();
     strQuoteNo.Trim();
@@ -268,13 +246,11 @@ CString CSndToRpt::GetTitle()
         strTitle += DbMsg::kTitleQuoteNo + strQuoteNo;
         CString strRev = m_pDoc->GetQuoteRev();
         strRev.Trim();
-        if (!strRev.IsEmpty())
-            strTitle += DbMsg::kTitleRev + strRev;
+        if (!strRev.IsEmpty()) strTitle += DbMsg::kTitleRev + strRev;
     }
     CString strVersion = m_pDoc->GetQuoteVersion();
     strVersion.Trim();
-    if (!strVersion.IsEmpty())
-        strTitle += DbMsg::kTitleVersion + strVersion;
+    if (!strVersion.IsEmpty()) strTitle += DbMsg::kTitleVersion + strVersion;
     strTitle += m_pDoc->m_nQuoteCount != 0 ? DbMsg::kTitleCountYes : DbMsg::kTitleCountNo;
     return strTitle;
 }

@@ -62,7 +62,8 @@ private:
     using Sink = std::function<void(const CRowStatement&)>;
     void BuildProject(const CDbEngine& engine, const Sink& sink);
     void BuildSummary(const CDbEngine& engine, const Sink& sink);
-    void BuildDetails(const CDbEngine& engine, const CString& strSumLineNo, CTable* pDetails, const Sink& sink);
+    void BuildDetails(const CDbEngine& engine, const CString& strSumLineNo, CTable* pDetails,
+                      const Sink& sink);
     // The job's rows for the connection's engine, built on first use.
     const std::vector<CRowStatement>& Rows(CDatabase* pDb);
 

@@ -93,55 +93,49 @@ const LineValue kDetailValues[] = {
 // The layout positions of a list of line values' fields, looked up once
 // per table (a field the layout lacks is the caller's fault).
 template <size_t N>
-std::vector<int> FieldPositions(CTable* pTable, const LineValue (&values)[N])
-{
+std::vector<int> FieldPositions(CTable* pTable, const LineValue (&values)[N]) {
     std::vector<int> positions;
     for (const LineValue& v : values) {
         int n = pTable->GetTableStruct()->FindField(v.pszField);
-        if (n < 0)
-            AfxThrowInvalidArgException();
+        if (n < 0) AfxThrowInvalidArgException();
         positions.push_back(n);
     }
     return positions;
 }
 
 template <size_t N>
-void AppendLineValues(CSqlInsert& ins, CRecord* pRecord, const LineValue (&values)[N], const std::vector<int>& positions)
-{
+void AppendLineValues(CSqlInsert& ins, CRecord* pRecord, const LineValue (&values)[N],
+                      const std::vector<int>& positions) {
     for (size_t i = 0; i < N; ++i) {
         CField* pField = pRecord->GetField(positions[i]);
         switch (values[i].form) {
-        case LineForm::Text:
-            ins.Text(values[i].pszColumn, pField->GetText());
-            break;
-        case LineForm::Number:
-            ins.Number(values[i].pszColumn, pField->GetText());
-            break;
-        case LineForm::IndentLeft:
-        case LineForm::IndentRight: {
-            CWordsField* pWords = dynamic_cast<CWordsField*>(pField);
-            if (pWords == nullptr)
-                AfxThrowInvalidArgException();
-            int nIndent = values[i].form == LineForm::IndentLeft ? pWords->m_nIndentLeft : pWords->m_nIndentRight;
-            ins.Number(values[i].pszColumn, CSndTo::IntToText(nIndent));
-            break;
-        }
+            case LineForm::Text:
+                ins.Text(values[i].pszColumn, pField->GetText());
+                break;
+            case LineForm::Number:
+                ins.Number(values[i].pszColumn, pField->GetText());
+                break;
+            case LineForm::IndentLeft:
+            case LineForm::IndentRight: {
+                CWordsField* pWords = dynamic_cast<CWordsField*>(pField);
+                if (pWords == nullptr) AfxThrowInvalidArgException();
+                int nIndent =
+                    values[i].form == LineForm::IndentLeft ? pWords->m_nIndentLeft : pWords->m_nIndentRight;
+                ins.Number(values[i].pszColumn, CSndTo::IntToText(nIndent));
+                break;
+            }
         }
     }
 }
 
-CString LineNumberText(int nLine)
-{
-    return CString(std::to_string(nLine));
-}
+CString LineNumberText(int nLine) { return CString(std::to_string(nLine)); }
 
 // "TDCN01", "TDCS01", "TDCL01" ... "TDCL20".
 struct ComponentColumns {
     CString strName[kStoredComponents];
     CString strStart[kStoredComponents];
     CString strLength[kStoredComponents];
-    ComponentColumns()
-    {
+    ComponentColumns() {
         for (int k = 0; k < kStoredComponents; ++k) {
             char szNumber[8];
             std::snprintf(szNumber, sizeof(szNumber), "%02d", k + 1);
@@ -152,19 +146,19 @@ struct ComponentColumns {
     }
 };
 
-const ComponentColumns& TheComponentColumns()
-{
+const ComponentColumns& TheComponentColumns() {
     static const ComponentColumns s_columns;
     return s_columns;
 }
 
 }  // namespace
 
-const std::vector<CRowStatement>& CSndToRpt::Rows(CDatabase* pDb)
-{
+const std::vector<CRowStatement>& CSndToRpt::Rows(CDatabase* pDb) {
     if (!m_bRowsBuilt) {
         std::vector<CRowStatement> rows;
-        Sink collect = [&rows](const CRowStatement& row) { rows.push_back(row); };
+        Sink collect = [&rows](const CRowStatement& row) {
+            rows.push_back(row);
+        };
         CDbEngine engine(*pDb);
         BuildProject(engine, collect);
         BuildSummary(engine, collect);
@@ -174,37 +168,33 @@ const std::vector<CRowStatement>& CSndToRpt::Rows(CDatabase* pDb)
     return m_rows;
 }
 
-void CSndToRpt::InsertProject(CDatabase* pDb)
-{
+void CSndToRpt::InsertProject(CDatabase* pDb) {
     const std::vector<CRowStatement>& rows = Rows(pDb);
     pDb->ExecuteSQL(rows.front().Text(m_strNumber));
 }
 
-void CSndToRpt::InsertSummary(CDatabase* pDb)
-{
+void CSndToRpt::InsertSummary(CDatabase* pDb) {
     const std::vector<CRowStatement>& rows = Rows(pDb);
-    for (size_t i = 1; i < rows.size(); ++i)
-        pDb->ExecuteSQL(rows[i].Text(m_strNumber));
+    for (size_t i = 1; i < rows.size(); ++i) pDb->ExecuteSQL(rows[i].Text(m_strNumber));
 }
 
-void CSndToRpt::InsertDetails(CString strSumLineNo, CTable* pDetails, CDatabase* pDb)
-{
+void CSndToRpt::InsertDetails(CString strSumLineNo, CTable* pDetails, CDatabase* pDb) {
     const CString strNumber = m_strNumber;
     BuildDetails(CDbEngine(*pDb), strSumLineNo, pDetails,
                  [pDb, &strNumber](const CRowStatement& row) { pDb->ExecuteSQL(row.Text(strNumber)); });
 }
 
-std::vector<CString> CSndToRpt::BuildStatements(const CDbEngine& engine)
-{
+std::vector<CString> CSndToRpt::BuildStatements(const CDbEngine& engine) {
     std::vector<CString> statements;
-    Sink collect = [this, &statements](const CRowStatement& row) { statements.push_back(row.Text(m_strNumber)); };
+    Sink collect = [this, &statements](const CRowStatement& row) {
+        statements.push_back(row.Text(m_strNumber));
+    };
     BuildProject(engine, collect);
     BuildSummary(engine, collect);
     return statements;
 }
 
-void CSndToRpt::BuildProject(const CDbEngine& engine, const Sink& sink)
-{
+void CSndToRpt::BuildProject(const CDbEngine& engine, const Sink& sink) {
     CCorvDoc& d = *m_pDoc;
     // The job's total of Final: Qty times Final over the lines, unrounded.
     CSlots slots;
@@ -334,17 +324,14 @@ void CSndToRpt::BuildProject(const CDbEngine& engine, const Sink& sink)
     sink(ins.FinishRow());
 }
 
-void CSndToRpt::BuildSummary(const CDbEngine& engine, const Sink& sink)
-{
+void CSndToRpt::BuildSummary(const CDbEngine& engine, const Sink& sink) {
     CTable* pTable = m_pDoc->m_pTable;
-    if (pTable == nullptr)
-        return;
+    if (pTable == nullptr) return;
     const std::vector<int> positions = FieldPositions(pTable, kSummaryValues);
     int nLine = 1;
     for (int nRow = 0; nRow < pTable->GetSize(); ++nRow) {
         CRecord* pRecord = pTable->GetRecord(nRow);
-        if (pRecord->IsEmpty())
-            continue;
+        if (pRecord->IsEmpty()) continue;
         const CString strLine = LineNumberText(nLine++);
         CSqlInsert ins(DbTable::Summary, engine);
         ins.Key("CorvNumber");
@@ -356,18 +343,15 @@ void CSndToRpt::BuildSummary(const CDbEngine& engine, const Sink& sink)
 }
 
 void CSndToRpt::BuildDetails(const CDbEngine& engine, const CString& strSumLineNo, CTable* pDetails,
-                             const Sink& sink)
-{
-    if (pDetails == nullptr || pDetails->GetSize() == 0)
-        return;
+                             const Sink& sink) {
+    if (pDetails == nullptr || pDetails->GetSize() == 0) return;
     const std::vector<int> positions = FieldPositions(pDetails, kDetailValues);
     const int nTech = pDetails->GetTableStruct()->FindField("Technical Description");
     const ComponentColumns& columns = TheComponentColumns();
     int nLine = 1;
     for (int nRow = 0; nRow < pDetails->GetSize(); ++nRow) {
         CRecord* pRecord = pDetails->GetRecord(nRow);
-        if (pRecord->IsEmpty())
-            continue;
+        if (pRecord->IsEmpty()) continue;
         CSqlInsert ins(DbTable::Detail, engine);
         ins.Key("CorvNumber");
         ins.Number("SumLineNo", strSumLineNo);

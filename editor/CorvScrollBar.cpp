@@ -16,45 +16,46 @@ CCorvScrollBar::Move CCorvScrollBar::ComputeByHeights(UINT nSBCode, int nThumb, 
                                                       int nWidth, const int* pExtents) {
     Move m{nPos, 0};
     switch (nSBCode) {
-    case SB_LINELEFT:
-        if (nPos > nMin) m = {nPos - 1, pExtents[nPos - 1]};
-        break;
-    case SB_LINERIGHT:
-        if (nPos < nMax) m = {nPos + 1, -pExtents[nPos]};
-        break;
-    case SB_PAGELEFT:
-        if (nPos > nMin) {
-            int p = nPos, nSum = 0;
-            // At least one column, then while the sum stays below the width.
-            do {
-                if (p < nPos && nSum + pExtents[p - 1] >= nWidth) break;
-                nSum += pExtents[--p];
-            } while (p > nMin);
-            m = {p, nSum};
+        case SB_LINELEFT:
+            if (nPos > nMin) m = {nPos - 1, pExtents[nPos - 1]};
+            break;
+        case SB_LINERIGHT:
+            if (nPos < nMax) m = {nPos + 1, -pExtents[nPos]};
+            break;
+        case SB_PAGELEFT:
+            if (nPos > nMin) {
+                int p = nPos, nSum = 0;
+                // At least one column, then while the sum stays below the width.
+                do {
+                    if (p < nPos && nSum + pExtents[p - 1] >= nWidth) break;
+                    nSum += pExtents[--p];
+                } while (p > nMin);
+                m = {p, nSum};
+            }
+            break;
+        case SB_PAGERIGHT:
+            if (nPos < nMax) {
+                int p = nPos, nSum = 0;
+                do {
+                    if (p > nPos && nSum + pExtents[p] >= nWidth) break;
+                    nSum += pExtents[p++];
+                } while (p < nMax);
+                m = {p, -nSum};
+            }
+            break;
+        case SB_THUMBTRACK: {
+            const int nNew = std::clamp(nThumb, nMin, std::max(nMin, nMax));
+            m = {nNew, nNew < nPos ? Sum(pExtents, nNew, nPos) : -Sum(pExtents, nPos, nNew)};
+            break;
         }
-        break;
-    case SB_PAGERIGHT:
-        if (nPos < nMax) {
-            int p = nPos, nSum = 0;
-            do {
-                if (p > nPos && nSum + pExtents[p] >= nWidth) break;
-                nSum += pExtents[p++];
-            } while (p < nMax);
-            m = {p, -nSum};
-        }
-        break;
-    case SB_THUMBTRACK: {
-        const int nNew = std::clamp(nThumb, nMin, std::max(nMin, nMax));
-        m = {nNew, nNew < nPos ? Sum(pExtents, nNew, nPos) : -Sum(pExtents, nPos, nNew)};
-        break;
-    }
-    case SB_LEFT:
-        if (nPos > nMin) m = {nMin, Sum(pExtents, nMin, nPos)};
-        break;
-    case SB_RIGHT:
-        if (nPos < nMax) m = {nMax, -Sum(pExtents, nPos, nMax)};
-        break;
-    default: break;  // SB_THUMBPOSITION, SB_ENDSCROLL and above
+        case SB_LEFT:
+            if (nPos > nMin) m = {nMin, Sum(pExtents, nMin, nPos)};
+            break;
+        case SB_RIGHT:
+            if (nPos < nMax) m = {nMax, -Sum(pExtents, nPos, nMax)};
+            break;
+        default:
+            break;  // SB_THUMBPOSITION, SB_ENDSCROLL and above
     }
     return m;
 }
@@ -64,22 +65,29 @@ CCorvScrollBar::Move CCorvScrollBar::ComputeByStep(UINT nSBCode, int nThumb, int
     const int nPage = nStep > 0 ? std::max(1, (nHeight - 1) / nStep) : 1;
     int nNew = nPos;
     switch (nSBCode) {
-    case SB_LINEUP:
-        if (nPos > nMin) nNew = nPos - 1;
-        break;
-    case SB_LINEDOWN:
-        if (nPos < nMax) nNew = nPos + 1;
-        break;
-    case SB_PAGEUP:
-        if (nPos > nMin) nNew = std::max(nMin, nPos - nPage);
-        break;
-    case SB_PAGEDOWN:
-        if (nPos < nMax) nNew = std::min(nMax, nPos + nPage);
-        break;
-    case SB_THUMBTRACK: nNew = std::clamp(nThumb, nMin, std::max(nMin, nMax)); break;
-    case SB_TOP: nNew = nMin; break;
-    case SB_BOTTOM: nNew = std::max(nMin, nMax); break;
-    default: break;
+        case SB_LINEUP:
+            if (nPos > nMin) nNew = nPos - 1;
+            break;
+        case SB_LINEDOWN:
+            if (nPos < nMax) nNew = nPos + 1;
+            break;
+        case SB_PAGEUP:
+            if (nPos > nMin) nNew = std::max(nMin, nPos - nPage);
+            break;
+        case SB_PAGEDOWN:
+            if (nPos < nMax) nNew = std::min(nMax, nPos + nPage);
+            break;
+        case SB_THUMBTRACK:
+            nNew = std::clamp(nThumb, nMin, std::max(nMin, nMax));
+            break;
+        case SB_TOP:
+            nNew = nMin;
+            break;
+        case SB_BOTTOM:
+            nNew = std::max(nMin, nMax);
+            break;
+        default:
+            break;
     }
     return {nNew, (nPos - nNew) * nStep};
 }

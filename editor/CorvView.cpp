@@ -106,7 +106,8 @@ CRecord* CCorvView::GetCurrentSummaryLine() const {
 
 BOOL CCorvView::PreCreateWindow(CREATESTRUCTA& cs) {
     m_pBackBrush = new CBrush(RGB(255, 255, 153));
-    m_strClassName = AfxRegisterWndClass(CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW), *m_pBackBrush, nullptr);
+    m_strClassName =
+        AfxRegisterWndClass(CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW), *m_pBackBrush, nullptr);
     cs.lpszClass = m_strClassName;
     return CView::PreCreateWindow(cs);
 }
@@ -127,13 +128,15 @@ void CCorvView::OnInitialUpdate() {
     GetClientRect(&rc);
     const DWORD dwBar = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     m_pHScroll = new CCorvScrollBar;
-    m_pHScroll->Create(dwBar | SBS_HORZ, CRect(0, rc.bottom - Grid::kBarSize, rc.right - Grid::kBarSize, rc.bottom),
-                       this, kHScrollId);
+    m_pHScroll->Create(dwBar | SBS_HORZ,
+                       CRect(0, rc.bottom - Grid::kBarSize, rc.right - Grid::kBarSize, rc.bottom), this,
+                       kHScrollId);
     m_pHScroll->SetScrollRange(0, std::max(pDoc->m_pSummaryStruct->GetSize() - 1, 0), FALSE);
     m_pHScroll->SetScrollPos(0, TRUE);
     m_pVScroll = new CCorvScrollBar;
-    m_pVScroll->Create(dwBar | SBS_VERT, CRect(rc.right - Grid::kBarSize, 0, rc.right, rc.bottom - Grid::kBarSize),
-                       this, kVScrollId);
+    m_pVScroll->Create(dwBar | SBS_VERT,
+                       CRect(rc.right - Grid::kBarSize, 0, rc.right, rc.bottom - Grid::kBarSize), this,
+                       kVScrollId);
     m_pVScroll->SetScrollRange(0, std::max(pDoc->m_pTable->GetSize() - 1, 0), FALSE);
     m_pVScroll->SetScrollPos(0, TRUE);
 
@@ -150,8 +153,8 @@ void CCorvView::OnInitialUpdate() {
         pFrame->GetWindowRect(&rcFrame);
         ::MapWindowPoints(nullptr, hClient, reinterpret_cast<LPPOINT>(&rcFrame), 2);
         ::GetClientRect(hClient, &rcClient);
-        pFrame->MoveWindow(rcFrame.left, rcFrame.top, rcClient.right - rcFrame.left, rcClient.bottom - rcFrame.top,
-                           TRUE);
+        pFrame->MoveWindow(rcFrame.left, rcFrame.top, rcClient.right - rcFrame.left,
+                           rcClient.bottom - rcFrame.top, TRUE);
     }
 
     m_pDetailBrush = new CBrush(RGB(192, 192, 192));
@@ -161,9 +164,10 @@ void CCorvView::OnInitialUpdate() {
     GetClientRect(&rc);
     CRect rcDetail(rc.left, rc.top + rc.Height() / 3, rc.right - Grid::kBarSize, rc.bottom - Grid::kBarSize);
     m_pDetailWnd = new CDetailWnd;
-    m_pDetailWnd->Create(lpszDetailClass, EditorMsg::kDetailScreen,
-                         WS_CHILD | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX,
-                         rcDetail, this, kDetailWndId);
+    m_pDetailWnd->Create(
+        lpszDetailClass, EditorMsg::kDetailScreen,
+        WS_CHILD | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, rcDetail, this,
+        kDetailWndId);
 
     CCorvApp* pApp = CorvGetApp();
     m_bArrowControl = pApp->m_bMoveByChar;
@@ -205,23 +209,28 @@ CRect CCorvView::GetClientRectLessBars() const {
     return Grid::GridRect(rc);
 }
 
-void CCorvView::CalcVisibleRows() { m_nVisibleRows = Grid::VisibleRows(GetClientRectLessBars().bottom, m_nRowHeight); }
+void CCorvView::CalcVisibleRows() {
+    m_nVisibleRows = Grid::VisibleRows(GetClientRectLessBars().bottom, m_nRowHeight);
+}
 
 int CCorvView::GetColumnLimit() const {
     if (!m_pHScroll) return 0;
-    return Grid::ColumnLimit(m_pSumWidths.data(), static_cast<int>(m_pSumWidths.size()), m_pHScroll->GetScrollPos(),
-                             m_nLeftMargin, GetClientRectLessBars().right);
+    return Grid::ColumnLimit(m_pSumWidths.data(), static_cast<int>(m_pSumWidths.size()),
+                             m_pHScroll->GetScrollPos(), m_nLeftMargin, GetClientRectLessBars().right);
 }
 
 void CCorvView::OnDraw(CDC* pDC) {
     CCorvDoc* pDoc = GetDocument();
     if (!pDoc || !pDoc->m_pTable || !m_pFont || !m_pHScroll) return;
     pDoc->m_pTable->Draw(pDC, m_pFont, pDoc->m_crFontColor, GetClientRectLessBars(), m_pSumWidths.data(),
-                         m_nLeftMargin, m_nRowHeight, GetColumnLimit(), m_nVisibleRows, Grid::kTop, Grid::kCellMargin,
-                         Grid::kTextOffset, m_pHScroll->GetScrollPos(), m_pVScroll->GetScrollPos());
+                         m_nLeftMargin, m_nRowHeight, GetColumnLimit(), m_nVisibleRows, Grid::kTop,
+                         Grid::kCellMargin, Grid::kTextOffset, m_pHScroll->GetScrollPos(),
+                         m_pVScroll->GetScrollPos());
 }
 
-BOOL CCorvView::IsDetailVisible() const { return m_pDetailWnd && m_pDetailWnd->m_hWnd && m_pDetailWnd->IsWindowVisible(); }
+BOOL CCorvView::IsDetailVisible() const {
+    return m_pDetailWnd && m_pDetailWnd->m_hWnd && m_pDetailWnd->IsWindowVisible();
+}
 
 void CCorvView::HideDetail() {
     if (IsDetailVisible()) m_pDetailWnd->ShowWindow(SW_HIDE);
@@ -246,7 +255,9 @@ void CCorvView::OnViewDetail() {
     if (pDetail) m_pDetailWnd->ShowForLine(this, pDetail, nRow, m_bOpenSelect);
 }
 
-void CCorvView::OnUpdateViewDetail(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pEditWnd && m_pEditWnd->IsWindowVisible()); }
+void CCorvView::OnUpdateViewDetail(CCmdUI* pCmdUI) {
+    pCmdUI->Enable(m_pEditWnd && m_pEditWnd->IsWindowVisible());
+}
 
 void CCorvView::OnLButtonDown(UINT, CPoint point) {
     if (IsDetailVisible()) {
@@ -258,7 +269,9 @@ void CCorvView::OnLButtonDown(UINT, CPoint point) {
 
 void CCorvView::OnRButtonDown(UINT, CPoint point) {
     CFrameWnd* pFrame = GetParentFrame();
-    if (pFrame) ::SendMessageA(::GetParent(pFrame->m_hWnd), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(pFrame->m_hWnd), 0);
+    if (pFrame)
+        ::SendMessageA(::GetParent(pFrame->m_hWnd), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(pFrame->m_hWnd),
+                       0);
     HideDetail();
     if (!m_pEditWnd) return;
     m_pEditWnd->MoveToCell(point.x, point.y, GetClientRectLessBars(), m_nVisibleRows);
@@ -323,6 +336,8 @@ void CCorvView::OnKeyDown(UINT nChar, UINT, UINT) {
                   m_nVisibleRows,
                   GetClientRectLessBars(),
                   [this](UINT nCode) { OnHScroll(nCode, 0, m_pHScroll); },
-                  [this](UINT nCode) { OnVScroll(nCode, 0, m_pVScroll); }};
+                  [this](UINT nCode) {
+                      OnVScroll(nCode, 0, m_pVScroll);
+                  }};
     GridKeyDown(g, nChar);
 }

@@ -95,7 +95,8 @@ void CCorvView::OnUpdateActiveEditor(CCmdUI* pCmdUI) { pCmdUI->Enable(IsShown(Ge
 // ---- Detail-line commands --------------------------------------------------
 
 void CCorvView::OnViewSelect() {
-    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd)) m_pDetailWnd->m_pEditWnd->OnSelectionDialog(TRUE);
+    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd))
+        m_pDetailWnd->m_pEditWnd->OnSelectionDialog(TRUE);
 }
 
 void CCorvView::OnViewFindPartNumber() {
@@ -107,7 +108,8 @@ void CCorvView::OnEditTechToQuote() {
 }
 
 void CCorvView::OnEditPNToQuotePN() {
-    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd)) m_pDetailWnd->m_pEditWnd->PartNumberToQuotePN();
+    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd))
+        m_pDetailWnd->m_pEditWnd->PartNumberToQuotePN();
 }
 
 void CCorvView::OnUpdateDetailEditor(CCmdUI* pCmdUI) {
@@ -149,7 +151,8 @@ void CCorvView::OnDeleteBottomBlanks() {
     if (!IsDetailVisible()) {
         if (!m_pEditWnd || !m_pVScroll) return;
         OnVScroll(SB_BOTTOM, 0, m_pVScroll);
-        m_pEditWnd->MoveToCell(m_nLeftMargin, m_nRowHeight + Grid::kTop, GetClientRectLessBars(), m_nVisibleRows);
+        m_pEditWnd->MoveToCell(m_nLeftMargin, m_nRowHeight + Grid::kTop, GetClientRectLessBars(),
+                               m_nVisibleRows);
         cutEmptyTail(m_pEditWnd);
         OnVScroll(SB_TOP, 0, m_pVScroll);
         return;

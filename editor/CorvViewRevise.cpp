@@ -210,8 +210,8 @@ void CCorvView::OnEditTotalFinalValue() {
         slots.AddNumber("Final", dFinal, line.Length(cols.nFinal), line.Precision(cols.nFinal));
         line.TakeInto(slots, cols.nFinal);
         slots.Clear();
-        slots.CalcNetFromFinal(line.Text(cols.nFinal), line.Text(cols.nFreight), "Net", line.Length(cols.nNet),
-                               line.Precision(cols.nNet));
+        slots.CalcNetFromFinal(line.Text(cols.nFinal), line.Text(cols.nFreight), "Net",
+                               line.Length(cols.nNet), line.Precision(cols.nNet));
         line.TakeInto(slots, cols.nNet);
         slots.Clear();
         slots.CalcMargin(line.Text(cols.nCost), line.Text(cols.nNet), "Margin", line.Length(cols.nMargin),

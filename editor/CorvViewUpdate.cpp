@@ -30,7 +30,8 @@ GridContext SummaryGrid(CCorvView& v) {
 
 void CCorvView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) {
     CCorvDoc* pDoc = GetDocument();
-    if (!m_pEditWnd || !pDoc || !pDoc->m_pTable || lHint < kHintLineAppended || lHint > kHintDetailColumnChanged) {
+    if (!m_pEditWnd || !pDoc || !pDoc->m_pTable || lHint < kHintLineAppended ||
+        lHint > kHintDetailColumnChanged) {
         CView::OnUpdate(pSender, lHint, pHint);
         return;
     }
@@ -39,38 +40,44 @@ void CCorvView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) {
     const int nCount = pDoc->m_pTable->GetSize();
     const int e = m_pEditWnd->m_nRow;
     switch (lHint) {
-    case kHintLineAppended: GridLineAppended(g, nCount); break;
-    case kHintLineInserted:
-        if (!pRowHint) break;
-        if (IsDetailVisible() && e >= pRowHint->m_nRow) m_pDetailWnd->SetLineCaption(e + 2);
-        GridLineInserted(g, pRowHint->m_nRow, nCount);
-        break;
-    case kHintLinePasted:
-        if (!pRowHint) break;
-        if (e == pRowHint->m_nRow) HideDetail();
-        GridLineChanged(g, pRowHint->m_nRow);
-        break;
-    case kHintLineChanged:
-        if (pRowHint) GridLineChanged(g, pRowHint->m_nRow);
-        break;
-    case kHintLineDeleted:
-        if (pRowHint) GridLineDeleted(g, pRowHint->m_nRow, nCount);
-        break;
-    case kHintCellChanged:
-        if (pRowHint) GridCellChanged(g, pRowHint->m_nColumn, pRowHint->m_nRow);
-        break;
-    case kHintFontChanged: UpdateFontChanged(); break;
-    case kHintLineToBeCut:
-        if (!pRowHint || !IsDetailVisible()) break;
-        if (e == pRowHint->m_nRow)
-            HideDetail();
-        else if (e > pRowHint->m_nRow)
-            m_pDetailWnd->SetLineCaption(e);
-        break;
-    case kHintColumnChanged:
-        if (pRowHint) GridColumnChanged(g, pRowHint->m_nColumn);
-        break;
-    default: ForwardToDetail(lHint, pHint); break;  // the even codes
+        case kHintLineAppended:
+            GridLineAppended(g, nCount);
+            break;
+        case kHintLineInserted:
+            if (!pRowHint) break;
+            if (IsDetailVisible() && e >= pRowHint->m_nRow) m_pDetailWnd->SetLineCaption(e + 2);
+            GridLineInserted(g, pRowHint->m_nRow, nCount);
+            break;
+        case kHintLinePasted:
+            if (!pRowHint) break;
+            if (e == pRowHint->m_nRow) HideDetail();
+            GridLineChanged(g, pRowHint->m_nRow);
+            break;
+        case kHintLineChanged:
+            if (pRowHint) GridLineChanged(g, pRowHint->m_nRow);
+            break;
+        case kHintLineDeleted:
+            if (pRowHint) GridLineDeleted(g, pRowHint->m_nRow, nCount);
+            break;
+        case kHintCellChanged:
+            if (pRowHint) GridCellChanged(g, pRowHint->m_nColumn, pRowHint->m_nRow);
+            break;
+        case kHintFontChanged:
+            UpdateFontChanged();
+            break;
+        case kHintLineToBeCut:
+            if (!pRowHint || !IsDetailVisible()) break;
+            if (e == pRowHint->m_nRow)
+                HideDetail();
+            else if (e > pRowHint->m_nRow)
+                m_pDetailWnd->SetLineCaption(e);
+            break;
+        case kHintColumnChanged:
+            if (pRowHint) GridColumnChanged(g, pRowHint->m_nColumn);
+            break;
+        default:
+            ForwardToDetail(lHint, pHint);
+            break;  // the even codes
     }
 }
 

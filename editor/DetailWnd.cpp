@@ -54,10 +54,12 @@ int CDetailWnd::OnCreate(LPCREATESTRUCTA lpcs) {
     GetClientRect(&rc);
     m_pHScroll = new CCorvScrollBar;
     m_pHScroll->Create(WS_CHILD | WS_VISIBLE | SBS_HORZ,
-                       CRect(0, rc.bottom - Grid::kBarSize, rc.right - Grid::kBarSize, rc.bottom), this, kHScrollId);
+                       CRect(0, rc.bottom - Grid::kBarSize, rc.right - Grid::kBarSize, rc.bottom), this,
+                       kHScrollId);
     m_pVScroll = new CCorvScrollBar;
     m_pVScroll->Create(WS_CHILD | WS_VISIBLE | SBS_VERT,
-                       CRect(rc.right - Grid::kBarSize, 0, rc.right, rc.bottom - Grid::kBarSize), this, kVScrollId);
+                       CRect(rc.right - Grid::kBarSize, 0, rc.right, rc.bottom - Grid::kBarSize), this,
+                       kVScrollId);
     for (CCorvScrollBar* pBar : {m_pHScroll, m_pVScroll}) {
         pBar->SetScrollRange(0, 99, FALSE);
         pBar->SetScrollPos(0, TRUE);
@@ -114,8 +116,8 @@ void CDetailWnd::OnShowWindow(BOOL bShow, UINT nStatus) {
     if (!m_pView || !m_pTable) return;
     if (bShow) {
         if (!m_pEditWnd) {
-            m_pEditWnd = new CEditWnd(m_pView, this, m_pTable, m_pHScroll, m_pVScroll, m_pView->m_pDetWidths.data(),
-                                      nullptr);
+            m_pEditWnd = new CEditWnd(m_pView, this, m_pTable, m_pHScroll, m_pVScroll,
+                                      m_pView->m_pDetWidths.data(), nullptr);
             m_pEditWnd->Create(WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 0, 0), this, kEditorId);
             HFONT hFont = m_pView->m_pFont ? static_cast<HFONT>(*m_pView->m_pFont)
                                            : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
@@ -164,7 +166,8 @@ LRESULT CDetailWnd::OnNcPaint(WPARAM, LPARAM) {
         CFrameWnd* pFrame = GetParentFrame();
         auto* pMain = dynamic_cast<CMDIFrameWnd*>(AfxGetMainWnd());
         HWND hFocus = ::GetFocus();
-        if (pFrame && pMain && pMain->MDIGetActive() == pFrame && hFocus != m_hWnd && !::IsChild(m_hWnd, hFocus)) {
+        if (pFrame && pMain && pMain->MDIGetActive() == pFrame && hFocus != m_hWnd &&
+            !::IsChild(m_hWnd, hFocus)) {
             SetFocus();
             m_pEditWnd->Reposition(GetGridRect(), m_nVisibleRows, 0, 0);
         }
@@ -187,9 +190,9 @@ void CDetailWnd::OnPaint() {
     CPaintDC dc(this);
     if (!m_pTable || !m_pView || !m_pView->m_pFont) return;
     m_pTable->Draw(&dc, m_pView->m_pFont, m_pView->GetDocument()->m_crFontColor, GetGridRect(),
-                   m_pView->m_pDetWidths.data(), m_pView->m_nLeftMargin, m_pView->m_nRowHeight, GetColumnLimit(),
-                   m_nVisibleRows, Grid::kTop, Grid::kCellMargin, Grid::kTextOffset, m_pHScroll->GetScrollPos(),
-                   m_pVScroll->GetScrollPos());
+                   m_pView->m_pDetWidths.data(), m_pView->m_nLeftMargin, m_pView->m_nRowHeight,
+                   GetColumnLimit(), m_nVisibleRows, Grid::kTop, Grid::kCellMargin, Grid::kTextOffset,
+                   m_pHScroll->GetScrollPos(), m_pVScroll->GetScrollPos());
 }
 
 void CDetailWnd::OnSize(UINT nType, int cx, int cy) {
@@ -256,8 +259,12 @@ GridContext CDetailWnd::MakeGridContext(bool bWithScrolling) {
                   nullptr,
                   nullptr};
     if (bWithScrolling) {
-        g.hScroll = [this](UINT nCode) { OnHScroll(nCode, 0, m_pHScroll); };
-        g.vScroll = [this](UINT nCode) { VScroll(nCode, 0); };
+        g.hScroll = [this](UINT nCode) {
+            OnHScroll(nCode, 0, m_pHScroll);
+        };
+        g.vScroll = [this](UINT nCode) {
+            VScroll(nCode, 0);
+        };
     }
     return g;
 }
@@ -273,29 +280,33 @@ void CDetailWnd::OnUpdate(LPARAM lHint, CObject* pHint) {
     const GridContext g = MakeGridContext(false);
     const int nCount = m_pTable->GetSize();
     switch (lHint) {
-    case kHintDetailLineAppended: GridLineAppended(g, nCount); return;
-    case kHintDetailLineInserted:
-        if (pRowHint) GridLineInserted(g, pRowHint->m_nRow, nCount);
-        return;
-    case kHintDetailLinePasted:
-    case kHintDetailLineChanged:
-        if (pRowHint) GridLineChanged(g, pRowHint->m_nRow);
-        return;
-    case kHintDetailLineDeleted:
-        if (pRowHint) GridLineDeleted(g, pRowHint->m_nRow, nCount);
-        return;
-    case kHintDetailCellChanged:
-        if (pRowHint) GridCellChanged(g, pRowHint->m_nColumn, pRowHint->m_nRow);
-        return;
-    case kHintDetailColumnChanged:
-        if (pRowHint) GridColumnChanged(g, pRowHint->m_nColumn);
-        return;
-    case kHintFontChanged:
-        if (m_pEditWnd) m_pEditWnd->SetFont(*m_pView->m_pFont, TRUE);
-        CalcVisibleRows();
-        Invalidate(TRUE);
-        if (m_pEditWnd && m_pEditWnd->HasCurrentField()) m_pEditWnd->ComputeCellRect();
-        return;
-    default: Invalidate(TRUE); return;
+        case kHintDetailLineAppended:
+            GridLineAppended(g, nCount);
+            return;
+        case kHintDetailLineInserted:
+            if (pRowHint) GridLineInserted(g, pRowHint->m_nRow, nCount);
+            return;
+        case kHintDetailLinePasted:
+        case kHintDetailLineChanged:
+            if (pRowHint) GridLineChanged(g, pRowHint->m_nRow);
+            return;
+        case kHintDetailLineDeleted:
+            if (pRowHint) GridLineDeleted(g, pRowHint->m_nRow, nCount);
+            return;
+        case kHintDetailCellChanged:
+            if (pRowHint) GridCellChanged(g, pRowHint->m_nColumn, pRowHint->m_nRow);
+            return;
+        case kHintDetailColumnChanged:
+            if (pRowHint) GridColumnChanged(g, pRowHint->m_nColumn);
+            return;
+        case kHintFontChanged:
+            if (m_pEditWnd) m_pEditWnd->SetFont(*m_pView->m_pFont, TRUE);
+            CalcVisibleRows();
+            Invalidate(TRUE);
+            if (m_pEditWnd && m_pEditWnd->HasCurrentField()) m_pEditWnd->ComputeCellRect();
+            return;
+        default:
+            Invalidate(TRUE);
+            return;
     }
 }

@@ -117,7 +117,8 @@ BOOL CDlgDetail::OnInitDialog() {
     m_pNextButton->SubclassDlgItem(IDC_DL_NEXT, this);
     m_bPrev = FALSE;
     m_bNext = FALSE;
-    SetWindowText(LineDlg::LineCaption(EditorMsg::kDetailLineCaptionBefore, m_nRow, EditorMsg::kLineCaptionAfter));
+    SetWindowText(
+        LineDlg::LineCaption(EditorMsg::kDetailLineCaptionBefore, m_nRow, EditorMsg::kLineCaptionAfter));
     LineDlg::MoveToRect(*this, m_rcWindow);
     return TRUE;
 }
@@ -130,8 +131,8 @@ void CDlgDetail::OnMove(int x, int y) {
 bool CDlgDetail::ValidateEntry(CNumEdit* pEdit, const CString& strMember, const char* pszField) {
     // A dialog already ended (hidden before it is destroyed) checks nothing.
     if (!pEdit->m_hWnd || !IsWindowVisible() || pEdit->GetWindowText() == strMember) return false;
-    pEdit->ValidateNumField(pEdit, pszField, m_pLayout, m_pOkButton, m_pCancelButton, m_pOkButton, m_pCancelButton,
-                            m_pPrevButton, m_pNextButton, m_pPrevButton, m_pNextButton);
+    pEdit->ValidateNumField(pEdit, pszField, m_pLayout, m_pOkButton, m_pCancelButton, m_pOkButton,
+                            m_pCancelButton, m_pPrevButton, m_pNextButton, m_pPrevButton, m_pNextButton);
     return true;
 }
 
@@ -155,17 +156,18 @@ void CDlgDetail::RecalcNetFromMult() {
     if (!LineDlg::HasField(m_pLayout, "net")) return;
     CSlots slots;
     slots.CalcNetFromMult(GetDlgItemText(IDC_DL_LIST), GetDlgItemText(IDC_DL_MULT), "net",
-                          LineDlg::FieldLength(m_pLayout, "net"), LineDlg::FieldPrecision(m_pLayout, "net"), "mult");
+                          LineDlg::FieldLength(m_pLayout, "net"), LineDlg::FieldPrecision(m_pLayout, "net"),
+                          "mult");
     LineDlg::PutSingleResult(*this, slots, {{"net", IDC_DL_NET}, {"mult", IDC_DL_MULT}});
 }
 
 void CDlgDetail::RecalcNetFromMargin() {
     if (!LineDlg::HasField(m_pLayout, "net") || !LineDlg::HasField(m_pLayout, "margin")) return;
     CSlots slots;
-    slots.CalcNetFromMargin(GetDlgItemText(IDC_DL_COST), GetDlgItemText(IDC_DL_NET), GetDlgItemText(IDC_DL_MARGIN),
-                            "net", LineDlg::FieldLength(m_pLayout, "net"), LineDlg::FieldPrecision(m_pLayout, "net"),
-                            "margin", LineDlg::FieldLength(m_pLayout, "margin"),
-                            LineDlg::FieldPrecision(m_pLayout, "margin"));
+    slots.CalcNetFromMargin(
+        GetDlgItemText(IDC_DL_COST), GetDlgItemText(IDC_DL_NET), GetDlgItemText(IDC_DL_MARGIN), "net",
+        LineDlg::FieldLength(m_pLayout, "net"), LineDlg::FieldPrecision(m_pLayout, "net"), "margin",
+        LineDlg::FieldLength(m_pLayout, "margin"), LineDlg::FieldPrecision(m_pLayout, "margin"));
     LineDlg::PutSingleResult(*this, slots, {{"net", IDC_DL_NET}, {"margin", IDC_DL_MARGIN}});
 }
 

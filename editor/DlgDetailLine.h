@@ -33,7 +33,9 @@ public:
     void SetPartNumber(const CString& str) { Set(m_strPartNumber, "PartNumber", str); }
     void SetQuotePN(const CString& str) { Set(m_strQuotePN, "QuotePN", str); }
     void SetQuoteDescription(const CString& str) { Set(m_strQuoteDescription, "QuoteDescription", str); }
-    void SetAltQuoteDescription(const CString& str) { Set(m_strAltQuoteDescription, "AltQuoteDescription", str); }
+    void SetAltQuoteDescription(const CString& str) {
+        Set(m_strAltQuoteDescription, "AltQuoteDescription", str);
+    }
     void SetDrawingNo(const CString& str) { Set(m_strDrawingNo, "DrawingNo", str); }
     void SetDwgItem(const CString& str) { Set(m_strDwgItem, "DwgItem", str); }
     void SetQtyAssy(const CString& str) { Set(m_strQtyAssy, "QtyAssy", str); }

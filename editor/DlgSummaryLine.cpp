@@ -169,7 +169,8 @@ BOOL CDlgSummary::OnInitDialog() {
     m_pNextButton->SubclassDlgItem(IDC_SL_NEXT, this);
     m_bPrev = FALSE;
     m_bNext = FALSE;
-    SetWindowText(LineDlg::LineCaption(EditorMsg::kSummaryLineCaptionBefore, m_nRow, EditorMsg::kLineCaptionAfter));
+    SetWindowText(
+        LineDlg::LineCaption(EditorMsg::kSummaryLineCaptionBefore, m_nRow, EditorMsg::kLineCaptionAfter));
     if (!GetDlgItemText(IDC_SL_DETAIL_NET).IsEmpty()) {
         for (int nID : kDetailPricedControls) ::EnableWindow(::GetDlgItem(m_hWnd, nID), FALSE);
     }
@@ -210,10 +211,10 @@ void CDlgSummary::RecalcMult() {
 void CDlgSummary::RecalcNetFromMargin() {
     if (!LineDlg::HasField(m_pLayout, "Net") || !LineDlg::HasField(m_pLayout, "Margin")) return;
     CSlots slots;
-    slots.CalcNetFromMargin(GetDlgItemText(IDC_SL_COST), GetDlgItemText(IDC_SL_NET), GetDlgItemText(IDC_SL_MARGIN),
-                            "Net", LineDlg::FieldLength(m_pLayout, "Net"), LineDlg::FieldPrecision(m_pLayout, "Net"),
-                            "Margin", LineDlg::FieldLength(m_pLayout, "Margin"),
-                            LineDlg::FieldPrecision(m_pLayout, "Margin"));
+    slots.CalcNetFromMargin(
+        GetDlgItemText(IDC_SL_COST), GetDlgItemText(IDC_SL_NET), GetDlgItemText(IDC_SL_MARGIN), "Net",
+        LineDlg::FieldLength(m_pLayout, "Net"), LineDlg::FieldPrecision(m_pLayout, "Net"), "Margin",
+        LineDlg::FieldLength(m_pLayout, "Margin"), LineDlg::FieldPrecision(m_pLayout, "Margin"));
     LineDlg::PutSingleResult(*this, slots, {{"Net", IDC_SL_NET}, {"Margin", IDC_SL_MARGIN}});
 }
 
@@ -221,7 +222,8 @@ void CDlgSummary::RecalcNetFromMult() {
     if (!LineDlg::HasField(m_pLayout, "Net")) return;
     CSlots slots;
     slots.CalcNetFromMult(GetDlgItemText(IDC_SL_LIST), GetDlgItemText(IDC_SL_MULT), "Net",
-                          LineDlg::FieldLength(m_pLayout, "Net"), LineDlg::FieldPrecision(m_pLayout, "Net"), "Mult");
+                          LineDlg::FieldLength(m_pLayout, "Net"), LineDlg::FieldPrecision(m_pLayout, "Net"),
+                          "Mult");
     LineDlg::PutSingleResult(*this, slots, {{"Net", IDC_SL_NET}, {"Mult", IDC_SL_MULT}});
 }
 
@@ -306,8 +308,8 @@ void CDlgSummary::OnClickedNext() {
 
 void CDlgSummary::EditChoices(int nMaxLength, const char* pszSection, int nList, int nComboID) {
     CString strNoDefault = kNoDefault;
-    CEditIni().EditChoiceList(nMaxLength, FALSE, &strNoDefault, kNoDefault, kNoDefault, TRUE,
-                              pszSection, &CorvGetApp()->m_arrChoice[nList],
+    CEditIni().EditChoiceList(nMaxLength, FALSE, &strNoDefault, kNoDefault, kNoDefault, TRUE, pszSection,
+                              &CorvGetApp()->m_arrChoice[nList],
                               static_cast<CComboBox*>(GetDlgItem(nComboID)));
 }
 

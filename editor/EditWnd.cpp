@@ -72,8 +72,9 @@ void CEditWnd::MoveToCell(int x, int y, const RECT& rcGrid, int nVisibleRows) {
     const int nFields = pLayout->GetSize();
     RECT rcCell;
     int nCol = -1, nRow = -1;
-    const BOOL bHit = Grid::HitTest(x, y, m_pWidths, nFields, m_pHScroll->GetScrollPos(), m_pVScroll->GetScrollPos(),
-                                    m_pView->m_nLeftMargin, m_pView->m_nRowHeight, nVisibleRows, nCol, nRow, rcCell);
+    const BOOL bHit =
+        Grid::HitTest(x, y, m_pWidths, nFields, m_pHScroll->GetScrollPos(), m_pVScroll->GetScrollPos(),
+                      m_pView->m_nLeftMargin, m_pView->m_nRowHeight, nVisibleRows, nCol, nRow, rcCell);
     if (!bHit) {
         m_nCol = m_nRow = -1;
         m_rcCell.SetRectEmpty();
@@ -122,8 +123,8 @@ void CEditWnd::Reposition(const RECT& rcGrid, int nVisibleRows, int dx, int dy) 
     const int nLimit = Grid::ColumnLimit(m_pWidths, m_pTable->GetTableStruct()->GetSize(), nFirstCol,
                                          m_pView->m_nLeftMargin, rcGrid.right);
     CRect rcShown;
-    if (m_nCol >= nFirstCol && m_nCol < nLimit && m_nRow >= nFirstLine && m_nRow < nFirstLine + nVisibleRows &&
-        rcShown.IntersectRect(m_rcCell, rcGrid)) {
+    if (m_nCol >= nFirstCol && m_nCol < nLimit && m_nRow >= nFirstLine &&
+        m_nRow < nFirstLine + nVisibleRows && rcShown.IntersectRect(m_rcCell, rcGrid)) {
         MoveWindow(&m_rcCell, TRUE);
         if (!IsWindowVisible() && (m_pDetailWnd || !m_pView->IsDetailVisible())) {
             ShowWindow(SW_SHOW);
@@ -136,8 +137,8 @@ void CEditWnd::Reposition(const RECT& rcGrid, int nVisibleRows, int dx, int dy) 
 
 void CEditWnd::ComputeCellRect() {
     if (!HasCurrentField()) return;
-    m_rcCell = Grid::CellRect(m_pWidths, m_nCol, m_nRow, m_pHScroll->GetScrollPos(), m_pVScroll->GetScrollPos(),
-                              m_pView->m_nLeftMargin, m_pView->m_nRowHeight);
+    m_rcCell = Grid::CellRect(m_pWidths, m_nCol, m_nRow, m_pHScroll->GetScrollPos(),
+                              m_pVScroll->GetScrollPos(), m_pView->m_nLeftMargin, m_pView->m_nRowHeight);
 }
 
 void CEditWnd::RefreshText(int nRow, int nCol) {
@@ -162,21 +163,24 @@ void CEditWnd::ForwardKey(UINT nChar, UINT nRepCnt, UINT nFlags) {
 
 void CEditWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) {
     switch (nChar) {
-    case VK_TAB:
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_END:
-    case VK_HOME:
-    case VK_UP:
-    case VK_DOWN: ForwardKey(nChar, nRepCnt, nFlags); return;
-    case VK_LEFT:
-    case VK_RIGHT:
-        if (!m_pView->m_bArrowControl) {
+        case VK_TAB:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_END:
+        case VK_HOME:
+        case VK_UP:
+        case VK_DOWN:
             ForwardKey(nChar, nRepCnt, nFlags);
             return;
-        }
-        break;
-    default: break;
+        case VK_LEFT:
+        case VK_RIGHT:
+            if (!m_pView->m_bArrowControl) {
+                ForwardKey(nChar, nRepCnt, nFlags);
+                return;
+            }
+            break;
+        default:
+            break;
     }
     CEdit::OnKeyDown(nChar, nRepCnt, nFlags);
 }
@@ -186,19 +190,22 @@ void CEditWnd::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) {
     BOOL bPass = FALSE;
     BOOL bCommit = FALSE;
     switch (chType) {
-    case 'D':
-        bPass = (nChar >= 47 && nChar <= 57) || nChar == '-' || nChar == 8 || nChar == 27;
-        bCommit = nChar == 13;
-        break;
-    case 'N':
-        bPass = (nChar >= '0' && nChar <= '9') || nChar == '.' || nChar == '+' || nChar == '-' || nChar == 8 ||
-                nChar == 27;
-        bCommit = nChar == 13;
-        break;
-    case 'S':
-    case 'T':
-    case 'W': bPass = nChar != 9; break;
-    default: break;
+        case 'D':
+            bPass = (nChar >= 47 && nChar <= 57) || nChar == '-' || nChar == 8 || nChar == 27;
+            bCommit = nChar == 13;
+            break;
+        case 'N':
+            bPass = (nChar >= '0' && nChar <= '9') || nChar == '.' || nChar == '+' || nChar == '-' ||
+                    nChar == 8 || nChar == 27;
+            bCommit = nChar == 13;
+            break;
+        case 'S':
+        case 'T':
+        case 'W':
+            bPass = nChar != 9;
+            break;
+        default:
+            break;
     }
     if (bCommit) {
         // Losing the focus commits; the grid's focus handler shows the editor again.

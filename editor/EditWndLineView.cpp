@@ -175,7 +175,8 @@ void LineViewSummary(CEditWnd& edit) {
         }
         pView->m_rcSummaryDlg = dlg.m_rcWindow;
         if (nResult != IDOK || (!dlg.m_bPrev && !dlg.m_bNext)) return;
-        if (dlg.m_bNext && !RoomForNext(edit, pView->m_nVisibleRows, EditorMsg::kLineViewNoRoomSummary)) return;
+        if (dlg.m_bNext && !RoomForNext(edit, pView->m_nVisibleRows, EditorMsg::kLineViewNoRoomSummary))
+            return;
     }
 }
 
@@ -189,7 +190,8 @@ void LineViewDetail(CEditWnd& edit) {
         dlg.m_rcWindow = pView->m_rcDetailDlg;
         const INT_PTR nResult = dlg.DoModal();
         if (nResult == IDOK) {
-            for (const DetailAccess& field : kDetailFields) WriteText(edit, field.pszName, (dlg.*field.get)());
+            for (const DetailAccess& field : kDetailFields)
+                WriteText(edit, field.pszName, (dlg.*field.get)());
             LineWritten(edit, kHintDetailLineChanged);
         }
         pView->m_rcDetailDlg = dlg.m_rcWindow;

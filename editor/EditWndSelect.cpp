@@ -96,8 +96,8 @@ void CEditWnd::OnSelectionDialog(BOOL bPresetFromLine) {
         const INT_PTR nResult = dlg.DoModal();
         if (nResult == IDOK && IsCurrentRowValid()) {
             dlg.GetComponents(arrComponents);
-            PutPick(m_pTable, m_nRow, nTech, dlg.GetDescription(), dlg.GetFileName(), dlg.m_nFileNo, dlg.m_nStyle,
-                    arrComponents);
+            PutPick(m_pTable, m_nRow, nTech, dlg.GetDescription(), dlg.GetFileName(), dlg.m_nFileNo,
+                    dlg.m_nStyle, arrComponents);
             arrComponents.DeleteAll();
             dlg.GetNames(m_arrNames);
             dlg.GetValues(m_arrValues);

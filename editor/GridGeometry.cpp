@@ -61,7 +61,8 @@ BOOL HitTest(int x, int y, const int* pWidths, int nCount, int nFirstCol, int nF
     return TRUE;
 }
 
-RECT CellRect(const int* pWidths, int nCol, int nRow, int nFirstCol, int nFirstLine, int nLeft, int nRowHeight) {
+RECT CellRect(const int* pWidths, int nCol, int nRow, int nFirstCol, int nFirstLine, int nLeft,
+              int nRowHeight) {
     const int x = nLeft - WidthsBetween(pWidths, 0, nFirstCol) + WidthsBetween(pWidths, 0, nCol);
     const int y = (nRow - nFirstLine + 1) * nRowHeight + kTop;
     RECT rc = {x + 2, y + 2, x + pWidths[nCol] - 2, y + nRowHeight - 2};

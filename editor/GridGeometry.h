@@ -9,10 +9,10 @@
 
 namespace Grid {
 
-constexpr int kTop = 5;          // y of the header row
-constexpr int kCellMargin = 2;   // horizontal inset of cell text
-constexpr int kTextOffset = 2;   // vertical offset of text in a row
-constexpr int kBarSize = 17;     // room kept at the right and bottom for the scroll bars
+constexpr int kTop = 5;         // y of the header row
+constexpr int kCellMargin = 2;  // horizontal inset of cell text
+constexpr int kTextOffset = 2;  // vertical offset of text in a row
+constexpr int kBarSize = 17;    // room kept at the right and bottom for the scroll bars
 
 // The font's measures in a grid.
 int ColumnWidth(int nWidthInChars, int nAveCharWidth);
@@ -43,6 +43,7 @@ BOOL HitTest(int x, int y, const int* pWidths, int nCount, int nFirstCol, int nF
              int nRowHeight, int nVisibleRows, int& nCol, int& nRow, RECT& rcCell);
 
 // The editor rectangle of a cell from the scroll positions.
-RECT CellRect(const int* pWidths, int nCol, int nRow, int nFirstCol, int nFirstLine, int nLeft, int nRowHeight);
+RECT CellRect(const int* pWidths, int nCol, int nRow, int nFirstCol, int nFirstLine, int nLeft,
+              int nRowHeight);
 
 }  // namespace Grid

@@ -26,7 +26,9 @@ int BarMax(CCorvScrollBar* pBar) {
     return nMax;
 }
 
-void SetLineRange(const GridContext& g, int nCount) { g.pVScroll->SetScrollRange(0, std::max(nCount - 1, 0), TRUE); }
+void SetLineRange(const GridContext& g, int nCount) {
+    g.pVScroll->SetScrollRange(0, std::max(nCount - 1, 0), TRUE);
+}
 
 }  // namespace
 
@@ -114,7 +116,9 @@ void GridKeyDown(const GridContext& g, UINT nChar) {
     CEditWnd* pEdit = g.pEdit;
     const BOOL bEditing = pEdit && pEdit->IsWindowVisible() && pEdit->HasCurrentField();
     const BOOL bShift = GetKeyState(VK_SHIFT) < 0;
-    auto moveTo = [&](int x, int y) { pEdit->MoveToCell(x, y, g.rcGrid, g.nVisibleRows); };
+    auto moveTo = [&](int x, int y) {
+        pEdit->MoveToCell(x, y, g.rcGrid, g.nVisibleRows);
+    };
     const BOOL bRight = nChar == VK_RIGHT || (nChar == VK_TAB && !bShift);
     const BOOL bLeft = nChar == VK_LEFT || (nChar == VK_TAB && bShift);
     if (bRight) {

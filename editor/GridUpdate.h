@@ -12,13 +12,13 @@ class CEditWnd;
 class CWnd;
 
 struct GridContext {
-    CWnd* pWnd;              // the grid window
+    CWnd* pWnd;  // the grid window
     CCorvScrollBar* pHScroll;
     CCorvScrollBar* pVScroll;
-    CEditWnd* pEdit;         // may be null
+    CEditWnd* pEdit;  // may be null
     const int* pWidths;
-    int nFields;             // columns of the layout
-    int nLeft;               // left margin
+    int nFields;  // columns of the layout
+    int nLeft;    // left margin
     int nRowHeight;
     int nVisibleRows;
     RECT rcGrid;

@@ -22,20 +22,20 @@ public:
 // Update codes. Odd codes speak of the Summary grid, the even code after
 // each of the same event in a Detail grid.
 enum HintCode {
-    kHintLineAppended = 1,       // no hint object (Detail: table)
+    kHintLineAppended = 1,  // no hint object (Detail: table)
     kHintDetailLineAppended = 2,
-    kHintLineInserted = 3,       // row
+    kHintLineInserted = 3,  // row
     kHintDetailLineInserted = 4,
-    kHintLinePasted = 5,         // row
+    kHintLinePasted = 5,  // row
     kHintDetailLinePasted = 6,
-    kHintLineChanged = 7,        // row: several fields of one line
+    kHintLineChanged = 7,  // row: several fields of one line
     kHintDetailLineChanged = 8,
-    kHintLineDeleted = 9,        // row
+    kHintLineDeleted = 9,  // row
     kHintDetailLineDeleted = 10,
-    kHintCellChanged = 11,       // column, row
+    kHintCellChanged = 11,  // column, row
     kHintDetailCellChanged = 12,
-    kHintFontChanged = 13,       // no hint object
-    kHintLineToBeCut = 14,       // row; sent with the editing view as sender
-    kHintColumnChanged = 15,     // column: one column changed on all lines
+    kHintFontChanged = 13,    // no hint object
+    kHintLineToBeCut = 14,    // row; sent with the editing view as sender
+    kHintColumnChanged = 15,  // column: one column changed on all lines
     kHintDetailColumnChanged = 16,
 };

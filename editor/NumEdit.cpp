@@ -43,8 +43,8 @@ const LabelForm kLabelForms[] = {
 };
 
 bool IsNumberChar(UINT nChar) {
-    return (nChar >= '0' && nChar <= '9') || nChar == '.' || nChar == '+' || nChar == '-' || nChar == VK_BACK ||
-           nChar == VK_RETURN || nChar == VK_ESCAPE || nChar == kCtrlC || nChar == kCtrlV;
+    return (nChar >= '0' && nChar <= '9') || nChar == '.' || nChar == '+' || nChar == '-' ||
+           nChar == VK_BACK || nChar == VK_RETURN || nChar == VK_ESCAPE || nChar == kCtrlC || nChar == kCtrlV;
 }
 
 }  // namespace

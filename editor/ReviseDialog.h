@@ -25,11 +25,11 @@ public:
     // and closes only when the check had nothing to say.
     void OnClickedOk();
 
-    CTable* m_pTable;               // the job's Summary table; not owned
-    CTableStruct* m_pLayout;        // its layout; not owned
-    CNumEdit* m_pNumEdit;           // on the new-value edit; owned
-    CSetButton* m_pOkButton;        // on button 1040; owned
-    CSetButton* m_pCancelButton;    // on button 2; owned
+    CTable* m_pTable;             // the job's Summary table; not owned
+    CTableStruct* m_pLayout;      // its layout; not owned
+    CNumEdit* m_pNumEdit;         // on the new-value edit; owned
+    CSetButton* m_pOkButton;      // on button 1040; owned
+    CSetButton* m_pCancelButton;  // on button 2; owned
 
 protected:
     // pszField: the Summary field whose length and number form the new

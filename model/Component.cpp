@@ -35,7 +35,8 @@ void CComponent::WriteToFile(CFile& file) const {
     file.Write(m_strName.GetString(), static_cast<UINT>(m_strName.GetLength()));
     unsigned char bytes[9];
     bytes[0] = 10;
-    const unsigned int values[2] = {static_cast<unsigned int>(m_nStart), static_cast<unsigned int>(m_nLength)};
+    const unsigned int values[2] = {static_cast<unsigned int>(m_nStart),
+                                    static_cast<unsigned int>(m_nLength)};
     for (int v = 0; v < 2; ++v)
         for (int i = 0; i < 4; ++i) bytes[1 + 4 * v + i] = static_cast<unsigned char>(values[v] >> (8 * i));
     file.Write(bytes, sizeof bytes);

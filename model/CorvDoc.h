@@ -76,7 +76,7 @@ public:
 
     // Header texts: Get<Field> returns a copy; Set<Field> stores a changed
     // text cut to the field's width and marks the job modified.
-#define CORV_DECLARE_HEADER_ACCESS(name, width) \
+#define CORV_DECLARE_HEADER_ACCESS(name, width)       \
     CString Get##name() const { return m_str##name; } \
     void Set##name(const CString& strValue);
 #define CORV_DECLARE_HEADER_GETTER(name, width) \

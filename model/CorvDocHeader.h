@@ -123,7 +123,7 @@
 
 // All three groups in file order (the integers and standard texts between
 // them are not part of this list).
-#define CORV_HEADER_TEXTS_ALL(CUT, UNCUT, RATE)   \
-    CORV_HEADER_TEXTS_FIRST(CUT, UNCUT, RATE)     \
-    CORV_HEADER_TEXTS_MIDDLE(CUT, UNCUT, RATE)    \
+#define CORV_HEADER_TEXTS_ALL(CUT, UNCUT, RATE) \
+    CORV_HEADER_TEXTS_FIRST(CUT, UNCUT, RATE)   \
+    CORV_HEADER_TEXTS_MIDDLE(CUT, UNCUT, RATE)  \
     CORV_HEADER_TEXTS_LAST(CUT, UNCUT, RATE)

@@ -13,11 +13,11 @@ LOGFONT DefaultJobFont() {
     LOGFONT lf = {};
     lf.lfHeight = -15;
     lf.lfWeight = 400;
-    lf.lfCharSet = 0;           // ANSI_CHARSET
-    lf.lfOutPrecision = 3;      // OUT_STROKE_PRECIS
-    lf.lfClipPrecision = 2;     // CLIP_STROKE_PRECIS
-    lf.lfQuality = 1;           // DRAFT_QUALITY
-    lf.lfPitchAndFamily = 34;   // VARIABLE_PITCH | FF_SWISS
+    lf.lfCharSet = 0;                        // ANSI_CHARSET
+    lf.lfOutPrecision = 3;                   // OUT_STROKE_PRECIS
+    lf.lfClipPrecision = 2;                  // CLIP_STROKE_PRECIS
+    lf.lfQuality = 1;                        // DRAFT_QUALITY
+    lf.lfPitchAndFamily = 34;                // VARIABLE_PITCH | FF_SWISS
     std::memcpy(lf.lfFaceName, "Arial", 5);  // the rest of the field stays zero
     return lf;
 }

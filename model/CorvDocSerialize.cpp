@@ -19,7 +19,8 @@ bool IsJobShape(const CTable& table, const CTableStruct* pSummary, const CTableS
     for (int i = 0; i < table.GetSize(); ++i) {
         const CRecord* pLine = table.GetRecord(i);
         const CTable* pDetails = pLine->GetChild();
-        if (pLine->GetTableStruct() != pSummary || !pDetails || pDetails->GetTableStruct() != pDetail) return false;
+        if (pLine->GetTableStruct() != pSummary || !pDetails || pDetails->GetTableStruct() != pDetail)
+            return false;
         for (int j = 0; j < pDetails->GetSize(); ++j) {
             const CRecord* pDetailLine = pDetails->GetRecord(j);
             if (pDetailLine->GetTableStruct() != pDetail || pDetailLine->GetChild()) return false;
@@ -43,7 +44,8 @@ void CCorvDoc::WriteJob(CArchive& ar) {
     ar << m_lfFont.lfHeight << m_lfFont.lfWidth << m_lfFont.lfEscapement << m_lfFont.lfOrientation
        << m_lfFont.lfWeight;
     ar << m_lfFont.lfItalic << m_lfFont.lfUnderline << m_lfFont.lfStrikeOut << m_lfFont.lfCharSet
-       << m_lfFont.lfOutPrecision << m_lfFont.lfClipPrecision << m_lfFont.lfQuality << m_lfFont.lfPitchAndFamily;
+       << m_lfFont.lfOutPrecision << m_lfFont.lfClipPrecision << m_lfFont.lfQuality
+       << m_lfFont.lfPitchAndFamily;
     ar.Write(m_lfFont.lfFaceName, sizeof(m_lfFont.lfFaceName));  // all bytes, as held
     ar << m_crFontColor;
 
@@ -79,7 +81,8 @@ void CCorvDoc::ReadJob(CArchive& ar) {
     ar >> m_lfFont.lfHeight >> m_lfFont.lfWidth >> m_lfFont.lfEscapement >> m_lfFont.lfOrientation >>
         m_lfFont.lfWeight;
     ar >> m_lfFont.lfItalic >> m_lfFont.lfUnderline >> m_lfFont.lfStrikeOut >> m_lfFont.lfCharSet >>
-        m_lfFont.lfOutPrecision >> m_lfFont.lfClipPrecision >> m_lfFont.lfQuality >> m_lfFont.lfPitchAndFamily;
+        m_lfFont.lfOutPrecision >> m_lfFont.lfClipPrecision >> m_lfFont.lfQuality >>
+        m_lfFont.lfPitchAndFamily;
     ar.ReadExact(m_lfFont.lfFaceName, sizeof(m_lfFont.lfFaceName));
     ar >> m_crFontColor;
 

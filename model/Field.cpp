@@ -19,7 +19,8 @@ void CField::Serialize(CArchive& ar) {
         auto* pLayout = static_cast<CTableStruct*>(ar.ReadSharedObject(RUNTIME_CLASS(CTableStruct)));
         WORD wIndex;
         ar >> wIndex;
-        if (wIndex >= pLayout->GetSize()) AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
+        if (wIndex >= pLayout->GetSize())
+            AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
         m_pTableStruct = pLayout;
         m_nIndex = wIndex;
     }

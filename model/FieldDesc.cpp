@@ -45,7 +45,8 @@ CFieldDesc& CFieldDesc::operator=(const CFieldDesc& other) {
     return *this;
 }
 
-void CFieldDesc::Create(const char* pszName, char chType, int nLength, int nPrecision, int nWidth, int nFlag) {
+void CFieldDesc::Create(const char* pszName, char chType, int nLength, int nPrecision, int nWidth,
+                        int nFlag) {
     if (!SetName(pszName)) AfxMessageBox(CString(pszName) + ModelMsg::kInvalidFieldName, 0);
     if (!IsValidType(chType)) AfxMessageBox(ModelMsg::kInvalidFieldType, 0);
     if (!SetLength(nLength)) AfxMessageBox(ModelMsg::kInvalidFieldLength, 0);

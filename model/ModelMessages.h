@@ -33,22 +33,32 @@ inline constexpr const char* kBadMinute = "Bad MINUTE specification";
 // The text for a date status (empty for 0).
 inline const char* DateStatusText(int nStatus) {
     switch (nStatus) {
-    case 0: return "";
-    case 1: return kDateFormat;
-    case 2: return kBadMonth;
-    case 3: return kBadDay;
-    case 4: return kBadYear;
-    default: return kUnknownDateError;
+        case 0:
+            return "";
+        case 1:
+            return kDateFormat;
+        case 2:
+            return kBadMonth;
+        case 3:
+            return kBadDay;
+        case 4:
+            return kBadYear;
+        default:
+            return kUnknownDateError;
     }
 }
 
 // The text for a time status (empty for 0 and unknown codes).
 inline const char* TimeStatusText(int nStatus) {
     switch (nStatus) {
-    case 1: return kTimeFormat;
-    case 2: return kBadHour;
-    case 3: return kBadMinute;
-    default: return "";
+        case 1:
+            return kTimeFormat;
+        case 2:
+            return kBadHour;
+        case 3:
+            return kBadMinute;
+        default:
+            return "";
     }
 }
 

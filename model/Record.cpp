@@ -19,25 +19,37 @@ namespace {
 // The field class that a type letter names; null for a letter that names none.
 const CRuntimeClass* FieldClassOf(char chType) {
     switch (chType) {
-    case CFieldDesc::typeDate: return RUNTIME_CLASS(CDateField);
-    case CFieldDesc::typeNumber: return RUNTIME_CLASS(CNumberField);
-    case CFieldDesc::typeText: return RUNTIME_CLASS(CAlphaField);
-    case CFieldDesc::typeTech: return RUNTIME_CLASS(CTechField);
-    case CFieldDesc::typeWords: return RUNTIME_CLASS(CWordsField);
-    default: return nullptr;
+        case CFieldDesc::typeDate:
+            return RUNTIME_CLASS(CDateField);
+        case CFieldDesc::typeNumber:
+            return RUNTIME_CLASS(CNumberField);
+        case CFieldDesc::typeText:
+            return RUNTIME_CLASS(CAlphaField);
+        case CFieldDesc::typeTech:
+            return RUNTIME_CLASS(CTechField);
+        case CFieldDesc::typeWords:
+            return RUNTIME_CLASS(CWordsField);
+        default:
+            return nullptr;
     }
 }
 
 CField* NewField(CTableStruct* pLayout, int nIndex) {
     switch (pLayout->GetFieldType(nIndex)) {
-    case CFieldDesc::typeDate: return new CDateField(pLayout, nIndex);
-    case CFieldDesc::typeNumber: return new CNumberField(pLayout, nIndex);
-    case CFieldDesc::typeText: return new CAlphaField(pLayout, nIndex);
-    case CFieldDesc::typeTech: return new CTechField(pLayout, nIndex);
-    case CFieldDesc::typeWords: return new CWordsField(pLayout, nIndex);
-    // A descriptor whose type was refused still gets its place, so that
-    // position i always holds the value of descriptor i; it holds nothing.
-    default: return new CField(pLayout, nIndex);
+        case CFieldDesc::typeDate:
+            return new CDateField(pLayout, nIndex);
+        case CFieldDesc::typeNumber:
+            return new CNumberField(pLayout, nIndex);
+        case CFieldDesc::typeText:
+            return new CAlphaField(pLayout, nIndex);
+        case CFieldDesc::typeTech:
+            return new CTechField(pLayout, nIndex);
+        case CFieldDesc::typeWords:
+            return new CWordsField(pLayout, nIndex);
+        // A descriptor whose type was refused still gets its place, so that
+        // position i always holds the value of descriptor i; it holds nothing.
+        default:
+            return new CField(pLayout, nIndex);
     }
 }
 

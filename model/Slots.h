@@ -44,7 +44,8 @@ public:
                          CString strRatioName);
     void CalcMargin(CString strCost, CString strNet, CString strResult, int nLength, int nPrecision);
     void CalcMult(CString strBase, CString strNet, CString strResult, int nLength, int nPrecision);
-    void CalcNetFromFinal(CString strFinal, CString strFreight, CString strResult, int nLength, int nPrecision);
+    void CalcNetFromFinal(CString strFinal, CString strFreight, CString strResult, int nLength,
+                          int nPrecision);
     void CalcFreight(CString strFirst, CString strSecond, CString strResult, int nLength, int nPrecision);
     void CalcFinal(CString strNet, CString strFreight, CString strResult, int nLength, int nPrecision);
     void CalcNetFromMargin(CString strCost, CString strCurrentNet, CString strMargin, CString strNetName,
@@ -82,7 +83,8 @@ public:
     // Detail-to-Summary roll-up of one Summary line.
     void RollUpDetailLines(CTable* pSummary, CTable* pDetail, int nSummaryRow, CCorvDoc* pDoc);
     void RollUpDetail(CTable* pSummary, CTable* pDetail, int nSummaryRow, CCorvDoc* pDoc);
-    void RollUpAndPriceDetail(CTable* pSummary, CTable* pDetail, int nSummaryRow, int nDetailRow, CCorvDoc* pDoc);
+    void RollUpAndPriceDetail(CTable* pSummary, CTable* pDetail, int nSummaryRow, int nDetailRow,
+                              CCorvDoc* pDoc);
 
     // Job totals over the Summary lines, each value times the line's Qty.
     BOOL SumExtended(CTable* pTable, const CString& strColumn, double& dSum, BOOL& bOverflow, double dFactor);
@@ -103,6 +105,7 @@ private:
     CString AddColumnTotal(CTable* pTable, const CString& strColumn, double dFactor);
     // Appends a Detail column's sum under a Summary name (cleared, overflow
     // or number), when the Summary layout has that field; returns the sum.
-    double AddDetailSum(CTable* pSummary, CTable* pDetail, const char* pszSummaryName, const char* pszDetailName);
+    double AddDetailSum(CTable* pSummary, CTable* pDetail, const char* pszSummaryName,
+                        const char* pszDetailName);
     CString BuildDescription(CTable* pSummary, CTable* pDetail, int nSummaryRow, CCorvDoc* pDoc) const;
 };

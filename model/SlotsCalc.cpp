@@ -10,8 +10,8 @@ namespace {
 double Num(const CString& strText) { return ReadDecimal(strText); }
 }  // namespace
 
-void CSlots::CalcNetFromMult(CString strBase, CString strRatio, CString strResult, int nLength, int nPrecision,
-                             CString strRatioName) {
+void CSlots::CalcNetFromMult(CString strBase, CString strRatio, CString strResult, int nLength,
+                             int nPrecision, CString strRatioName) {
     if (IsOverflow(strBase) || IsOverflow(strRatio)) return AddOverflow(strResult, nLength);
     // A multiplier without a list price is dropped; the net stays.
     if (IsBlank(strBase)) return AddName(strRatioName);
@@ -40,13 +40,15 @@ void CSlots::CalcMult(CString strBase, CString strNet, CString strResult, int nL
     AddNumber(strResult, Num(strNet) / dBase, nLength, nPrecision);
 }
 
-void CSlots::CalcNetFromFinal(CString strFinal, CString strFreight, CString strResult, int nLength, int nPrecision) {
+void CSlots::CalcNetFromFinal(CString strFinal, CString strFreight, CString strResult, int nLength,
+                              int nPrecision) {
     if (IsOverflow(strFinal) || IsOverflow(strFreight)) return AddOverflow(strResult, nLength);
     if (IsBlank(strFinal)) return AddName(strResult);
     AddNumber(strResult, Num(strFinal) - Num(strFreight), nLength, nPrecision);
 }
 
-void CSlots::CalcFreight(CString strFirst, CString strSecond, CString strResult, int nLength, int nPrecision) {
+void CSlots::CalcFreight(CString strFirst, CString strSecond, CString strResult, int nLength,
+                         int nPrecision) {
     if (IsOverflow(strFirst) || IsOverflow(strSecond)) return AddOverflow(strResult, nLength);
     if (IsBlank(strFirst) || IsBlank(strSecond)) return AddName(strResult);
     AddNumber(strResult, RoundPriceIfSet(Num(strFirst) * Num(strSecond) / 100.0), nLength, nPrecision);

@@ -33,7 +33,8 @@ void CSlots::AddNumber(const CString& strName, double dValue, int nLength, int n
         Add(strName, strText);
 }
 
-void CSlots::AddSum(const CString& strName, BOOL bAny, BOOL bOverflow, double dSum, int nLength, int nPrecision) {
+void CSlots::AddSum(const CString& strName, BOOL bAny, BOOL bOverflow, double dSum, int nLength,
+                    int nPrecision) {
     if (!bAny)
         AddName(strName);
     else if (bOverflow)
@@ -67,4 +68,6 @@ BOOL CSlots::IsBlank(const CString& strText) {
     return strText.str().find_first_not_of(' ') == std::string::npos ? TRUE : FALSE;
 }
 
-BOOL CSlots::IsOverflow(const CString& strText) { return (!strText.IsEmpty() && strText.str()[0] == '*') ? TRUE : FALSE; }
+BOOL CSlots::IsOverflow(const CString& strText) {
+    return (!strText.IsEmpty() && strText.str()[0] == '*') ? TRUE : FALSE;
+}

@@ -9,7 +9,9 @@
 #include "model/TableStruct.h"
 
 namespace {
-bool HasField(CTable* pTable, const char* pszName) { return pTable->GetTableStruct()->FindField(pszName) >= 0; }
+bool HasField(CTable* pTable, const char* pszName) {
+    return pTable->GetTableStruct()->FindField(pszName) >= 0;
+}
 }  // namespace
 
 double CSlots::AddDetailSum(CTable* pSummary, CTable* pDetail, const char* pszSummaryName,
@@ -20,7 +22,8 @@ double CSlots::AddDetailSum(CTable* pSummary, CTable* pDetail, const char* pszSu
     if (nField < 0) return dSum;
     BOOL bOverflow = FALSE;
     const BOOL bAny = SumColumn(pDetail, pszDetailName, dSum, bOverflow);
-    AddSum(pszSummaryName, bAny, bOverflow, dSum, pStruct->GetFieldLength(nField), pStruct->GetFieldPrecision(nField));
+    AddSum(pszSummaryName, bAny, bOverflow, dSum, pStruct->GetFieldLength(nField),
+           pStruct->GetFieldPrecision(nField));
     return dSum;
 }
 
@@ -75,13 +78,13 @@ void CSlots::RollUpDetailLines(CTable* pSummary, CTable* pDetail, int nSummaryRo
         const int nFinal = pStruct->FindField("Final");
         CString strFreight;
         if (HasField(pSummary, "Net") && nFinal >= 0 && Lookup("FrtAmount", strFreight))
-            CalcFinal(GetLineText(pSummary, "Net", nSummaryRow), strFreight, "Final", pStruct->GetFieldLength(nFinal),
-                      pStruct->GetFieldPrecision(nFinal));
+            CalcFinal(GetLineText(pSummary, "Net", nSummaryRow), strFreight, "Final",
+                      pStruct->GetFieldLength(nFinal), pStruct->GetFieldPrecision(nFinal));
     }
 
     const int nDescription = pStruct->FindField("Description");
-    if (nDescription >= 0 && HasField(pSummary, "Size") && HasField(pSummary, "Type") && HasField(pSummary, "MC") &&
-        HasField(pSummary, "Class")) {
+    if (nDescription >= 0 && HasField(pSummary, "Size") && HasField(pSummary, "Type") &&
+        HasField(pSummary, "MC") && HasField(pSummary, "Class")) {
         const CString strText = BuildDescription(pSummary, pDetail, nSummaryRow, pDoc);
         Add("Description", strText.Left(pStruct->GetFieldLength(nDescription)));
     }

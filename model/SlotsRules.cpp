@@ -42,16 +42,16 @@ constexpr PriceNames kDetail = {"cost", "list", "net", "mult", "margin"};
 void NetFromMult(CSlots& s, CTable* pTable, int nRow, const PriceNames& n) {
     Target net;
     if (!FindTarget(pTable, n.net, net)) return;
-    s.CalcNetFromMult(CSlots::GetLineText(pTable, n.list, nRow), CSlots::GetLineText(pTable, n.mult, nRow), net.name,
-                      net.length, net.precision, n.mult);
+    s.CalcNetFromMult(CSlots::GetLineText(pTable, n.list, nRow), CSlots::GetLineText(pTable, n.mult, nRow),
+                      net.name, net.length, net.precision, n.mult);
 }
 
 void NetFromMargin(CSlots& s, CTable* pTable, int nRow, const PriceNames& n) {
     Target net, margin;
     if (!FindTarget(pTable, n.net, net) || !FindTarget(pTable, n.margin, margin)) return;
     s.CalcNetFromMargin(CSlots::GetLineText(pTable, n.cost, nRow), CSlots::GetLineText(pTable, n.net, nRow),
-                        CSlots::GetLineText(pTable, n.margin, nRow), net.name, net.length, net.precision, margin.name,
-                        margin.length, margin.precision);
+                        CSlots::GetLineText(pTable, n.margin, nRow), net.name, net.length, net.precision,
+                        margin.name, margin.length, margin.precision);
 }
 
 // The net a margin or multiplier rule works from: the new one of the list,
@@ -66,7 +66,8 @@ void Margin(CSlots& s, CTable* pTable, int nRow, const PriceNames& n, bool bNewN
     Target margin;
     CString strNet;
     if (!FindTarget(pTable, n.margin, margin) || !NetInput(s, pTable, nRow, n, bNewNet, strNet)) return;
-    s.CalcMargin(CSlots::GetLineText(pTable, n.cost, nRow), strNet, margin.name, margin.length, margin.precision);
+    s.CalcMargin(CSlots::GetLineText(pTable, n.cost, nRow), strNet, margin.name, margin.length,
+                 margin.precision);
 }
 
 void Mult(CSlots& s, CTable* pTable, int nRow, const PriceNames& n, bool bNewNet) {
@@ -80,8 +81,8 @@ void Mult(CSlots& s, CTable* pTable, int nRow, const PriceNames& n, bool bNewNet
 void CSlots::RuleNetFromFinal(CTable* pTable, int nRow) {
     Target net;
     if (!FindTarget(pTable, "Net", net)) return;
-    CalcNetFromFinal(GetLineText(pTable, "Final", nRow), GetLineText(pTable, "FrtAmount", nRow), net.name, net.length,
-                     net.precision);
+    CalcNetFromFinal(GetLineText(pTable, "Final", nRow), GetLineText(pTable, "FrtAmount", nRow), net.name,
+                     net.length, net.precision);
 }
 
 void CSlots::RuleFreightFromWeight(CTable* pTable, CString strFreightRate) {
@@ -94,7 +95,8 @@ void CSlots::RuleFreightFromWeight(CTable* pTable, CString strFreightRate) {
 void CSlots::RuleFinal(CTable* pTable, int nRow) {
     Target fin;
     if (!FindTarget(pTable, "Final", fin)) return;
-    CalcFinal(GetLineText(pTable, "Net", nRow), GetLineText(pTable, "FrtAmount", nRow), fin.name, fin.length, fin.precision);
+    CalcFinal(GetLineText(pTable, "Net", nRow), GetLineText(pTable, "FrtAmount", nRow), fin.name, fin.length,
+              fin.precision);
 }
 
 void CSlots::RuleFinalNewNet(CTable* pTable, int nRow) {
@@ -107,7 +109,8 @@ void CSlots::RuleFinalNewNet(CTable* pTable, int nRow) {
 void CSlots::RuleFinalNewNetFreight(CTable* pTable) {
     Target fin;
     CString strNet, strFreight;
-    if (!FindTarget(pTable, "Final", fin) || !Lookup("Net", strNet) || !Lookup("FrtAmount", strFreight)) return;
+    if (!FindTarget(pTable, "Final", fin) || !Lookup("Net", strNet) || !Lookup("FrtAmount", strFreight))
+        return;
     CalcFinal(strNet, strFreight, fin.name, fin.length, fin.precision);
 }
 
@@ -137,8 +140,6 @@ void CSlots::RuleDetailNetFromMargin(CTable* pTable, int nRow) {
     NetFromMargin(*this, pTable, nRow, kDetail);
 }
 void CSlots::RuleDetailMargin(CTable* pTable, int nRow) { Margin(*this, pTable, nRow, kDetail, false); }
-void CSlots::RuleDetailMarginNewNet(CTable* pTable, int nRow) {
-    Margin(*this, pTable, nRow, kDetail, true);
-}
+void CSlots::RuleDetailMarginNewNet(CTable* pTable, int nRow) { Margin(*this, pTable, nRow, kDetail, true); }
 void CSlots::RuleDetailMult(CTable* pTable, int nRow) { Mult(*this, pTable, nRow, kDetail, false); }
 void CSlots::RuleDetailMultNewNet(CTable* pTable, int nRow) { Mult(*this, pTable, nRow, kDetail, true); }

@@ -7,7 +7,8 @@
 #include "model/Table.h"
 #include "model/TableStruct.h"
 
-BOOL CSlots::SumExtended(CTable* pTable, const CString& strColumn, double& dSum, BOOL& bOverflow, double dFactor) {
+BOOL CSlots::SumExtended(CTable* pTable, const CString& strColumn, double& dSum, BOOL& bOverflow,
+                         double dFactor) {
     dSum = 0.0;
     bOverflow = FALSE;
     BOOL bAny = FALSE;
@@ -78,7 +79,8 @@ CString CSlots::CalcOverallMult(CTable* pTable) {
     const CTableStruct* pStruct = pTable->GetTableStruct();
     const CString strList = AddColumnTotal(pTable, "List", 1.0);
     const CString strNet = AddColumnTotal(pTable, "Net", 1.0);
-    CalcMult(strList, strNet, "Mult", pStruct->GetFieldLengthByName("Mult"), pStruct->GetFieldPrecisionByName("Mult"));
+    CalcMult(strList, strNet, "Mult", pStruct->GetFieldLengthByName("Mult"),
+             pStruct->GetFieldPrecisionByName("Mult"));
     CString strMult;
     Lookup("Mult", strMult);
     return strMult;

@@ -92,8 +92,8 @@ void CTable::Draw(CDC* pDC, CFont* pFont, COLORREF crText, RECT rcArea, const in
             if (Meets(rcCell, rcClip)) {
                 const bool bNumber = m_pTableStruct->GetFieldType(c) == 'N';
                 pDC->SetTextAlign(bNumber ? TA_RIGHT : TA_LEFT);
-                DrawClipped(pDC, bNumber ? xc1 - nCellMargin : xc0 + nCellMargin, nRowTop + nTextOffset, rcCell,
-                            pRecord->GetField(c)->GetText());
+                DrawClipped(pDC, bNumber ? xc1 - nCellMargin : xc0 + nCellMargin, nRowTop + nTextOffset,
+                            rcCell, pRecord->GetField(c)->GetText());
             }
             xc0 = xc1;
         }

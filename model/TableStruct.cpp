@@ -80,7 +80,8 @@ CTableStruct::CTableStruct(const CTableStruct& other) : CObject() { *this = othe
 CTableStruct& CTableStruct::operator=(const CTableStruct& other) {
     if (this == &other) return *this;
     DeleteFieldDescs();
-    for (CObject* p : other.m_arrFieldDescs) m_arrFieldDescs.Add(new CFieldDesc(*static_cast<CFieldDesc*>(p)));
+    for (CObject* p : other.m_arrFieldDescs)
+        m_arrFieldDescs.Add(new CFieldDesc(*static_cast<CFieldDesc*>(p)));
     return *this;
 }
 

@@ -219,11 +219,13 @@ void CDlgDual::SelectRight(int nIndex) {
 void CDlgDual::OnSelChangeLeft() {
     RunGuarded([this] {
         if (!m_pSelection) return;
-        const int n = m_pSelection->SelChangeLeftListBox(&m_left, &m_lineTitle, &m_right, &m_measure, m_bAuto,
-                                                         &m_price, &m_figure, m_pView, m_pTable, m_nRow, m_nCol);
+        const int n =
+            m_pSelection->SelChangeLeftListBox(&m_left, &m_lineTitle, &m_right, &m_measure, m_bAuto, &m_price,
+                                               &m_figure, m_pView, m_pTable, m_nRow, m_nCol);
         SizeAfterLeftChange(n);
         if (GetSelSettings().bAutoSelect) {
-            const int r = m_pSelection->FindFirstMatchingLine(&m_left, m_pView, m_pTable, m_nRow, m_nCol, m_bAuto);
+            const int r =
+                m_pSelection->FindFirstMatchingLine(&m_left, m_pView, m_pTable, m_nRow, m_nCol, m_bAuto);
             if (r >= 0) SelectRight(r);
         }
     });
@@ -232,7 +234,8 @@ void CDlgDual::OnSelChangeLeft() {
 void CDlgDual::OnSelChangeRight() {
     RunGuarded([this] {
         if (!m_pSelection) return;
-        const BOOL taken = m_pSelection->SelChangeRightListBox(&m_left, &m_right, &m_price, &m_figure, m_bAlert);
+        const BOOL taken =
+            m_pSelection->SelChangeRightListBox(&m_left, &m_right, &m_price, &m_figure, m_bAlert);
         if (m_bAuto && taken) SelectLeft(m_left.GetCurSel() + 1);
     });
 }
@@ -240,9 +243,9 @@ void CDlgDual::OnSelChangeRight() {
 void CDlgDual::EndWithItem(BOOL* pFlag) {
     bool chosen = false;
     RunGuarded([&] {
-        chosen = m_pSelection &&
-                 m_pSelection->GetSelection(&m_left, &m_right, &m_price, &m_figure, &m_strDescription, &m_arrNames,
-                                            &m_arrValues, &m_strFileName, &m_nFileNo, &m_nStyle, &m_arrComponents);
+        chosen = m_pSelection && m_pSelection->GetSelection(
+                                     &m_left, &m_right, &m_price, &m_figure, &m_strDescription, &m_arrNames,
+                                     &m_arrValues, &m_strFileName, &m_nFileNo, &m_nStyle, &m_arrComponents);
     });
     if (!chosen) return;
     if (pFlag) *pFlag = TRUE;
@@ -270,7 +273,8 @@ void CDlgDual::OnAuto() {
     SetDlgItemText(IDC_SEL_AUTO, m_bAuto ? SelMsg::kAutoButton : SelMsg::kManualButton);
     RunGuarded([this] {
         if (!m_pSelection) return;
-        if (m_pSelection->RefillLists(&m_title1, &m_title2, &m_left, m_bAuto, m_pView, m_pTable, m_nRow, m_nCol))
+        if (m_pSelection->RefillLists(&m_title1, &m_title2, &m_left, m_bAuto, m_pView, m_pTable, m_nRow,
+                                      m_nCol))
             SelectLeft(0);
     });
 }
@@ -298,9 +302,11 @@ void CDlgDual::OnValve() {
 }
 
 void CDlgDual::OnActuator() {
-    RunGuarded([this] { LoadFile(CString(ProductFile::kActuatorBase) + ProductFile::kExtension, true, true); });
+    RunGuarded(
+        [this] { LoadFile(CString(ProductFile::kActuatorBase) + ProductFile::kExtension, true, true); });
 }
 
 void CDlgDual::OnAccessories() {
-    RunGuarded([this] { LoadFile(CString(ProductFile::kAccessoryBase) + ProductFile::kExtension, false, true); });
+    RunGuarded(
+        [this] { LoadFile(CString(ProductFile::kAccessoryBase) + ProductFile::kExtension, false, true); });
 }

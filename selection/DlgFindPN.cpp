@@ -105,8 +105,8 @@ void CDlgFindPN::OnOkButton() {
     }
     bool taken = false;
     RunGuarded([&] {
-        taken = m_search.TakeHit(m_strDescription, m_strFileName, m_nFileNo, m_nStyle, m_arrNames, m_arrValues,
-                                 m_arrComponents);
+        taken = m_search.TakeHit(m_strDescription, m_strFileName, m_nFileNo, m_nStyle, m_arrNames,
+                                 m_arrValues, m_arrComponents);
     });
     if (taken) EndDialog(IDOK);
 }

@@ -46,9 +46,11 @@ int CDtaReader::ReadInt() {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(m_bytes.data() + m_pos);
     m_pos += 4;
     const unsigned long v = static_cast<unsigned long>(p[0]) | (static_cast<unsigned long>(p[1]) << 8) |
-                            (static_cast<unsigned long>(p[2]) << 16) | (static_cast<unsigned long>(p[3]) << 24);
+                            (static_cast<unsigned long>(p[2]) << 16) |
+                            (static_cast<unsigned long>(p[3]) << 24);
     // Two's complement without relying on an implementation-defined conversion.
-    return v >= 0x80000000ul ? static_cast<int>(static_cast<long long>(v) - 0x100000000ll) : static_cast<int>(v);
+    return v >= 0x80000000ul ? static_cast<int>(static_cast<long long>(v) - 0x100000000ll)
+                             : static_cast<int>(v);
 }
 
 int CDtaReader::ReadCount(size_t nMinItemBytes) {

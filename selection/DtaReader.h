@@ -51,10 +51,10 @@ private:
 
 // Minimum bytes of the items whose counts a product data file holds.
 namespace DtaItemBytes {
-inline constexpr size_t kLine = 1;          // at least its line feed
-inline constexpr size_t kChoiceSet = 12;    // three counts
-inline constexpr size_t kComponent = 9;     // name line, start, length
-inline constexpr size_t kGroup = 13;        // name line, cell, condition and line counts
-inline constexpr size_t kItemLine = 13;     // name line, condition, cell and component counts
-inline constexpr size_t kCondition = 5;     // name line, value count
+inline constexpr size_t kLine = 1;        // at least its line feed
+inline constexpr size_t kChoiceSet = 12;  // three counts
+inline constexpr size_t kComponent = 9;   // name line, start, length
+inline constexpr size_t kGroup = 13;      // name line, cell, condition and line counts
+inline constexpr size_t kItemLine = 13;   // name line, condition, cell and component counts
+inline constexpr size_t kCondition = 5;   // name line, value count
 }  // namespace DtaItemBytes

@@ -41,7 +41,8 @@ CDualWnd& CDualWnd::CopyFrom(const CDualWnd& other) {
 }
 
 void CDualWnd::CopyMembers(const CDualWnd& other) {
-    for (CObject* p : other.m_arrComponents) m_arrComponents.Add(new CComponent(*static_cast<CComponent*>(p)));
+    for (CObject* p : other.m_arrComponents)
+        m_arrComponents.Add(new CComponent(*static_cast<CComponent*>(p)));
     m_firstLevel = other.m_firstLevel;
     for (CObject* p : other.m_arrSets) m_arrSets.Add(new CChoiceWnd(*static_cast<CChoiceWnd*>(p)));
     m_nRows = other.m_nRows;
@@ -61,7 +62,9 @@ void CDualWnd::FreeAll() {
     m_candidates.shrink_to_fit();
 }
 
-const CComponent* CDualWnd::Component(int i) const { return static_cast<const CComponent*>(m_arrComponents.GetAt(i)); }
+const CComponent* CDualWnd::Component(int i) const {
+    return static_cast<const CComponent*>(m_arrComponents.GetAt(i));
+}
 CChoiceWnd* CDualWnd::Set(int i) const { return static_cast<CChoiceWnd*>(m_arrSets.GetAt(i)); }
 CString CDualWnd::GetComponentName(int i) const { return Component(i)->GetName(); }
 int CDualWnd::GetComponentStart(int i) const { return Component(i)->m_nStart; }
@@ -78,8 +81,9 @@ CString CDualWnd::GetCell(int nRow, int nCol) { return CellRef(nRow, nCol); }
 // ---------------------------------------------------------------- loading
 
 BOOL CDualWnd::LoadDataFile(CString folder, CString fileName) {
-    return LoadProductFile(folder, fileName, ProductFile::kStyleTable, [this](CDtaReader& r) { ReadBody(r); },
-                           [this] { FreeAll(); });
+    return LoadProductFile(
+        folder, fileName, ProductFile::kStyleTable, [this](CDtaReader& r) { ReadBody(r); },
+        [this] { FreeAll(); });
 }
 
 void CDualWnd::ReadBody(CDtaReader& reader) {
@@ -165,8 +169,8 @@ BOOL CDualWnd::LookUpPrice(CSelListBox* pLeft, CSelTextWnd* pPrice, CSelTextWnd*
 
 // ---------------------------------------------------------------- the lists
 
-BOOL CDualWnd::ClearSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pTitle, CSelTextWnd* pPrice,
-                              CSelTextWnd* pFigure) {
+BOOL CDualWnd::ClearSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pTitle,
+                              CSelTextWnd* pPrice, CSelTextWnd* pFigure) {
     if (pLeft) pLeft->ResetContent();
     if (pRight) pRight->ResetContent();
     SelSetText(pTitle, "");
@@ -178,8 +182,8 @@ BOOL CDualWnd::ClearSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextW
 }
 
 int CDualWnd::FillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, CTable* pTable,
-                        CSelTextWnd* pPrice, CSelTextWnd* pFigure, CString*, int nCol, int nRow, CSelOwner*, BOOL,
-                        BOOL bAlert) {
+                        CSelTextWnd* pPrice, CSelTextWnd* pFigure, CString*, int nCol, int nRow, CSelOwner*,
+                        BOOL, BOOL bAlert) {
     SelSetText(pTitle1, JoinLines(m_firstLevel.GetList1Count(), &CChoiceWnd::GetList1, m_firstLevel));
     SelSetText(pTitle2, JoinLines(m_firstLevel.GetList2Count(), &CChoiceWnd::GetList2, m_firstLevel));
     if (pLeft) {
@@ -243,8 +247,8 @@ void CDualWnd::RestoreSelection(CSelListBox* pLeft, CSelTextWnd* pPrice, CSelTex
 }
 
 int CDualWnd::SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSelListBox* pRight,
-                                   CSelDialogWnd* pDialog, BOOL, CSelTextWnd*, CSelTextWnd*, CSelOwner*, CTable*, int,
-                                   int) {
+                                   CSelDialogWnd* pDialog, BOOL, CSelTextWnd*, CSelTextWnd*, CSelOwner*,
+                                   CTable*, int, int) {
     const int i = pLeft ? pLeft->GetCurSel() : -1;
     if (m_candidates.empty() || i == -1 || i >= GetSetCount()) {
         AfxMessageBox(SelMsg::kSeeSelChangeDWList1, MB_OK);
@@ -312,8 +316,8 @@ BOOL CDualWnd::SelChangeRightListBox(CSelListBox* pLeft, CSelListBox* pRight, CS
 }
 
 BOOL CDualWnd::GetSelection(CSelListBox* pLeft, CSelListBox*, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
-                            CString* pDescription, CStringArray* pNames, CStringArray* pValues, CString* pFileName,
-                            int* pFileNo, int* pStyle, CObArray* pComponents) {
+                            CString* pDescription, CStringArray* pNames, CStringArray* pValues,
+                            CString* pFileName, int* pFileNo, int* pStyle, CObArray* pComponents) {
     if (!LookUpPrice(pLeft, pPrice, pFigure, TRUE)) return FALSE;
     const int r0 = m_candidates[0];
     if (pDescription) *pDescription = GetItemDescription(r0, 0, 0);
@@ -335,7 +339,8 @@ BOOL CDualWnd::GetSelection(CSelListBox* pLeft, CSelListBox*, CSelTextWnd* pPric
     return TRUE;
 }
 
-void CDualWnd::GetItemDetail(CStringArray* pNames, CStringArray* pValues, CObArray* pComponents, int i, int, int) {
+void CDualWnd::GetItemDetail(CStringArray* pNames, CStringArray* pValues, CObArray* pComponents, int i, int,
+                             int) {
     if (pNames) pNames->RemoveAll();
     if (pValues) pValues->RemoveAll();
     if (pComponents) pComponents->DeleteAll();

@@ -21,24 +21,25 @@ public:
     CDualWnd& operator=(const CDualWnd&) = delete;  // the base's assignment copies only its members
 
     BOOL LoadDataFile(CString folder, CString fileName) override;
-    int SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSelListBox* pRight, CSelDialogWnd* pDialog,
-                             BOOL bAuto, CSelTextWnd* pPrice, CSelTextWnd* pFigure, CSelOwner* pView,
-                             CTable* pTable, int nRow, int nCol) override;
-    BOOL SelChangeRightListBox(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
-                               BOOL bAlert) override;
+    int SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSelListBox* pRight,
+                             CSelDialogWnd* pDialog, BOOL bAuto, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
+                             CSelOwner* pView, CTable* pTable, int nRow, int nCol) override;
+    BOOL SelChangeRightListBox(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice,
+                               CSelTextWnd* pFigure, BOOL bAlert) override;
     BOOL GetSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
                       CString* pDescription, CStringArray* pNames, CStringArray* pValues, CString* pFileName,
                       int* pFileNo, int* pStyle, CObArray* pComponents) override;
     BOOL ClearSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pTitle, CSelTextWnd* pPrice,
                         CSelTextWnd* pFigure) override;
-    BOOL RefillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, BOOL bAuto, CSelOwner* pView,
-                     CTable* pTable, int nRow, int nCol) override;
+    BOOL RefillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, BOOL bAuto,
+                     CSelOwner* pView, CTable* pTable, int nRow, int nCol) override;
     int FillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, CTable* pTable,
                   CSelTextWnd* pPrice, CSelTextWnd* pFigure, CString* pDescription, int nCol, int nRow,
                   CSelOwner* pView, BOOL bAuto, BOOL bAlert) override;
     BOOL FindDescription(CString description, int* pGroup, int* pLine) override;
     void FindFigureNumber(CString text, CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pTitle,
-                          CSelTextWnd* pPrice, CSelTextWnd* pFigure, int* pLeftIndex, int* pRightIndex) override;
+                          CSelTextWnd* pPrice, CSelTextWnd* pFigure, int* pLeftIndex,
+                          int* pRightIndex) override;
     int FindFirstMatchingGroup(CSelOwner* pView, CTable* pTable, int nRow, int nCol, BOOL bAuto) override;
     int FindFirstMatchingLine(CSelListBox* pLeft, CSelOwner* pView, CTable* pTable, int nRow, int nCol,
                               BOOL bAuto) override;
@@ -58,8 +59,8 @@ public:
     BOOL LookUpPrice(CSelListBox* pLeft, CSelTextWnd* pPrice, CSelTextWnd* pFigure, BOOL bAlert);
     // Puts back the values the Detail line already holds, borrowing values
     // for the empty lines from the lines above.
-    void RestoreSelection(CSelListBox* pLeft, CSelTextWnd* pPrice, CSelTextWnd* pFigure, CTable* pTable, int nRow,
-                          int nCol, BOOL bAlert);
+    void RestoreSelection(CSelListBox* pLeft, CSelTextWnd* pPrice, CSelTextWnd* pFigure, CTable* pTable,
+                          int nRow, int nCol, BOOL bAlert);
 
     int GetComponentCount() const { return m_arrComponents.GetSize(); }
     // An index outside the components raises the invalid-argument exception.
@@ -90,6 +91,6 @@ private:
     CObArray m_arrSets;  // of CChoiceWnd, owned
     int m_nRows = 0;
     int m_nCols = 0;
-    std::vector<CString> m_cells;    // rows x cols, row-major
-    std::vector<int> m_candidates;   // matching rows, then -1; empty until loaded
+    std::vector<CString> m_cells;   // rows x cols, row-major
+    std::vector<int> m_candidates;  // matching rows, then -1; empty until loaded
 };

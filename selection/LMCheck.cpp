@@ -2,7 +2,9 @@
 
 #include "selection/DtaReader.h"
 
-CCompCheck::CCompCheck(const CString& name, const CString& value) : m_strName(name) { m_arrValues.Add(value); }
+CCompCheck::CCompCheck(const CString& name, const CString& value) : m_strName(name) {
+    m_arrValues.Add(value);
+}
 
 CCompCheck::CCompCheck(const CCompCheck& other)
     : CObject(other), m_strName(other.m_strName), m_arrValues(other.m_arrValues) {}

@@ -16,7 +16,8 @@ namespace {
 // The conditions of a group or item line; null (after telling the user)
 // for any other object.
 const CLMCheck* ConditionsOf(CObject* pElement) {
-    if (pElement && (pElement->IsKindOf(RUNTIME_CLASS(CMoreWnd)) || pElement->IsKindOf(RUNTIME_CLASS(CMoreLine))))
+    if (pElement &&
+        (pElement->IsKindOf(RUNTIME_CLASS(CMoreWnd)) || pElement->IsKindOf(RUNTIME_CLASS(CMoreLine))))
         return &static_cast<CMoreEntry*>(pElement)->GetConditions();
     AfxMessageBox(SelMsg::kInvalidMoreWndLine, MB_OK);
     return nullptr;
@@ -84,7 +85,8 @@ BOOL CLeadWnd::MatchCondition(CObject* pElement, int nIndex, CSelOwner* pView, C
         if (!pField) continue;
         for (int c = 0; c < pField->GetComponentCount(); ++c) {
             if (pField->GetComponentName(c) != name) continue;
-            CString value = SelCut(pField->GetText(), pField->GetComponentStart(c), pField->GetComponentLength(c));
+            CString value =
+                SelCut(pField->GetText(), pField->GetComponentStart(c), pField->GetComponentLength(c));
             if (name == ProductFile::kCylModel) value = value.Left(ProductFile::kCylModelChars);
             if (name == ProductFile::kElecModel) value = value.Left(ProductFile::kElecModelChars);
             value = SelTrimRight(value);
@@ -100,7 +102,8 @@ BOOL CLeadWnd::MatchCondition(CObject* pElement, int nIndex, CSelOwner* pView, C
         for (int r = 0; r < nAbove; ++r) {
             const CRecord* pLine = SelLine(pTable, r);
             for (int f = 0; f < pLayout->GetSize(); ++f)
-                if (pLayout->GetFieldName(f) == name && BeginsWithAllowed(SelFieldText(pLine, f), *pChecks, nIndex))
+                if (pLayout->GetFieldName(f) == name &&
+                    BeginsWithAllowed(SelFieldText(pLine, f), *pChecks, nIndex))
                     return TRUE;
         }
     }

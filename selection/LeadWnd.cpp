@@ -55,8 +55,9 @@ CMoreLine* CLeadWnd::Item(int g, int l) const {
 // ---------------------------------------------------------------- loading
 
 BOOL CLeadWnd::LoadDataFile(CString folder, CString fileName) {
-    return LoadProductFile(folder, fileName, ProductFile::kStyleGrouped, [this](CDtaReader& r) { ReadBody(r); },
-                           [this] { FreeAll(); });
+    return LoadProductFile(
+        folder, fileName, ProductFile::kStyleGrouped, [this](CDtaReader& r) { ReadBody(r); },
+        [this] { FreeAll(); });
 }
 
 void CLeadWnd::ReadBody(CDtaReader& reader) {
@@ -76,8 +77,8 @@ void CLeadWnd::ReadBody(CDtaReader& reader) {
 // ---------------------------------------------------------------- the lists
 
 int CLeadWnd::FillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, CTable* pTable,
-                        CSelTextWnd*, CSelTextWnd*, CString*, int nCol, int nRow, CSelOwner* pView, BOOL bAuto,
-                        BOOL) {
+                        CSelTextWnd*, CSelTextWnd*, CString*, int nCol, int nRow, CSelOwner* pView,
+                        BOOL bAuto, BOOL) {
     CString titles;
     for (const CString& t : m_arrTitles) titles += t + "\n";
     SelSetText(pTitle1, titles);
@@ -95,13 +96,15 @@ int CLeadWnd::FillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox*
 BOOL CLeadWnd::RefillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, BOOL bAuto,
                            CSelOwner* pView, CTable* pTable, int nRow, int nCol) {
     CString description;
-    FillLists(pTitle1, pTitle2, pLeft, pTable, nullptr, nullptr, &description, nCol, nRow, pView, bAuto, TRUE);
+    FillLists(pTitle1, pTitle2, pLeft, pTable, nullptr, nullptr, &description, nCol, nRow, pView, bAuto,
+              TRUE);
     return 1;
 }
 
 int CLeadWnd::SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSelListBox* pRight,
-                                   CSelDialogWnd* pDialog, BOOL bAuto, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
-                                   CSelOwner* pView, CTable* pTable, int nRow, int nCol) {
+                                   CSelDialogWnd* pDialog, BOOL bAuto, CSelTextWnd* pPrice,
+                                   CSelTextWnd* pFigure, CSelOwner* pView, CTable* pTable, int nRow,
+                                   int nCol) {
     const int g = pLeft ? pLeft->GetCurSel() : -1;
     if (g < 0 || g >= GetGroupCount()) {
         AfxMessageBox(SelMsg::kSeeSelChangeLeftListBox, MB_OK);
@@ -133,8 +136,8 @@ int CLeadWnd::SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSel
     return pGroup->GetCellCount();
 }
 
-BOOL CLeadWnd::OnItemSelected(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
-                              BOOL bAlert) {
+BOOL CLeadWnd::OnItemSelected(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice,
+                              CSelTextWnd* pFigure, BOOL bAlert) {
     const int g = pLeft ? pLeft->GetCurSel() : -1;
     const int l = pRight ? pRight->GetCurSel() : -1;
     const CMoreLine* pLine = Item(g, l);
@@ -150,7 +153,8 @@ BOOL CLeadWnd::OnItemSelected(CSelListBox* pLeft, CSelListBox* pRight, CSelTextW
         AfxMessageBox(SelMsg::kPriceOnApplication, MB_OK);
     SelSetText(pPrice, price);
     const CString entry = pRight->GetLineText(l);
-    if (bAlert && settings.bVantrAlert && BeginsWithBlank(entry)) AfxMessageBox(SelMsg::kNotVantrelSelection, MB_OK);
+    if (bAlert && settings.bVantrAlert && BeginsWithBlank(entry))
+        AfxMessageBox(SelMsg::kNotVantrelSelection, MB_OK);
     const int f = Find(ProductFile::kFigureNumber);
     if (f >= 0) SelSetText(pFigure, pLine->GetCellOrEmpty(f));
     return TRUE;
@@ -162,9 +166,10 @@ BOOL CLeadWnd::SelChangeRightListBox(CSelListBox* pLeft, CSelListBox* pRight, CS
     return 0;
 }
 
-BOOL CLeadWnd::GetSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
-                            CString* pDescription, CStringArray* pNames, CStringArray* pValues, CString* pFileName,
-                            int* pFileNo, int* pStyle, CObArray* pComponents) {
+BOOL CLeadWnd::GetSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice,
+                            CSelTextWnd* pFigure, CString* pDescription, CStringArray* pNames,
+                            CStringArray* pValues, CString* pFileName, int* pFileNo, int* pStyle,
+                            CObArray* pComponents) {
     if (!OnItemSelected(pLeft, pRight, pPrice, pFigure, TRUE)) return FALSE;
     const CMoreLine* pLine = Item(pLeft->GetCurSel(), pRight->GetCurSel());
     if (pDescription) *pDescription = pLine->GetName();
@@ -186,7 +191,9 @@ BOOL CLeadWnd::GetSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd
     return TRUE;
 }
 
-BOOL CLeadWnd::ClearSelection(CSelListBox*, CSelListBox*, CSelTextWnd*, CSelTextWnd*, CSelTextWnd*) { return 0; }
+BOOL CLeadWnd::ClearSelection(CSelListBox*, CSelListBox*, CSelTextWnd*, CSelTextWnd*, CSelTextWnd*) {
+    return 0;
+}
 
 void CLeadWnd::GetItemDetail(CStringArray* pNames, CStringArray* pValues, CObArray* pComponents, int, int j,
                              int k) {

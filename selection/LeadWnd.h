@@ -19,18 +19,18 @@ public:
     CLeadWnd& operator=(const CLeadWnd&) = delete;  // the base's assignment copies only its members
 
     BOOL LoadDataFile(CString folder, CString fileName) override;
-    int SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSelListBox* pRight, CSelDialogWnd* pDialog,
-                             BOOL bAuto, CSelTextWnd* pPrice, CSelTextWnd* pFigure, CSelOwner* pView,
-                             CTable* pTable, int nRow, int nCol) override;
-    BOOL SelChangeRightListBox(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
-                               BOOL bAlert) override;
+    int SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSelListBox* pRight,
+                             CSelDialogWnd* pDialog, BOOL bAuto, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
+                             CSelOwner* pView, CTable* pTable, int nRow, int nCol) override;
+    BOOL SelChangeRightListBox(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice,
+                               CSelTextWnd* pFigure, BOOL bAlert) override;
     BOOL GetSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
                       CString* pDescription, CStringArray* pNames, CStringArray* pValues, CString* pFileName,
                       int* pFileNo, int* pStyle, CObArray* pComponents) override;
     BOOL ClearSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pTitle, CSelTextWnd* pPrice,
                         CSelTextWnd* pFigure) override;
-    BOOL RefillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, BOOL bAuto, CSelOwner* pView,
-                     CTable* pTable, int nRow, int nCol) override;
+    BOOL RefillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, BOOL bAuto,
+                     CSelOwner* pView, CTable* pTable, int nRow, int nCol) override;
     int FillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, CTable* pTable,
                   CSelTextWnd* pPrice, CSelTextWnd* pFigure, CString* pDescription, int nCol, int nRow,
                   CSelOwner* pView, BOOL bAuto, BOOL bAlert) override;

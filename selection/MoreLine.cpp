@@ -34,7 +34,9 @@ CString CMoreLine::GetComponentName(int i) const {
     return static_cast<CComponent*>(m_arrComponents.GetAt(i))->GetName();
 }
 
-int CMoreLine::GetComponentStart(int i) const { return static_cast<CComponent*>(m_arrComponents.GetAt(i))->m_nStart; }
+int CMoreLine::GetComponentStart(int i) const {
+    return static_cast<CComponent*>(m_arrComponents.GetAt(i))->m_nStart;
+}
 
 int CMoreLine::GetComponentLength(int i) const {
     return static_cast<CComponent*>(m_arrComponents.GetAt(i))->m_nLength;

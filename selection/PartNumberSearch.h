@@ -44,8 +44,10 @@ public:
 
 private:
     void EmptyTexts();
-    BOOL FindInTables(const CString& folder, const CString& partNumber, const std::function<void(int)>& progress);
-    BOOL FindInGroups(const CString& folder, const CString& partNumber, const std::function<void(int)>& progress);
+    BOOL FindInTables(const CString& folder, const CString& partNumber,
+                      const std::function<void(int)>& progress);
+    BOOL FindInGroups(const CString& folder, const CString& partNumber,
+                      const std::function<void(int)>& progress);
     void ReplaceSelection(CSelection* pNew);
 
     CSelection* m_pSelection = nullptr;  // the file of the current hit, owned

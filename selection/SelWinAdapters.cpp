@@ -39,7 +39,8 @@ CString CSelListBoxWnd::GetLineText(int nIndex) const {
 
 void CSelListBoxWnd::SetTabStops(int nCount, const int* pStops) {
     std::vector<INT> stops(pStops, pStops + nCount);
-    ::SendMessageA(m_hWnd, LB_SETTABSTOPS, static_cast<WPARAM>(nCount), reinterpret_cast<LPARAM>(stops.data()));
+    ::SendMessageA(m_hWnd, LB_SETTABSTOPS, static_cast<WPARAM>(nCount),
+                   reinterpret_cast<LPARAM>(stops.data()));
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 

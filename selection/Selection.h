@@ -62,15 +62,15 @@ public:
                                   CSelTextWnd* pPrice, CSelTextWnd* pFigure, int* pLeftIndex,
                                   int* pRightIndex) = 0;
     virtual int FindFirstMatchingGroup(CSelOwner* pView, CTable* pTable, int nRow, int nCol, BOOL bAuto) = 0;
-    virtual int FindFirstMatchingLine(CSelListBox* pLeft, CSelOwner* pView, CTable* pTable, int nRow, int nCol,
-                                      BOOL bAuto) = 0;
+    virtual int FindFirstMatchingLine(CSelListBox* pLeft, CSelOwner* pView, CTable* pTable, int nRow,
+                                      int nCol, BOOL bAuto) = 0;
     virtual int GetRowCount() = 0;
     virtual CString GetCell(int nRow, int nCol) = 0;
     virtual int GetGroupCount() = 0;
     virtual CMoreWnd* GetGroup(int nIndex) = 0;
     // i is the table row; j and k the group and line of the grouped form.
-    virtual void GetItemDetail(CStringArray* pNames, CStringArray* pValues, CObArray* pComponents, int i, int j,
-                               int k) = 0;
+    virtual void GetItemDetail(CStringArray* pNames, CStringArray* pValues, CObArray* pComponents, int i,
+                               int j, int k) = 0;
     virtual CString GetItemDescription(int i, int j, int k) = 0;
 
     CString GetName() const { return m_strFileName; }
@@ -94,7 +94,8 @@ protected:
     // reading, discard() and ResetBase() leave the object as empty as a new
     // one.
     BOOL LoadProductFile(const CString& folder, CString fileName, int nStyle,
-                         const std::function<void(CDtaReader&)>& readBody, const std::function<void()>& discard);
+                         const std::function<void(CDtaReader&)>& readBody,
+                         const std::function<void()>& discard);
 
     CString m_strFileName;
     CStringArray m_arrColNames;

@@ -21,7 +21,6 @@ constexpr int kSummaryLines = 2000;
 constexpr int kDetailLines = 10;
 constexpr int kRuns = 5;
 
-
 // Best time of several runs, in milliseconds; after each run, untimed,
 // the optional clean-up.
 double BestOf(const std::function<void()>& run, const std::function<void()>& cleanUp = {}) {
@@ -98,8 +97,8 @@ int main() {
         if (got != back.size()) std::printf("short read\n");
     });
 
-    std::printf("job file: %d Summary lines x %d Detail lines, %zu bytes (read back %zu lines)\n", kSummaryLines,
-                kDetailLines, bytes.size(), lines);
+    std::printf("job file: %d Summary lines x %d Detail lines, %zu bytes (read back %zu lines)\n",
+                kSummaryLines, kDetailLines, bytes.size(), lines);
     Report("write", writeJob, writeRaw);
     Report("read", readJob, readRaw);
 

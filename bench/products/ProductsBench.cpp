@@ -58,7 +58,8 @@ productgen::TableFile BigTable() {
         t.sets.push_back(set);
         t.components.push_back({"Col" + std::to_string(c), c * 6, 5});
     }
-    for (int c = 0; c < kCols; ++c) t.columnNames.push_back(c == kCols - 1 ? "FigureNumber" : "Name" + std::to_string(c));
+    for (int c = 0; c < kCols; ++c)
+        t.columnNames.push_back(c == kCols - 1 ? "FigureNumber" : "Name" + std::to_string(c));
     for (int r = 0; r < kRows; ++r) {
         std::vector<std::string> row;
         for (int c = 0; c < kChoosing; ++c) row.push_back(Code(c, r));
@@ -141,7 +142,9 @@ public:
     int GetCount() const override { return static_cast<int>(lines.size()); }
     int GetCurSel() const override { return sel; }
     int SetCurSel(int i) override { return sel = (i >= 0 && i < GetCount()) ? i : -1; }
-    CString GetLineText(int i) const override { return i >= 0 && i < GetCount() ? CString(lines[i]) : CString(); }
+    CString GetLineText(int i) const override {
+        return i >= 0 && i < GetCount() ? CString(lines[i]) : CString();
+    }
     void SetTabStops(int, const int*) override {}
     std::vector<std::string> lines;
     int sel = -1;
@@ -238,11 +241,11 @@ int main(int argc, char** argv) {
         }
     }
     Report("fill both lists with conditions over 40 lines", Time([&] {
-               lead.FillLists(&title, &title, &left, &lines, nullptr, nullptr, nullptr, techCol, 40, nullptr, TRUE,
-                              TRUE);
+               lead.FillLists(&title, &title, &left, &lines, nullptr, nullptr, nullptr, techCol, 40, nullptr,
+                              TRUE, TRUE);
                left.SetCurSel(kGroups - 1);
-               lead.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, nullptr, &lines, 40,
-                                         techCol);
+               lead.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, nullptr,
+                                         &lines, 40, techCol);
            }),
            rawGroups);
     return 0;

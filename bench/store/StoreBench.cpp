@@ -42,19 +42,14 @@ constexpr int kRuns = 5;
 
 using Clock = std::chrono::steady_clock;
 
-double Millis(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
+double Millis(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 struct Folder {
     std::string strProgram;  // as this program names it
     std::string strHost;     // as the host's drivers and sqlite3 name it
 };
 
-Folder MakeFolder(const char* pszBase)
-{
+Folder MakeFolder(const char* pszBase) {
     Folder f;
 #ifdef _WIN32
     char szTemp[MAX_PATH] = {};
@@ -63,8 +58,7 @@ Folder MakeFolder(const char* pszBase)
     else
         GetTempPathA(MAX_PATH, szTemp);
     f.strProgram = szTemp;
-    if (!f.strProgram.empty() && f.strProgram.back() != '\\')
-        f.strProgram += '\\';
+    if (!f.strProgram.empty() && f.strProgram.back() != '\\') f.strProgram += '\\';
     f.strHost = f.strProgram;
     using UnixName = char*(__cdecl*)(const WCHAR*);
     auto pfnUnix = reinterpret_cast<UnixName>(
@@ -74,31 +68,26 @@ Folder MakeFolder(const char* pszBase)
         MultiByteToWideChar(CP_ACP, 0, f.strProgram.c_str(), -1, wsz, MAX_PATH);
         if (char* psz = pfnUnix(wsz)) {
             f.strHost = psz;
-            if (f.strHost.back() != '/')
-                f.strHost += '/';
+            if (f.strHost.back() != '/') f.strHost += '/';
             HeapFree(GetProcessHeap(), 0, psz);
         }
     }
 #else
     const char* pszTmp = std::getenv("TMPDIR");
     f.strProgram = pszBase ? pszBase : (pszTmp && *pszTmp ? pszTmp : "/tmp");
-    if (f.strProgram.back() != '/')
-        f.strProgram += '/';
+    if (f.strProgram.back() != '/') f.strProgram += '/';
     f.strHost = f.strProgram;
 #endif
     return f;
 }
 
-std::vector<std::string> SplitScript(const char* pszScript)
-{
+std::vector<std::string> SplitScript(const char* pszScript) {
     std::vector<std::string> out;
     std::string cur;
     for (const char* p = pszScript; *p; ++p) {
         if (p[0] == '-' && p[1] == '-') {
-            while (*p && *p != '\n')
-                ++p;
-            if (!*p)
-                break;
+            while (*p && *p != '\n') ++p;
+            if (!*p) break;
         }
         if (*p == ';') {
             out.push_back(cur);
@@ -111,14 +100,12 @@ std::vector<std::string> SplitScript(const char* pszScript)
 }
 
 // A fresh database file loaded with the shipped schema.
-void MakeDatabase(const std::string& strHostFile, const std::string& strProgramFile)
-{
+void MakeDatabase(const std::string& strHostFile, const std::string& strProgramFile) {
     std::remove(strProgramFile.c_str());
     CDatabase db;
     db.OpenEx(("DRIVER={SQLite3};Database=" + strHostFile).c_str(), CDatabase::noOdbcDialog);
     for (const std::string& s : SplitScript(kSqliteSchemaScript)) {
-        if (s.find_first_not_of(" \r\n\t") != std::string::npos)
-            db.ExecuteSQL(s.c_str());
+        if (s.find_first_not_of(" \r\n\t") != std::string::npos) db.ExecuteSQL(s.c_str());
     }
 }
 
@@ -129,8 +116,7 @@ public:
     LONG m_nCount = 0;
 };
 
-int CountDetailRows(const std::string& strHostDb)
-{
+int CountDetailRows(const std::string& strHostDb) {
     CDatabase db;
     db.OpenEx(("DRIVER={SQLite3};Database=" + strHostDb + ";NoCreat=1").c_str(), CDatabase::noOdbcDialog);
     CCountSet count(&db);
@@ -140,8 +126,7 @@ int CountDetailRows(const std::string& strHostDb)
 
 // Runs the script with the sqlite3 program and returns when it has ended;
 // 0 when it ran to its end.
-int RunSqlite3(const Folder& folder, const std::string& strDbName, const std::string& strScriptName)
-{
+int RunSqlite3(const Folder& folder, const std::string& strDbName, const std::string& strScriptName) {
 #ifdef _WIN32
     // Under Wine the host's sqlite3 runs as a Unix program, which Wine starts
     // without waiting for it: the script's last command leaves a mark file,
@@ -149,36 +134,34 @@ int RunSqlite3(const Folder& folder, const std::string& strDbName, const std::st
     // included, so the paths take none.
     const std::string strMark = folder.strProgram + "corv-bench-store.done";
     DeleteFileA(strMark.c_str());
-    std::string strCommand = "start.exe /unix /usr/bin/sqlite3 -bail -init " + folder.strHost + strScriptName + " " +
-                             folder.strHost + strDbName + " .quit";
+    std::string strCommand = "start.exe /unix /usr/bin/sqlite3 -bail -init " + folder.strHost +
+                             strScriptName + " " + folder.strHost + strDbName + " .quit";
     STARTUPINFOA si = {};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi = {};
     std::vector<char> commandLine(strCommand.begin(), strCommand.end());
     commandLine.push_back('\0');
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si,
-                        &pi))
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &si, &pi))
         return 1;
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
     for (int n = 0; n < 120000; ++n) {
-        if (GetFileAttributesA(strMark.c_str()) != INVALID_FILE_ATTRIBUTES)
-            return 0;
+        if (GetFileAttributesA(strMark.c_str()) != INVALID_FILE_ATTRIBUTES) return 0;
         Sleep(1);
     }
     return 1;
 #else
     (void)folder;
-    std::string strCommand = "sqlite3 -bail -init '" + folder.strHost + strScriptName + "' '" + folder.strHost +
-                             strDbName + "' .quit 2>/dev/null";
+    std::string strCommand = "sqlite3 -bail -init '" + folder.strHost + strScriptName + "' '" +
+                             folder.strHost + strDbName + "' .quit 2>/dev/null";
     return std::system(strCommand.c_str());
 #endif
 }
 
 }  // namespace
 
-int Run(int argc, char** argv)
-{
+int Run(int argc, char** argv) {
     const Folder folder = MakeFolder(argc > 1 ? argv[1] : nullptr);
     const std::string strName = "corv-bench-store.db";
     const std::string strProgramDb = folder.strProgram + strName;
@@ -251,8 +234,7 @@ int Run(int argc, char** argv)
     return 0;
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     try {
         return Run(argc, argv);
     } catch (CException& e) {

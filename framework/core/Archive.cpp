@@ -289,13 +289,17 @@ void CArchive::WriteObject(const CObject* pOb) {
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
-CObject* CArchive::ReadObject(const CRuntimeClass* pExpected) { return ReadObjectRef(pExpected, RefMode::any); }
+CObject* CArchive::ReadObject(const CRuntimeClass* pExpected) {
+    return ReadObjectRef(pExpected, RefMode::any);
+}
 
 CObject* CArchive::ReadOwnedObject(const CRuntimeClass* pExpected, bool bAllowNull) {
     return ReadObjectRef(pExpected, bAllowNull ? RefMode::ownedOrNull : RefMode::owned);
 }
 
-CObject* CArchive::ReadSharedObject(const CRuntimeClass* pExpected) { return ReadObjectRef(pExpected, RefMode::shared); }
+CObject* CArchive::ReadSharedObject(const CRuntimeClass* pExpected) {
+    return ReadObjectRef(pExpected, RefMode::shared);
+}
 
 CObject* CArchive::ReadObjectRef(const CRuntimeClass* pExpected, RefMode mode) {
     if (!IsLoading()) Fail(CArchiveException::writeOnly);
@@ -329,7 +333,8 @@ CObject* CArchive::ReadObjectRef(const CRuntimeClass* pExpected, RefMode mode) {
 
     if (ref & ArchiveTag::kBigClassFlag) {
         const DWORD idx = ref & ~ArchiveTag::kBigClassFlag;
-        if (idx == 0 || idx >= m_loadArray.size() || !m_loadArray[idx].pClass) Fail(CArchiveException::badIndex);
+        if (idx == 0 || idx >= m_loadArray.size() || !m_loadArray[idx].pClass)
+            Fail(CArchiveException::badIndex);
         return ReadNewObject(m_loadArray[idx].pClass, pExpected, mode);
     }
 

@@ -42,7 +42,7 @@ public:
     void Abort();  // drops unwritten bytes
 
     // Raw bytes
-    UINT Read(void* pBuf, UINT nMax);  // may return fewer at the end of the input
+    UINT Read(void* pBuf, UINT nMax);         // may return fewer at the end of the input
     void ReadExact(void* pBuf, UINT nCount);  // raises endOfFile when short
     void Write(const void* pBuf, UINT nCount);
 
@@ -58,23 +58,74 @@ public:
     CArchive& operator<<(char ch) { return *this << static_cast<BYTE>(ch); }
     CArchive& operator<<(WORD w);
     CArchive& operator<<(short n) { return *this << static_cast<WORD>(n); }
-    CArchive& operator<<(int n) { WriteU32(static_cast<std::uint32_t>(n)); return *this; }
-    CArchive& operator<<(unsigned int n) { WriteU32(static_cast<std::uint32_t>(n)); return *this; }
-    CArchive& operator<<(long n) { WriteU32(static_cast<std::uint32_t>(n)); return *this; }
-    CArchive& operator<<(unsigned long n) { WriteU32(static_cast<std::uint32_t>(n)); return *this; }
+    CArchive& operator<<(int n) {
+        WriteU32(static_cast<std::uint32_t>(n));
+        return *this;
+    }
+    CArchive& operator<<(unsigned int n) {
+        WriteU32(static_cast<std::uint32_t>(n));
+        return *this;
+    }
+    CArchive& operator<<(long n) {
+        WriteU32(static_cast<std::uint32_t>(n));
+        return *this;
+    }
+    CArchive& operator<<(unsigned long n) {
+        WriteU32(static_cast<std::uint32_t>(n));
+        return *this;
+    }
     CArchive& operator<<(double d);
-    CArchive& operator<<(const CString& s) { WriteString(s); return *this; }
+    CArchive& operator<<(const CString& s) {
+        WriteString(s);
+        return *this;
+    }
 
-    CArchive& operator>>(BYTE& b) { ReadExact(&b, 1); return *this; }
-    CArchive& operator>>(char& ch) { BYTE b; *this >> b; ch = static_cast<char>(b); return *this; }
+    CArchive& operator>>(BYTE& b) {
+        ReadExact(&b, 1);
+        return *this;
+    }
+    CArchive& operator>>(char& ch) {
+        BYTE b;
+        *this >> b;
+        ch = static_cast<char>(b);
+        return *this;
+    }
     CArchive& operator>>(WORD& w);
-    CArchive& operator>>(short& n) { WORD w; *this >> w; n = static_cast<short>(w); return *this; }
-    CArchive& operator>>(int& n) { std::uint32_t v; ReadU32(v); n = static_cast<int>(v); return *this; }
-    CArchive& operator>>(unsigned int& n) { std::uint32_t v; ReadU32(v); n = v; return *this; }
-    CArchive& operator>>(long& n) { std::uint32_t v; ReadU32(v); n = static_cast<long>(static_cast<std::int32_t>(v)); return *this; }
-    CArchive& operator>>(unsigned long& n) { std::uint32_t v; ReadU32(v); n = v; return *this; }
+    CArchive& operator>>(short& n) {
+        WORD w;
+        *this >> w;
+        n = static_cast<short>(w);
+        return *this;
+    }
+    CArchive& operator>>(int& n) {
+        std::uint32_t v;
+        ReadU32(v);
+        n = static_cast<int>(v);
+        return *this;
+    }
+    CArchive& operator>>(unsigned int& n) {
+        std::uint32_t v;
+        ReadU32(v);
+        n = v;
+        return *this;
+    }
+    CArchive& operator>>(long& n) {
+        std::uint32_t v;
+        ReadU32(v);
+        n = static_cast<long>(static_cast<std::int32_t>(v));
+        return *this;
+    }
+    CArchive& operator>>(unsigned long& n) {
+        std::uint32_t v;
+        ReadU32(v);
+        n = v;
+        return *this;
+    }
     CArchive& operator>>(double& d);
-    CArchive& operator>>(CString& s) { s = ReadString(); return *this; }
+    CArchive& operator>>(CString& s) {
+        s = ReadString();
+        return *this;
+    }
 
     // Texts: a one-byte length below 255, else 0xFF and a 16-bit length below
     // 0xFFFE, else 0xFF 0xFFFF and a 32-bit length. A reader also takes the
@@ -121,8 +172,8 @@ private:
     CFile* m_pFile;
     UINT m_nMode;
     std::vector<unsigned char> m_buf;
-    size_t m_bufPos = 0;   // next byte to read or write
-    size_t m_bufLen = 0;   // bytes held (loading)
+    size_t m_bufPos = 0;  // next byte to read or write
+    size_t m_bufLen = 0;  // bytes held (loading)
     bool m_eof = false;
 
     // Storing: index of every class and object written so far. Classes and

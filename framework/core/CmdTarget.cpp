@@ -11,16 +11,19 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
 
 const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
-const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMessage, int nCode,
-                                                     UINT nID) {
+const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMessage,
+                                                     int nCode, UINT nID) {
     for (; lpEntry->pfnThunk; ++lpEntry)
-        if (lpEntry->nMessage == nMessage && lpEntry->nCode == nCode && nID >= lpEntry->nID && nID <= lpEntry->nLastID)
+        if (lpEntry->nMessage == nMessage && lpEntry->nCode == nCode && nID >= lpEntry->nID &&
+            nID <= lpEntry->nLastID)
             return lpEntry;
     return nullptr;
 }
 
-BOOL CCmdTarget::DispatchMsg(UINT nMessage, int nCode, UINT nID, CorvMsgCall& call, AFX_CMDHANDLERINFO* pHandlerInfo) {
-    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
+BOOL CCmdTarget::DispatchMsg(UINT nMessage, int nCode, UINT nID, CorvMsgCall& call,
+                             AFX_CMDHANDLERINFO* pHandlerInfo) {
+    for (const AFX_MSGMAP* pMap = GetMessageMap(); pMap;
+         pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
         const AFX_MSGMAP_ENTRY* pEntry = FindMessageEntry(pMap->lpEntries, nMessage, nCode, nID);
         if (!pEntry) continue;
         if (pHandlerInfo) {

@@ -25,8 +25,12 @@ class CWnd;
 // Opaque iteration position over a framework list (documents, views,
 // templates): GetFirstXxxPosition / GetNextXxx. Null means the end.
 typedef struct CorvPosition* POSITION;
-inline POSITION CorvPosFromIndex(int i) { return reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(i) + 1); }
-inline int CorvIndexFromPos(POSITION pos) { return static_cast<int>(reinterpret_cast<std::uintptr_t>(pos)) - 1; }
+inline POSITION CorvPosFromIndex(int i) {
+    return reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(i) + 1);
+}
+inline int CorvIndexFromPos(POSITION pos) {
+    return static_cast<int>(reinterpret_cast<std::uintptr_t>(pos)) - 1;
+}
 
 // Routing codes for OnCmdMsg: a command, or the question "is it enabled?".
 enum : int { CN_COMMAND = 0, CN_UPDATE_COMMAND_UI = -1 };
@@ -101,9 +105,11 @@ public:
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
     // Looks up nMessage/nCode/nID in this object's table chain and runs it.
-    BOOL DispatchMsg(UINT nMessage, int nCode, UINT nID, CorvMsgCall& call, AFX_CMDHANDLERINFO* pHandlerInfo = nullptr);
+    BOOL DispatchMsg(UINT nMessage, int nCode, UINT nID, CorvMsgCall& call,
+                     AFX_CMDHANDLERINFO* pHandlerInfo = nullptr);
 
-    static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMessage, int nCode, UINT nID);
+    static const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMessage, int nCode,
+                                                    UINT nID);
 
 protected:
     static const AFX_MSGMAP* GetThisMessageMap();
@@ -130,8 +136,8 @@ public:
     BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHandler);
 
     UINT m_nID = 0;
-    UINT m_nIndex = 0;     // index of the item in its menu or bar
-    UINT m_nIndexMax = 0;  // number of items (a handler that inserts items moves it)
+    UINT m_nIndex = 0;            // index of the item in its menu or bar
+    UINT m_nIndexMax = 0;         // number of items (a handler that inserts items moves it)
     CMenu* m_pMenu = nullptr;     // the menu when the item is a menu item
     CMenu* m_pSubMenu = nullptr;  // the popup when the item opens one
     CWnd* m_pOther = nullptr;     // the bar or window otherwise
@@ -147,23 +153,24 @@ public:
 
 // --- Message-map macros ---------------------------------------------------
 
-#define DECLARE_MESSAGE_MAP()                        \
-protected:                                           \
-    static const AFX_MSGMAP* GetThisMessageMap();    \
+#define DECLARE_MESSAGE_MAP()                     \
+protected:                                        \
+    static const AFX_MSGMAP* GetThisMessageMap(); \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                         \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }  \
-    const AFX_MSGMAP* theClass::GetThisMessageMap() {                                  \
-        typedef theClass ThisClass;                                                    \
-        typedef baseClass TheBaseClass;                                                \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                        \
+    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); } \
+    const AFX_MSGMAP* theClass::GetThisMessageMap() {                                 \
+        typedef theClass ThisClass;                                                   \
+        typedef baseClass TheBaseClass;                                               \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-
-#define END_MESSAGE_MAP()                                                                             \
-    {0, 0, 0, 0, CorvPmfStore{}, nullptr}};                                                           \
-    static_assert(sizeof(ThisClass) > 0, "message map of an incomplete class");                       \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};     \
-    return &messageMap;                                                                               \
+#define END_MESSAGE_MAP()                                                                         \
+    { 0, 0, 0, 0, CorvPmfStore{}, nullptr }                                                       \
+    }                                                                                             \
+    ;                                                                                             \
+    static_assert(sizeof(ThisClass) > 0, "message map of an incomplete class");                   \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
+    return &messageMap;                                                                           \
     }
 
 // One table entry: the handler is converted to exactly Sig (checking its
@@ -196,15 +203,18 @@ BOOL UpdateUI(CCmdTarget* p, const CorvPmfStore& f, CorvMsgCall& c) {
 
 #define ON_COMMAND(id, memberFxn) \
     CORV_MSG_ENTRY(CORV_WM_COMMAND, CN_COMMAND, id, id, void (ThisClass::*)(), memberFxn, CorvMsg::Command)
-#define ON_COMMAND_RANGE(id, idLast, memberFxn) \
-    CORV_MSG_ENTRY(CORV_WM_COMMAND, CN_COMMAND, id, idLast, void (ThisClass::*)(UINT), memberFxn, CorvMsg::CommandRange)
-#define ON_COMMAND_EX(id, memberFxn) \
-    CORV_MSG_ENTRY(CORV_WM_COMMAND, CN_COMMAND, id, id, BOOL (ThisClass::*)(UINT), memberFxn, CorvMsg::CommandEx)
-#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn) \
-    CORV_MSG_ENTRY(CORV_WM_COMMAND, CN_COMMAND, id, idLast, BOOL (ThisClass::*)(UINT), memberFxn, CorvMsg::CommandEx)
-#define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                                 \
+#define ON_COMMAND_RANGE(id, idLast, memberFxn)                                                   \
+    CORV_MSG_ENTRY(CORV_WM_COMMAND, CN_COMMAND, id, idLast, void (ThisClass::*)(UINT), memberFxn, \
+                   CorvMsg::CommandRange)
+#define ON_COMMAND_EX(id, memberFxn)                                                          \
+    CORV_MSG_ENTRY(CORV_WM_COMMAND, CN_COMMAND, id, id, BOOL (ThisClass::*)(UINT), memberFxn, \
+                   CorvMsg::CommandEx)
+#define ON_COMMAND_EX_RANGE(id, idLast, memberFxn)                                                \
+    CORV_MSG_ENTRY(CORV_WM_COMMAND, CN_COMMAND, id, idLast, BOOL (ThisClass::*)(UINT), memberFxn, \
+                   CorvMsg::CommandEx)
+#define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                                \
     CORV_MSG_ENTRY(CORV_WM_COMMAND, CN_UPDATE_COMMAND_UI, id, id, void (ThisClass::*)(CCmdUI*), memberFxn, \
                    CorvMsg::UpdateUI)
-#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn)                                                       \
-    CORV_MSG_ENTRY(CORV_WM_COMMAND, CN_UPDATE_COMMAND_UI, id, idLast, void (ThisClass::*)(CCmdUI*), memberFxn, \
-                   CorvMsg::UpdateUI)
+#define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn)                                           \
+    CORV_MSG_ENTRY(CORV_WM_COMMAND, CN_UPDATE_COMMAND_UI, id, idLast, void (ThisClass::*)(CCmdUI*), \
+                   memberFxn, CorvMsg::UpdateUI)

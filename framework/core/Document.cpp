@@ -1,7 +1,7 @@
 #include "framework/core/Document.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 #include "framework/core/CoreMessages.h"
@@ -92,7 +92,8 @@ void CDocument::ReportSaveLoadException(const char*, const CException& e, BOOL b
     if (e.IsKindOf(RUNTIME_CLASS(CArchiveException))) {
         const auto& ae = static_cast<const CArchiveException&>(e);
         text = ae.m_cause == CArchiveException::endOfFile || ae.m_cause == CArchiveException::badIndex ||
-                       ae.m_cause == CArchiveException::badClass || ae.m_cause == CArchiveException::badSchema ||
+                       ae.m_cause == CArchiveException::badClass ||
+                       ae.m_cause == CArchiveException::badSchema ||
                        ae.m_cause == CArchiveException::genericException
                    ? CString(CoreMsg::kUnexpectedFileFormat)
                    : CString(bSaving ? CoreMsg::kFailedToSave : CoreMsg::kFailedToOpen);
@@ -161,7 +162,9 @@ END_MESSAGE_MAP()
 
 #endif
 
-POSITION CDocument::GetFirstViewPosition() const { return m_viewList.empty() ? nullptr : CorvPosFromIndex(0); }
+POSITION CDocument::GetFirstViewPosition() const {
+    return m_viewList.empty() ? nullptr : CorvPosFromIndex(0);
+}
 
 CView* CDocument::GetNextView(POSITION& rPosition) const {
     int i = CorvIndexFromPos(rPosition);

@@ -19,26 +19,45 @@ CString CNotSupportedException::GetErrorMessage() const { return CoreMsg::kNotSu
 
 CString CArchiveException::GetErrorMessage() const {
     switch (m_cause) {
-    case endOfFile: return CoreMsg::kArchiveEndOfFile;
-    case badIndex:
-    case badClass:
-    case badSchema: return CoreMsg::kUnexpectedFileFormat;
-    case readOnly: return CoreMsg::kArchiveReadOnly;
-    case writeOnly: return CoreMsg::kArchiveWriteOnly;
-    default: return CoreMsg::kArchiveGeneric;
+        case endOfFile:
+            return CoreMsg::kArchiveEndOfFile;
+        case badIndex:
+        case badClass:
+        case badSchema:
+            return CoreMsg::kUnexpectedFileFormat;
+        case readOnly:
+            return CoreMsg::kArchiveReadOnly;
+        case writeOnly:
+            return CoreMsg::kArchiveWriteOnly;
+        default:
+            return CoreMsg::kArchiveGeneric;
     }
 }
 
 CString CFileException::GetErrorMessage() const {
     CString s;
     switch (m_cause) {
-    case fileNotFound: s = CoreMsg::kFileNotFound; break;
-    case badPath: s = CoreMsg::kFileBadPath; break;
-    case accessDenied: s = CoreMsg::kFileAccessDenied; break;
-    case sharingViolation: s = CoreMsg::kFileSharingViolation; break;
-    case diskFull: s = CoreMsg::kFileDiskFull; break;
-    case endOfFile: s = CoreMsg::kFileEndOfFile; break;
-    default: s = CoreMsg::kFileGeneric; break;
+        case fileNotFound:
+            s = CoreMsg::kFileNotFound;
+            break;
+        case badPath:
+            s = CoreMsg::kFileBadPath;
+            break;
+        case accessDenied:
+            s = CoreMsg::kFileAccessDenied;
+            break;
+        case sharingViolation:
+            s = CoreMsg::kFileSharingViolation;
+            break;
+        case diskFull:
+            s = CoreMsg::kFileDiskFull;
+            break;
+        case endOfFile:
+            s = CoreMsg::kFileEndOfFile;
+            break;
+        default:
+            s = CoreMsg::kFileGeneric;
+            break;
     }
     if (!m_strFileName.IsEmpty()) s += CString("\n") + m_strFileName;
     return s;
@@ -46,19 +65,27 @@ CString CFileException::GetErrorMessage() const {
 
 int CFileException::ErrnoToCause(int nErrno) {
     switch (nErrno) {
-    case ENOENT: return fileNotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case EINVAL: return badPath;
-    case EACCES:
-    case EPERM:
-    case EROFS: return accessDenied;
-    case EMFILE:
-    case ENFILE: return tooManyOpenFiles;
-    case ENOSPC: return diskFull;
-    case EBUSY: return sharingViolation;
-    case EIO: return hardIO;
-    default: return genericException;
+        case ENOENT:
+            return fileNotFound;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case EINVAL:
+            return badPath;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return accessDenied;
+        case EMFILE:
+        case ENFILE:
+            return tooManyOpenFiles;
+        case ENOSPC:
+            return diskFull;
+        case EBUSY:
+            return sharingViolation;
+        case EIO:
+            return hardIO;
+        default:
+            return genericException;
     }
 }
 
@@ -66,7 +93,9 @@ void AfxThrowInvalidArgException() { throw CInvalidArgException(); }
 void AfxThrowMemoryException() { throw CMemoryException(); }
 void AfxThrowNotSupportedException() { throw CNotSupportedException(); }
 void AfxThrowUserException() { throw CUserException(); }
-void AfxThrowArchiveException(int cause, const char* pszArchiveName) { throw CArchiveException(cause, pszArchiveName); }
+void AfxThrowArchiveException(int cause, const char* pszArchiveName) {
+    throw CArchiveException(cause, pszArchiveName);
+}
 void AfxThrowFileException(int cause, long lOsError, const char* pszFileName) {
     throw CFileException(cause, lOsError, pszFileName);
 }

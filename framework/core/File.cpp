@@ -67,16 +67,16 @@ void CFile::Abort() {
 UINT CFile::Read(void* pBuf, UINT nCount) {
     if (!m_fp) AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
     size_t n = std::fread(pBuf, 1, nCount, m_fp);
-    if (n < nCount && std::ferror(m_fp))
-        AfxThrowFileException(CFileException::hardIO, errno, m_strFileName);
+    if (n < nCount && std::ferror(m_fp)) AfxThrowFileException(CFileException::hardIO, errno, m_strFileName);
     return static_cast<UINT>(n);
 }
 
 void CFile::Write(const void* pBuf, UINT nCount) {
     if (!m_fp) AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
     if (nCount && std::fwrite(pBuf, 1, nCount, m_fp) != nCount)
-        AfxThrowFileException(errno == ENOSPC ? CFileException::diskFull : CFileException::ErrnoToCause(errno), errno,
-                              m_strFileName);
+        AfxThrowFileException(
+            errno == ENOSPC ? CFileException::diskFull : CFileException::ErrnoToCause(errno), errno,
+            m_strFileName);
 }
 
 void CFile::Flush() {

@@ -44,11 +44,15 @@ int CorvPlatformMessageBox(const char* lpszText, UINT nType) {
 // Without a screen a box answers as a user pressing its default button would.
 int CorvPlatformMessageBox(const char*, UINT nType) {
     switch (nType & 0x0F) {
-    case MB_YESNO:
-    case MB_YESNOCANCEL: return IDYES;
-    case MB_RETRYCANCEL: return IDRETRY;
-    case MB_ABORTRETRYIGNORE: return IDABORT;
-    default: return IDOK;
+        case MB_YESNO:
+        case MB_YESNOCANCEL:
+            return IDYES;
+        case MB_RETRYCANCEL:
+            return IDRETRY;
+        case MB_ABORTRETRYIGNORE:
+            return IDABORT;
+        default:
+            return IDOK;
     }
 }
 

@@ -42,9 +42,9 @@ protected:
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name)                          \
-public:                                                      \
-    static const CRuntimeClass class##class_name;            \
+#define DECLARE_DYNAMIC(class_name)               \
+public:                                           \
+    static const CRuntimeClass class##class_name; \
     const CRuntimeClass* GetRuntimeClass() const override;
 
 #define DECLARE_DYNCREATE(class_name) \
@@ -53,22 +53,23 @@ public:                                                      \
 
 #define DECLARE_SERIAL(class_name) DECLARE_DYNCREATE(class_name)
 
-#define CORV_IMPLEMENT_RUNTIMECLASS(class_name, base_name, schema, pfn)                                       \
+#define CORV_IMPLEMENT_RUNTIMECLASS(class_name, base_name, schema, pfn)                                     \
     const CRuntimeClass class_name::class##class_name = {#class_name, static_cast<int>(sizeof(class_name)), \
                                                          schema, pfn, RUNTIME_CLASS(base_name)};            \
     const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_name) CORV_IMPLEMENT_RUNTIMECLASS(class_name, base_name, 0xFFFF, nullptr)
+#define IMPLEMENT_DYNAMIC(class_name, base_name) \
+    CORV_IMPLEMENT_RUNTIMECLASS(class_name, base_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_name)                        \
-    CObject* class_name::CreateObject() { return new class_name; }         \
+#define IMPLEMENT_DYNCREATE(class_name, base_name)                 \
+    CObject* class_name::CreateObject() { return new class_name; } \
     CORV_IMPLEMENT_RUNTIMECLASS(class_name, base_name, 0xFFFF, class_name::CreateObject)
 
 // Archivable classes register themselves by name so that an archive can
 // create them from the class name it reads.
-#define IMPLEMENT_SERIAL(class_name, base_name, schema)                                         \
-    CObject* class_name::CreateObject() { return new class_name; }                               \
-    CORV_IMPLEMENT_RUNTIMECLASS(class_name, base_name, schema, class_name::CreateObject)          \
-    static const struct class_name##Registrar {                                                 \
-        class_name##Registrar() { CRuntimeClass::Register(RUNTIME_CLASS(class_name)); }          \
+#define IMPLEMENT_SERIAL(class_name, base_name, schema)                                  \
+    CObject* class_name::CreateObject() { return new class_name; }                       \
+    CORV_IMPLEMENT_RUNTIMECLASS(class_name, base_name, schema, class_name::CreateObject) \
+    static const struct class_name##Registrar {                                          \
+        class_name##Registrar() { CRuntimeClass::Register(RUNTIME_CLASS(class_name)); }  \
     } s_register##class_name;

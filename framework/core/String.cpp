@@ -12,11 +12,15 @@ namespace {
 
 int Clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
-unsigned char Fold(char ch) { return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(ch))); }
+unsigned char Fold(char ch) {
+    return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(ch)));
+}
 
 }  // namespace
 
-bool IsTrimSpace(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f'; }
+bool IsTrimSpace(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
+}
 
 char CString::GetAt(int i) const {
     if (i < 0 || i >= GetLength()) AfxThrowInvalidArgException();
@@ -176,7 +180,10 @@ CString& CString::TrimRight(const char* pszTargets) {
 int CString::Replace(char chOld, char chNew) {
     int n = 0;
     for (char& c : m_s)
-        if (c == chOld) { c = chNew; ++n; }
+        if (c == chOld) {
+            c = chNew;
+            ++n;
+        }
     return n;
 }
 

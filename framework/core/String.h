@@ -11,7 +11,8 @@ class CString {
 public:
     CString() = default;
     CString(const char* psz) : m_s(psz ? psz : "") {}
-    CString(const char* p, int nLength) : m_s(p ? std::string(p, nLength > 0 ? nLength : 0) : std::string()) {}
+    CString(const char* p, int nLength)
+        : m_s(p ? std::string(p, nLength > 0 ? nLength : 0) : std::string()) {}
     CString(char ch, int nRepeat = 1) : m_s(nRepeat > 0 ? nRepeat : 0, ch) {}
     CString(const std::string& s) : m_s(s) {}
     CString(std::string&& s) : m_s(std::move(s)) {}
@@ -35,14 +36,31 @@ public:
     void ReleaseBuffer(int nNewLength = -1);
 
     // Assignment and concatenation
-    CString& operator=(const char* psz) { m_s = psz ? psz : ""; return *this; }
-    CString& operator=(char ch) { m_s.assign(1, ch); return *this; }
-    CString& operator+=(const CString& s) { m_s += s.m_s; return *this; }
-    CString& operator+=(const char* psz) { if (psz) m_s += psz; return *this; }
-    CString& operator+=(char ch) { m_s += ch; return *this; }
+    CString& operator=(const char* psz) {
+        m_s = psz ? psz : "";
+        return *this;
+    }
+    CString& operator=(char ch) {
+        m_s.assign(1, ch);
+        return *this;
+    }
+    CString& operator+=(const CString& s) {
+        m_s += s.m_s;
+        return *this;
+    }
+    CString& operator+=(const char* psz) {
+        if (psz) m_s += psz;
+        return *this;
+    }
+    CString& operator+=(char ch) {
+        m_s += ch;
+        return *this;
+    }
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_s + b.m_s); }
     friend CString operator+(const CString& a, const char* b) { return CString(a.m_s + (b ? b : "")); }
-    friend CString operator+(const char* a, const CString& b) { return CString((a ? std::string(a) : std::string()) + b.m_s); }
+    friend CString operator+(const char* a, const CString& b) {
+        return CString((a ? std::string(a) : std::string()) + b.m_s);
+    }
     friend CString operator+(const CString& a, char b) { return CString(a.m_s + b); }
     friend CString operator+(char a, const CString& b) { return CString(std::string(1, a) + b.m_s); }
 

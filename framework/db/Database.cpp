@@ -13,8 +13,7 @@ namespace {
 
 // The window that owns the driver manager's connect dialog: the active
 // window of the program. Without windows the driver manager cannot prompt.
-SQLHWND PromptWindow()
-{
+SQLHWND PromptWindow() {
 #ifdef _WIN32
     return GetActiveWindow();
 #else
@@ -22,8 +21,7 @@ SQLHWND PromptWindow()
 #endif
 }
 
-[[noreturn]] void ThrowNoEnvironment()
-{
+[[noreturn]] void ThrowNoEnvironment() {
     CDBException e(SQL_ERROR);
     e.m_strError = OdbcMsg::kNoEnvironment;
     throw e;
@@ -31,16 +29,15 @@ SQLHWND PromptWindow()
 
 }  // namespace
 
-SQLHENV CDatabase::GetEnvironment()
-{
+SQLHENV CDatabase::GetEnvironment() {
     static SQLHENV s_henv = SQL_NULL_HENV;
     static std::once_flag s_once;
     std::call_once(s_once, [] {
         SQLHENV henv = SQL_NULL_HENV;
-        if (!OdbcSucceeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &henv)))
-            return;
+        if (!OdbcSucceeded(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &henv))) return;
         if (!OdbcSucceeded(SQLSetEnvAttr(henv, SQL_ATTR_ODBC_VERSION,
-                                         reinterpret_cast<SQLPOINTER>(static_cast<intptr_t>(SQL_OV_ODBC3)), 0))) {
+                                         reinterpret_cast<SQLPOINTER>(static_cast<intptr_t>(SQL_OV_ODBC3)),
+                                         0))) {
             SQLFreeHandle(SQL_HANDLE_ENV, henv);
             return;
         }
@@ -49,26 +46,21 @@ SQLHENV CDatabase::GetEnvironment()
     return s_henv;
 }
 
-CDatabase::~CDatabase()
-{
-    Close();
-}
+CDatabase::~CDatabase() { Close(); }
 
-BOOL CDatabase::OpenEx(const char* lpszConnectString, DWORD dwOptions)
-{
+BOOL CDatabase::OpenEx(const char* lpszConnectString, DWORD dwOptions) {
     Close();
     SQLHENV henv = GetEnvironment();
-    if (henv == SQL_NULL_HENV)
-        ThrowNoEnvironment();
+    if (henv == SQL_NULL_HENV) ThrowNoEnvironment();
 
     SQLHDBC hdbc = SQL_NULL_HDBC;
     SQLRETURN rc = SQLAllocHandle(SQL_HANDLE_DBC, henv, &hdbc);
-    if (!OdbcSucceeded(rc))
-        AfxThrowDBException(rc, SQL_HANDLE_ENV, henv);
+    if (!OdbcSucceeded(rc)) AfxThrowDBException(rc, SQL_HANDLE_ENV, henv);
 
     // A driver without login time-outs still connects.
     SQLSetConnectAttr(hdbc, SQL_ATTR_LOGIN_TIMEOUT,
-                      reinterpret_cast<SQLPOINTER>(static_cast<uintptr_t>(m_dwLoginTimeout)), SQL_IS_UINTEGER);
+                      reinterpret_cast<SQLPOINTER>(static_cast<uintptr_t>(m_dwLoginTimeout)),
+                      SQL_IS_UINTEGER);
     m_bReadOnly = (dwOptions & openReadOnly) ? TRUE : FALSE;
     if (m_bReadOnly)
         SQLSetConnectAttr(hdbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY),
@@ -80,8 +72,7 @@ BOOL CDatabase::OpenEx(const char* lpszConnectString, DWORD dwOptions)
     else if (dwOptions & forceOdbcDialog)
         nCompletion = SQL_DRIVER_PROMPT;
     SQLHWND hwnd = PromptWindow();
-    if (hwnd == nullptr)
-        nCompletion = SQL_DRIVER_NOPROMPT;
+    if (hwnd == nullptr) nCompletion = SQL_DRIVER_NOPROMPT;
 
     CString strIn(lpszConnectString ? lpszConnectString : "");
     std::vector<SQLCHAR> out(2048);
@@ -105,8 +96,7 @@ BOOL CDatabase::OpenEx(const char* lpszConnectString, DWORD dwOptions)
     return TRUE;
 }
 
-void CDatabase::ReadConnectionInfo()
-{
+void CDatabase::ReadConnectionInfo() {
     SQLCHAR szName[256] = {};
     SQLSMALLINT nLength = 0;
     if (OdbcSucceeded(SQLGetInfo(m_hdbc, SQL_DBMS_NAME, szName, sizeof(szName), &nLength)))
@@ -116,10 +106,8 @@ void CDatabase::ReadConnectionInfo()
         m_bTransactions = nTxn != SQL_TC_NONE ? TRUE : FALSE;
 }
 
-void CDatabase::Close()
-{
-    if (m_hdbc == SQL_NULL_HDBC)
-        return;
+void CDatabase::Close() {
+    if (m_hdbc == SQL_NULL_HDBC) return;
     if (m_hstmtExec != SQL_NULL_HSTMT) {
         SQLFreeHandle(SQL_HANDLE_STMT, m_hstmtExec);
         m_hstmtExec = SQL_NULL_HSTMT;
@@ -137,27 +125,24 @@ void CDatabase::Close()
     m_bTransactions = FALSE;
 }
 
-void CDatabase::ThrowIfFailed(SQLRETURN rc) const
-{
-    if (!OdbcSucceeded(rc))
-        AfxThrowDBException(rc, SQL_HANDLE_DBC, m_hdbc);
+void CDatabase::ThrowIfFailed(SQLRETURN rc) const {
+    if (!OdbcSucceeded(rc)) AfxThrowDBException(rc, SQL_HANDLE_DBC, m_hdbc);
 }
 
-SQLHSTMT CDatabase::ExecStatement()
-{
+SQLHSTMT CDatabase::ExecStatement() {
     if (m_hstmtExec == SQL_NULL_HSTMT) {
         SQLHSTMT hstmt = SQL_NULL_HSTMT;
         ThrowIfFailed(SQLAllocHandle(SQL_HANDLE_STMT, m_hdbc, &hstmt));
         if (m_dwQueryTimeout != 0)
             SQLSetStmtAttr(hstmt, SQL_ATTR_QUERY_TIMEOUT,
-                           reinterpret_cast<SQLPOINTER>(static_cast<uintptr_t>(m_dwQueryTimeout)), SQL_IS_UINTEGER);
+                           reinterpret_cast<SQLPOINTER>(static_cast<uintptr_t>(m_dwQueryTimeout)),
+                           SQL_IS_UINTEGER);
         m_hstmtExec = hstmt;
     }
     return m_hstmtExec;
 }
 
-void CDatabase::ExecuteSQL(const char* lpszSQL)
-{
+void CDatabase::ExecuteSQL(const char* lpszSQL) {
     if (!IsOpen()) {
         CDBException e(SQL_ERROR);
         e.m_strError = OdbcMsg::kNotOpen;
@@ -176,27 +161,22 @@ void CDatabase::ExecuteSQL(const char* lpszSQL)
     SQLFreeStmt(hstmt, SQL_CLOSE);
 }
 
-void CDatabase::SetAutoCommit(bool bOn)
-{
-    ThrowIfFailed(SQLSetConnectAttr(m_hdbc, SQL_ATTR_AUTOCOMMIT,
-                                    reinterpret_cast<SQLPOINTER>(static_cast<uintptr_t>(
-                                        bOn ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF)),
-                                    SQL_IS_UINTEGER));
+void CDatabase::SetAutoCommit(bool bOn) {
+    ThrowIfFailed(SQLSetConnectAttr(
+        m_hdbc, SQL_ATTR_AUTOCOMMIT,
+        reinterpret_cast<SQLPOINTER>(static_cast<uintptr_t>(bOn ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF)),
+        SQL_IS_UINTEGER));
 }
 
-BOOL CDatabase::BeginTrans()
-{
-    if (!IsOpen() || !m_bTransactions || m_bInTransaction)
-        return FALSE;
+BOOL CDatabase::BeginTrans() {
+    if (!IsOpen() || !m_bTransactions || m_bInTransaction) return FALSE;
     SetAutoCommit(false);
     m_bInTransaction = TRUE;
     return TRUE;
 }
 
-BOOL CDatabase::CommitTrans()
-{
-    if (!m_bInTransaction)
-        return FALSE;
+BOOL CDatabase::CommitTrans() {
+    if (!m_bInTransaction) return FALSE;
     SQLRETURN rc = SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_COMMIT);
     if (!OdbcSucceeded(rc)) {
         // The transaction stays open: the caller rolls it back.
@@ -207,10 +187,8 @@ BOOL CDatabase::CommitTrans()
     return TRUE;
 }
 
-BOOL CDatabase::Rollback()
-{
-    if (!m_bInTransaction)
-        return FALSE;
+BOOL CDatabase::Rollback() {
+    if (!m_bInTransaction) return FALSE;
     // A rollback that fails leaves the transaction open, so that closing the
     // connection still abandons it.
     ThrowIfFailed(SQLEndTran(SQL_HANDLE_DBC, m_hdbc, SQL_ROLLBACK));

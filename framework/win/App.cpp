@@ -30,7 +30,9 @@ CWinApp* AfxGetApp() { return g_pApp; }
 
 CWnd* AfxGetMainWnd() { return g_pApp ? g_pApp->m_pMainWnd : nullptr; }
 
-HINSTANCE AfxGetInstanceHandle() { return g_pApp && g_pApp->m_hInstance ? g_pApp->m_hInstance : ::GetModuleHandleA(nullptr); }
+HINSTANCE AfxGetInstanceHandle() {
+    return g_pApp && g_pApp->m_hInstance ? g_pApp->m_hInstance : ::GetModuleHandleA(nullptr);
+}
 
 HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
 

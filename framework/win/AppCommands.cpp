@@ -4,9 +4,9 @@
 #include <commdlg.h>
 
 #include "framework/core/CoreMessages.h"
-#include "framework/core/StringArray.h"
 #include "framework/core/Document.h"
 #include "framework/core/MessageBox.h"
+#include "framework/core/StringArray.h"
 #include "framework/win/App.h"
 #include "framework/win/CommandLine.h"
 #include "framework/win/DocTemplate.h"
@@ -96,7 +96,8 @@ void CWinApp::OnFileNew() {
 
 void CWinApp::OnFileOpen() {
     CString newName;
-    if (!DoPromptFileName(newName, WinMsg::kOpenTitle, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE, nullptr)) return;
+    if (!DoPromptFileName(newName, WinMsg::kOpenTitle, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE, nullptr))
+        return;
     OpenDocumentFile(newName);
 }
 
@@ -122,7 +123,8 @@ void CWinApp::OnFilePrintSetup() {
 BOOL CWinApp::OnOpenRecentFile(UINT nID) {
     if (!m_pRecentFileList) return FALSE;
     int nIndex = static_cast<int>(nID - ID_FILE_MRU_FILE1);
-    if (nIndex < 0 || nIndex >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[nIndex].IsEmpty()) return FALSE;
+    if (nIndex < 0 || nIndex >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[nIndex].IsEmpty())
+        return FALSE;
     // A file that no longer opens leaves the list.
     if (!OpenDocumentFile((*m_pRecentFileList)[nIndex])) m_pRecentFileList->Remove(nIndex);
     return TRUE;
@@ -150,12 +152,12 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
 
 BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo) {
     switch (rCmdInfo.m_nShellCommand) {
-    case CCommandLineInfo::FileNew:
-        OnFileNew();
-        return m_pMainWnd != nullptr;
-    case CCommandLineInfo::FileOpen:
-        return OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr;
-    default:
-        return TRUE;
+        case CCommandLineInfo::FileNew:
+            OnFileNew();
+            return m_pMainWnd != nullptr;
+        case CCommandLineInfo::FileOpen:
+            return OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr;
+        default:
+            return TRUE;
     }
 }

@@ -11,12 +11,14 @@
 
 void CMenuCmdUI::Enable(BOOL bOn) {
     CCmdUI::Enable(bOn);
-    if (m_pMenu) m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+    if (m_pMenu)
+        m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
 }
 
 void CMenuCmdUI::SetCheck(int nCheck) {
     CCmdUI::SetCheck(nCheck);
-    if (m_pMenu && !m_pSubMenu) m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+    if (m_pMenu && !m_pSubMenu)
+        m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void CMenuCmdUI::SetRadio(BOOL bOn) {

@@ -9,8 +9,16 @@
 
 class CCommandLineInfo : public CObject {
 public:
-    enum ShellCommand { FileNew, FileOpen, FilePrint, FilePrintTo, FileDDE, AppRegister, AppUnregister,
-                        FileNothing = -1 };
+    enum ShellCommand {
+        FileNew,
+        FileOpen,
+        FilePrint,
+        FilePrintTo,
+        FileDDE,
+        AppRegister,
+        AppUnregister,
+        FileNothing = -1
+    };
 
     CCommandLineInfo() = default;
     ~CCommandLineInfo() override = default;

@@ -10,9 +10,12 @@ class CStatic : public CWnd {
 public:
     BOOL Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF);
     HBITMAP SetBitmap(HBITMAP hBitmap) {
-        return reinterpret_cast<HBITMAP>(SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+        return reinterpret_cast<HBITMAP>(
+            SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
     }
-    HICON SetIcon(HICON hIcon) { return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon))); }
+    HICON SetIcon(HICON hIcon) {
+        return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(hIcon)));
+    }
 };
 
 class CButton : public CWnd {
@@ -48,7 +51,9 @@ public:
     BOOL CanUndo() const { return static_cast<BOOL>(SendMessage(EM_CANUNDO)); }
     BOOL GetModify() const { return static_cast<BOOL>(SendMessage(EM_GETMODIFY)); }
     void SetModify(BOOL bModified = TRUE) { SendMessage(EM_SETMODIFY, bModified); }
-    BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return static_cast<BOOL>(SendMessage(EM_SETREADONLY, bReadOnly)); }
+    BOOL SetReadOnly(BOOL bReadOnly = TRUE) {
+        return static_cast<BOOL>(SendMessage(EM_SETREADONLY, bReadOnly));
+    }
     int GetLineCount() const { return static_cast<int>(SendMessage(EM_GETLINECOUNT)); }
     int LineIndex(int nLine = -1) const { return static_cast<int>(SendMessage(EM_LINEINDEX, nLine)); }
     int LineFromChar(int nIndex = -1) const { return static_cast<int>(SendMessage(EM_LINEFROMCHAR, nIndex)); }
@@ -76,18 +81,23 @@ public:
     CString GetLBText(int nIndex) const;
     int GetLBTextLen(int nIndex) const { return static_cast<int>(SendMessage(CB_GETLBTEXTLEN, nIndex)); }
     int FindString(int nStartAfter, LPCSTR lpszString) const {
-        return static_cast<int>(SendMessage(CB_FINDSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszString)));
+        return static_cast<int>(
+            SendMessage(CB_FINDSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszString)));
     }
     int FindStringExact(int nIndexStart, LPCSTR lpszFind) const {
-        return static_cast<int>(SendMessage(CB_FINDSTRINGEXACT, nIndexStart, reinterpret_cast<LPARAM>(lpszFind)));
+        return static_cast<int>(
+            SendMessage(CB_FINDSTRINGEXACT, nIndexStart, reinterpret_cast<LPARAM>(lpszFind)));
     }
     int SelectString(int nStartAfter, LPCSTR lpszString) {
-        return static_cast<int>(SendMessage(CB_SELECTSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszString)));
+        return static_cast<int>(
+            SendMessage(CB_SELECTSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszString)));
     }
     BOOL LimitText(int nMaxChars) { return static_cast<BOOL>(SendMessage(CB_LIMITTEXT, nMaxChars)); }
     void ShowDropDown(BOOL bShowIt = TRUE) { SendMessage(CB_SHOWDROPDOWN, bShowIt); }
     BOOL GetDroppedState() const { return static_cast<BOOL>(SendMessage(CB_GETDROPPEDSTATE)); }
-    DWORD_PTR GetItemData(int nIndex) const { return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, nIndex)); }
+    DWORD_PTR GetItemData(int nIndex) const {
+        return static_cast<DWORD_PTR>(SendMessage(CB_GETITEMDATA, nIndex));
+    }
     int SetItemData(int nIndex, DWORD_PTR dwItemData) {
         return static_cast<int>(SendMessage(CB_SETITEMDATA, nIndex, static_cast<LPARAM>(dwItemData)));
     }
@@ -104,7 +114,9 @@ public:
     int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
     int SetCurSel(int nSelect) { return static_cast<int>(SendMessage(LB_SETCURSEL, nSelect)); }
     int GetSel(int nIndex) const { return static_cast<int>(SendMessage(LB_GETSEL, nIndex)); }
-    int SetSel(int nIndex, BOOL bSelect = TRUE) { return static_cast<int>(SendMessage(LB_SETSEL, bSelect, nIndex)); }
+    int SetSel(int nIndex, BOOL bSelect = TRUE) {
+        return static_cast<int>(SendMessage(LB_SETSEL, bSelect, nIndex));
+    }
     int GetSelCount() const { return static_cast<int>(SendMessage(LB_GETSELCOUNT)); }
     int AddString(LPCSTR lpszItem) {
         return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(lpszItem)));
@@ -121,15 +133,19 @@ public:
         return static_cast<int>(SendMessage(LB_FINDSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszItem)));
     }
     int FindStringExact(int nIndexStart, LPCSTR lpszFind) const {
-        return static_cast<int>(SendMessage(LB_FINDSTRINGEXACT, nIndexStart, reinterpret_cast<LPARAM>(lpszFind)));
+        return static_cast<int>(
+            SendMessage(LB_FINDSTRINGEXACT, nIndexStart, reinterpret_cast<LPARAM>(lpszFind)));
     }
     int SelectString(int nStartAfter, LPCSTR lpszItem) {
-        return static_cast<int>(SendMessage(LB_SELECTSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszItem)));
+        return static_cast<int>(
+            SendMessage(LB_SELECTSTRING, nStartAfter, reinterpret_cast<LPARAM>(lpszItem)));
     }
     int GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
     int SetTopIndex(int nIndex) { return static_cast<int>(SendMessage(LB_SETTOPINDEX, nIndex)); }
     void SetHorizontalExtent(int cxExtent) { SendMessage(LB_SETHORIZONTALEXTENT, cxExtent); }
-    DWORD_PTR GetItemData(int nIndex) const { return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, nIndex)); }
+    DWORD_PTR GetItemData(int nIndex) const {
+        return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, nIndex));
+    }
     int SetItemData(int nIndex, DWORD_PTR dwItemData) {
         return static_cast<int>(SendMessage(LB_SETITEMDATA, nIndex, static_cast<LPARAM>(dwItemData)));
     }
@@ -141,7 +157,9 @@ public:
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
     int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
-    void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const { ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos); }
+    void GetScrollRange(LPINT lpMinPos, LPINT lpMaxPos) const {
+        ::GetScrollRange(m_hWnd, SB_CTL, lpMinPos, lpMaxPos);
+    }
     void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) {
         ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw);
     }
@@ -150,5 +168,7 @@ public:
     }
     BOOL GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL) const;
     void ShowScrollBar(BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, SB_CTL, bShow); }
-    BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH) { return ::EnableScrollBar(m_hWnd, SB_CTL, nArrowFlags); }
+    BOOL EnableScrollBar(UINT nArrowFlags = ESB_ENABLE_BOTH) {
+        return ::EnableScrollBar(m_hWnd, SB_CTL, nArrowFlags);
+    }
 };

@@ -106,11 +106,15 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
         ::SetWindowTextA(hWnd, value);
 }
 
-void DDX_Text(CDataExchange* pDX, int nIDC, int& value) { TextAsLong(pDX, nIDC, value, INT_MIN, INT_MAX, "%d"); }
+void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
+    TextAsLong(pDX, nIDC, value, INT_MIN, INT_MAX, "%d");
+}
 
 void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value) { TextAsLong(pDX, nIDC, value, 0, UINT_MAX, "%u"); }
 
-void DDX_Text(CDataExchange* pDX, int nIDC, long& value) { TextAsLong(pDX, nIDC, value, LONG_MIN, LONG_MAX, "%ld"); }
+void DDX_Text(CDataExchange* pDX, int nIDC, long& value) {
+    TextAsLong(pDX, nIDC, value, LONG_MIN, LONG_MAX, "%ld");
+}
 
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value) {
     HWND hWnd = pDX->PrepareEditCtrl(nIDC);
@@ -161,8 +165,8 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
     if (value.IsEmpty()) {
         ::SendMessageA(hWnd, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         ::SetWindowTextA(hWnd, "");
-    } else if (::SendMessageA(hWnd, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.GetString())) ==
-               CB_ERR) {
+    } else if (::SendMessageA(hWnd, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                              reinterpret_cast<LPARAM>(value.GetString())) == CB_ERR) {
         ::SetWindowTextA(hWnd, value);  // ignored by a drop-down list
     }
 }

@@ -63,7 +63,8 @@ CDialog::~CDialog() {
 LPCDLGTEMPLATEA CDialog::LoadTemplate() const {
     if (m_lpDialogTemplate) return m_lpDialogTemplate;
     HINSTANCE hInst = AfxGetResourceHandle();
-    LPCSTR name = m_strTemplateName.IsEmpty() ? MAKEINTRESOURCEA(m_nIDTemplate) : m_strTemplateName.GetString();
+    LPCSTR name =
+        m_strTemplateName.IsEmpty() ? MAKEINTRESOURCEA(m_nIDTemplate) : m_strTemplateName.GetString();
     HRSRC hRes = ::FindResourceA(hInst, name, reinterpret_cast<LPCSTR>(RT_DIALOG));
     if (!hRes) return nullptr;
     HGLOBAL hGlobal = ::LoadResource(hInst, hRes);
@@ -152,8 +153,9 @@ INT_PTR CDialog::DoModal() {
     m_bInModalLoop = FALSE;
     m_testHook = nullptr;
 
-    if (m_hWnd) ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                               SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (m_hWnd)
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (bEnableOwner) ::EnableWindow(hWndOwner, TRUE);
     if (hWndOwner && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(hWndOwner);
     if (m_hWnd) DestroyWindow();
@@ -198,7 +200,8 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl) {
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
-    return m_hWnd && (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)) && ::IsDialogMessageA(m_hWnd, pMsg);
+    return m_hWnd && (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)) &&
+           ::IsDialogMessageA(m_hWnd, pMsg);
 }
 
 void CDialog::SetTestHook(TestHook hook) { TestHooks().push_back(std::move(hook)); }

@@ -16,7 +16,10 @@ IMPLEMENT_DYNAMIC(CMultiDocTemplate, CDocTemplate)
 
 CDocTemplate::CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, const CRuntimeClass* pFrameClass,
                            const CRuntimeClass* pViewClass)
-    : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass) {}
+    : m_nIDResource(nIDResource),
+      m_pDocClass(pDocClass),
+      m_pFrameClass(pFrameClass),
+      m_pViewClass(pViewClass) {}
 
 CDocTemplate::~CDocTemplate() {
     for (CDocument* pDoc : m_docList) pDoc->m_pDocTemplate = nullptr;
@@ -49,7 +52,9 @@ void CDocTemplate::RemoveDocument(CDocument* pDoc) {
     if (pDoc->m_pDocTemplate == this) pDoc->m_pDocTemplate = nullptr;
 }
 
-POSITION CDocTemplate::GetFirstDocPosition() const { return m_docList.empty() ? nullptr : CorvPosFromIndex(0); }
+POSITION CDocTemplate::GetFirstDocPosition() const {
+    return m_docList.empty() ? nullptr : CorvPosFromIndex(0);
+}
 
 CDocument* CDocTemplate::GetNextDoc(POSITION& rPos) const {
     int i = CorvIndexFromPos(rPos);

@@ -92,7 +92,8 @@ void CDocument::UpdateFrameCounts() {
     std::vector<CFrameWnd*> frames;
     for (CView* pView : m_viewList) {
         CFrameWnd* pFrame = pView->m_hWnd ? pView->GetParentFrame() : nullptr;
-        if (pFrame && std::find(frames.begin(), frames.end(), pFrame) == frames.end()) frames.push_back(pFrame);
+        if (pFrame && std::find(frames.begin(), frames.end(), pFrame) == frames.end())
+            frames.push_back(pFrame);
     }
     int n = 0;
     for (CFrameWnd* pFrame : frames) {
@@ -116,9 +117,12 @@ BOOL CDocument::SaveModified() {
     CString prompt;
     AfxFormatString1(prompt, WinMsg::kAskToSave, name);
     switch (AfxMessageBox(prompt, MB_YESNOCANCEL)) {
-    case IDCANCEL: return FALSE;
-    case IDYES: return DoFileSave();
-    default: return TRUE;  // No: close without saving
+        case IDCANCEL:
+            return FALSE;
+        case IDYES:
+            return DoFileSave();
+        default:
+            return TRUE;  // No: close without saving
     }
 }
 
@@ -156,7 +160,8 @@ void CDocument::OnCloseDocument() {
 BOOL CDocument::DoFileSave() {
     DWORD dwAttrib = m_strPathName.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(m_strPathName);
     // A read-only file, or one that has no path yet, is saved under a new name.
-    if (m_strPathName.IsEmpty() || (dwAttrib != INVALID_FILE_ATTRIBUTES && (dwAttrib & FILE_ATTRIBUTE_READONLY)))
+    if (m_strPathName.IsEmpty() ||
+        (dwAttrib != INVALID_FILE_ATTRIBUTES && (dwAttrib & FILE_ATTRIBUTE_READONLY)))
         return DoSave(nullptr);
     return DoSave(m_strPathName);
 }
@@ -171,8 +176,8 @@ BOOL CDocument::DoSave(const char* lpszPathName, BOOL bReplace) {
             if (m_pDocTemplate && m_pDocTemplate->GetDocString(ext, CDocTemplate::filterExt)) newName += ext;
         }
         CWinApp* pApp = AfxGetApp();
-        if (!pApp || !pApp->DoPromptFileName(newName, WinMsg::kSaveAsTitle, OFN_HIDEREADONLY | OFN_PATHMUSTEXIST,
-                                             FALSE, m_pDocTemplate))
+        if (!pApp || !pApp->DoPromptFileName(newName, WinMsg::kSaveAsTitle,
+                                             OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE, m_pDocTemplate))
             return FALSE;
     }
     BOOL bSaved;

@@ -18,7 +18,9 @@ std::deque<CFileDialog::TestHook>& TestHooks() {
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName, DWORD dwFlags,
                          LPCSTR lpszFilter, CWnd* pParentWnd)
-    : CDialog(0u, pParentWnd), m_bOpenFileDialog(bOpenFileDialog), m_strDefExt(lpszDefExt),
+    : CDialog(0u, pParentWnd),
+      m_bOpenFileDialog(bOpenFileDialog),
+      m_strDefExt(lpszDefExt),
       m_strInitialFile(lpszFileName) {
     // "Name|*.ext|...||" becomes the system's "Name\0*.ext\0...\0\0".
     m_strFilter = lpszFilter;

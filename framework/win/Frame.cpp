@@ -70,15 +70,16 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
     int y = bDefault ? CW_USEDEFAULT : rect.top;
     int cx = bDefault ? CW_USEDEFAULT : rect.right - rect.left;
     int cy = bDefault ? CW_USEDEFAULT : rect.bottom - rect.top;
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, cx, cy, AfxHwndOf(pParentWnd), hMenu,
-                  pContext)) {
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, cx, cy, AfxHwndOf(pParentWnd),
+                  hMenu, pContext)) {
         if (hMenu) ::DestroyMenu(hMenu);
         return FALSE;
     }
     return TRUE;
 }
 
-BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext) {
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext) {
     m_nIDHelp = nIDResource;
     HINSTANCE hInst = AfxGetResourceHandle();
     CString strFull;
@@ -243,7 +244,8 @@ void CFrameWnd::RecalcLayout(BOOL) {
         }
     }
     if (HWND hPane = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST))
-        ::MoveWindow(hPane, rc.left, rc.top, std::max(0L, rc.right - rc.left), std::max(0L, rc.bottom - rc.top), TRUE);
+        ::MoveWindow(hPane, rc.left, rc.top, std::max(0L, rc.right - rc.left),
+                     std::max(0L, rc.bottom - rc.top), TRUE);
 }
 
 void CFrameWnd::UpdateControlBars(BOOL bDisableIfNoHandler) {
@@ -374,7 +376,8 @@ void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT, BOOL bSysMenu) {
         UINT nCount = pMenu->GetMenuItemCount();
         if (nCount < state.m_nIndexMax) {
             state.m_nIndex -= state.m_nIndexMax - nCount;
-            while (state.m_nIndex < nCount && pMenu->GetMenuItemID(static_cast<int>(state.m_nIndex)) == state.m_nID)
+            while (state.m_nIndex < nCount &&
+                   pMenu->GetMenuItemID(static_cast<int>(state.m_nIndex)) == state.m_nID)
                 ++state.m_nIndex;
         }
         state.m_nIndexMax = nCount;
@@ -387,7 +390,8 @@ void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu) {
         return;
     }
     bool bPlain = !(nFlags & (MF_SEPARATOR | MF_POPUP | MF_SYSMENU)) && nItemID < 0xF000;
-    SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>(bPlain ? PromptOf(nItemID).GetString() : ""));
+    SendMessage(WM_SETMESSAGESTRING, 0,
+                reinterpret_cast<LPARAM>(bPlain ? PromptOf(nItemID).GetString() : ""));
 }
 
 void CFrameWnd::OnExitMenuLoop(BOOL) { SetMessageText(WinMsg::kReady); }
@@ -442,9 +446,9 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI) {
 }
 
 void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI) {
-    int nVK = pCmdUI->m_nID == ID_INDICATOR_CAPS ? VK_CAPITAL
+    int nVK = pCmdUI->m_nID == ID_INDICATOR_CAPS  ? VK_CAPITAL
               : pCmdUI->m_nID == ID_INDICATOR_NUM ? VK_NUMLOCK
-                                                   : VK_SCROLL;
+                                                  : VK_SCROLL;
     pCmdUI->Enable((::GetKeyState(nVK) & 1) != 0);
 }
 

@@ -93,9 +93,12 @@ public:
     CSize GetTextExtent(LPCSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
 
-    BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount) { return ::TextOutA(m_hDC, x, y, lpszString, nCount); }
+    BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount) {
+        return ::TextOutA(m_hDC, x, y, lpszString, nCount);
+    }
     BOOL TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
-    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount, LPINT lpDxWidths) {
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
+                    LPINT lpDxWidths) {
         return ::ExtTextOutA(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
     }
     int DrawText(LPCSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
@@ -112,7 +115,9 @@ public:
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
         return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
     }
-    int IntersectClipRect(int x1, int y1, int x2, int y2) { return ::IntersectClipRect(m_hDC, x1, y1, x2, y2); }
+    int IntersectClipRect(int x1, int y1, int x2, int y2) {
+        return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
+    }
     int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
 };
 

@@ -50,8 +50,9 @@ class CMDIChildWnd : public CFrameWnd {
     DECLARE_DYNCREATE(CMDIChildWnd)
 public:
     virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName,
-                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
-                        CMDIFrameWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
+                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                        const RECT& rect = rectDefault, CMDIFrameWnd* pParentWnd = nullptr,
+                        CCreateContext* pContext = nullptr);
     // Creates the child in the main MDI frame (pParentWnd null) with the
     // template's menu and icon nIDResource.
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,

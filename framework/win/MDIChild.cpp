@@ -22,7 +22,8 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
                           CMDIFrameWnd* pParentWnd, CCreateContext* pContext) {
     if (!pParentWnd) {
         CWnd* pMain = AfxGetMainWnd();
-        if (pMain && pMain->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd))) pParentWnd = static_cast<CMDIFrameWnd*>(pMain);
+        if (pMain && pMain->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
+            pParentWnd = static_cast<CMDIFrameWnd*>(pMain);
     }
     if (!pParentWnd || !pParentWnd->m_hWndMDIClient) return FALSE;
     m_strTitle = lpszWindowName;
@@ -30,13 +31,14 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
                           rect.right == rectDefault.right && rect.bottom == rectDefault.bottom;
     // The MDI client makes the window (WS_EX_MDICHILD); the context travels
     // in its MDICREATESTRUCT.
-    return CreateEx(WS_EX_MDICHILD, lpszClassName, lpszWindowName, dwStyle, bDefault ? CW_USEDEFAULT : rect.left,
-                    bDefault ? CW_USEDEFAULT : rect.top, bDefault ? CW_USEDEFAULT : rect.right - rect.left,
-                    bDefault ? CW_USEDEFAULT : rect.bottom - rect.top, pParentWnd->m_hWndMDIClient, nullptr,
-                    pContext);
+    return CreateEx(
+        WS_EX_MDICHILD, lpszClassName, lpszWindowName, dwStyle, bDefault ? CW_USEDEFAULT : rect.left,
+        bDefault ? CW_USEDEFAULT : rect.top, bDefault ? CW_USEDEFAULT : rect.right - rect.left,
+        bDefault ? CW_USEDEFAULT : rect.bottom - rect.top, pParentWnd->m_hWndMDIClient, nullptr, pContext);
 }
 
-BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext) {
+BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                             CCreateContext* pContext) {
     m_nIDHelp = nIDResource;
     HICON hIcon = ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource));
     LPCSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW),
@@ -49,7 +51,8 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     if (pParentWnd && pParentWnd->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)))
         pFrame = static_cast<CMDIFrameWnd*>(pParentWnd);
     // Made hidden: ActivateFrame shows it once its view is ready.
-    return Create(lpszClass, nullptr, (dwDefaultStyle | WS_CHILD) & ~WS_VISIBLE, rectDefault, pFrame, pContext);
+    return Create(lpszClass, nullptr, (dwDefaultStyle | WS_CHILD) & ~WS_VISIBLE, rectDefault, pFrame,
+                  pContext);
 }
 
 CCreateContext* CMDIChildWnd::GetCreateContext(LPCREATESTRUCTA lpcs) {
@@ -60,14 +63,17 @@ CCreateContext* CMDIChildWnd::GetCreateContext(LPCREATESTRUCTA lpcs) {
 CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
     HWND hClient = ::GetParent(m_hWnd);
     CWnd* pFrame = CWnd::FromHandlePermanent(hClient ? ::GetParent(hClient) : nullptr);
-    return pFrame && pFrame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)) ? static_cast<CMDIFrameWnd*>(pFrame) : nullptr;
+    return pFrame && pFrame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd)) ? static_cast<CMDIFrameWnd*>(pFrame)
+                                                                   : nullptr;
 }
 
 LRESULT CMDIChildWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefMDIChildProcA(m_hWnd, message, wParam, lParam);
 }
 
-void CMDIChildWnd::MDIDestroy() { ::SendMessageA(::GetParent(m_hWnd), WM_MDIDESTROY, reinterpret_cast<WPARAM>(m_hWnd), 0); }
+void CMDIChildWnd::MDIDestroy() {
+    ::SendMessageA(::GetParent(m_hWnd), WM_MDIDESTROY, reinterpret_cast<WPARAM>(m_hWnd), 0);
+}
 
 void CMDIChildWnd::MDIActivate() {
     ::SendMessageA(::GetParent(m_hWnd), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(m_hWnd), 0);

@@ -19,7 +19,8 @@ BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_VERT, &CMDIFrameWnd::OnUpdateMDIWindowCmd)
 END_MESSAGE_MAP()
 
-BOOL CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext) {
+BOOL CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                             CCreateContext* pContext) {
     return CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
 }
 
@@ -30,10 +31,10 @@ BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext*) {
 BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCTA, HMENU hWindowMenu) {
     CLIENTCREATESTRUCT ccs{hWindowMenu, AFX_IDM_FIRST_MDICHILD};
     // The client is the frame's pane: RecalcLayout gives it the room the bars leave.
-    m_hWndMDIClient = ::CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0,
-                                        m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)),
-                                        AfxGetInstanceHandle(), &ccs);
+    m_hWndMDIClient = ::CreateWindowExA(
+        WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
+        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, m_hWnd,
+        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), AfxGetInstanceHandle(), &ccs);
     return m_hWndMDIClient != nullptr;
 }
 
@@ -49,10 +50,9 @@ HMENU CMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar) {
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const {
     BOOL bMax = FALSE;
-    HWND hWnd = m_hWndMDIClient
-                    ? reinterpret_cast<HWND>(::SendMessageA(m_hWndMDIClient, WM_MDIGETACTIVE, 0,
-                                                            reinterpret_cast<LPARAM>(&bMax)))
-                    : nullptr;
+    HWND hWnd = m_hWndMDIClient ? reinterpret_cast<HWND>(::SendMessageA(m_hWndMDIClient, WM_MDIGETACTIVE, 0,
+                                                                        reinterpret_cast<LPARAM>(&bMax)))
+                                : nullptr;
     if (pbMaximized) *pbMaximized = hWnd ? bMax : FALSE;
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     return pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)) ? static_cast<CMDIChildWnd*>(pWnd) : nullptr;
@@ -76,7 +76,9 @@ void CMDIFrameWnd::MDIRestore(CWnd* pWnd) {
 
 void CMDIFrameWnd::MDICascade() { ::SendMessageA(m_hWndMDIClient, WM_MDICASCADE, 0, 0); }
 
-void CMDIFrameWnd::MDITile(int nType) { ::SendMessageA(m_hWndMDIClient, WM_MDITILE, static_cast<WPARAM>(nType), 0); }
+void CMDIFrameWnd::MDITile(int nType) {
+    ::SendMessageA(m_hWndMDIClient, WM_MDITILE, static_cast<WPARAM>(nType), 0);
+}
 
 void CMDIFrameWnd::MDIIconArrange() { ::SendMessageA(m_hWndMDIClient, WM_MDIICONARRANGE, 0, 0); }
 
@@ -129,11 +131,20 @@ void CMDIFrameWnd::OnWindowNew() {
 
 BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT nID) {
     switch (nID) {
-    case ID_WINDOW_ARRANGE: MDIIconArrange(); break;
-    case ID_WINDOW_CASCADE: MDICascade(); break;
-    case ID_WINDOW_TILE_HORZ: MDITile(MDITILE_HORIZONTAL); break;
-    case ID_WINDOW_TILE_VERT: MDITile(MDITILE_VERTICAL); break;
-    default: return FALSE;
+        case ID_WINDOW_ARRANGE:
+            MDIIconArrange();
+            break;
+        case ID_WINDOW_CASCADE:
+            MDICascade();
+            break;
+        case ID_WINDOW_TILE_HORZ:
+            MDITile(MDITILE_HORIZONTAL);
+            break;
+        case ID_WINDOW_TILE_VERT:
+            MDITile(MDITILE_VERTICAL);
+            break;
+        default:
+            return FALSE;
     }
     return TRUE;
 }

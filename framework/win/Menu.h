@@ -47,7 +47,9 @@ public:
     }
     BOOL DeleteMenu(UINT nPosition, UINT nFlags) { return ::DeleteMenu(m_hMenu, nPosition, nFlags); }
     BOOL RemoveMenu(UINT nPosition, UINT nFlags) { return ::RemoveMenu(m_hMenu, nPosition, nFlags); }
-    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable) { return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable); }
+    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable) {
+        return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable);
+    }
     UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck) {
         return static_cast<UINT>(::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck));
     }

@@ -31,14 +31,14 @@ namespace CorvMsg {
 inline CWnd* Wnd(WPARAM w) { return CWnd::FromHandle(reinterpret_cast<HWND>(w)); }
 inline CWnd* Wnd(LPARAM l) { return CWnd::FromHandle(reinterpret_cast<HWND>(l)); }
 
-#define CORV_THUNK(name, Sig, call)                                                \
-    template <class T>                                                             \
-    BOOL name(CCmdTarget* p, const CorvPmfStore& f, CorvMsgCall& c) {              \
-        auto pmf = CorvLoadPmf<Sig>(f);                                            \
-        T* o = static_cast<T*>(p);                                                 \
-        (void)c;                                                                   \
-        call;                                                                      \
-        return TRUE;                                                               \
+#define CORV_THUNK(name, Sig, call)                                   \
+    template <class T>                                                \
+    BOOL name(CCmdTarget* p, const CorvPmfStore& f, CorvMsgCall& c) { \
+        auto pmf = CorvLoadPmf<Sig>(f);                               \
+        T* o = static_cast<T*>(p);                                    \
+        (void)c;                                                      \
+        call;                                                         \
+        return TRUE;                                                  \
     }
 
 CORV_THUNK(V_V, void (T::*)(), (o->*pmf)())
@@ -90,7 +90,8 @@ CORV_THUNK(V_NcMouse, void (T::*)(UINT, CPoint),
            (o->*pmf)(static_cast<UINT>(c.wParam), CPoint(static_cast<LPARAM>(c.lParam))))
 CORV_THUNK(L_NcHitTest, LRESULT (T::*)(CPoint), c.lResult = (o->*pmf)(CPoint(static_cast<LPARAM>(c.lParam))))
 CORV_THUNK(V_InitMenuPopup, void (T::*)(CMenu*, UINT, BOOL),
-           (o->*pmf)(CMenu::FromHandle(reinterpret_cast<HMENU>(c.wParam)), LOWORD(c.lParam), HIWORD(c.lParam) != 0))
+           (o->*pmf)(CMenu::FromHandle(reinterpret_cast<HMENU>(c.wParam)), LOWORD(c.lParam),
+                     HIWORD(c.lParam) != 0))
 CORV_THUNK(V_MenuSelect, void (T::*)(UINT, UINT, HMENU),
            (o->*pmf)(LOWORD(c.wParam), HIWORD(c.wParam), reinterpret_cast<HMENU>(c.lParam)))
 CORV_THUNK(V_Bool, void (T::*)(BOOL), (o->*pmf)(static_cast<BOOL>(c.wParam)))
@@ -106,7 +107,8 @@ CORV_THUNK(V_NotifyRange, void (T::*)(UINT, NMHDR*, LRESULT*),
 template <class T>
 BOOL B_NotifyEx(CCmdTarget* p, const CorvPmfStore& f, CorvMsgCall& c) {
     auto pmf = CorvLoadPmf<BOOL (T::*)(UINT, NMHDR*, LRESULT*)>(f);
-    return (static_cast<T*>(p)->*pmf)(c.nID, reinterpret_cast<NMHDR*>(c.lParam), reinterpret_cast<LRESULT*>(&c.lResult));
+    return (static_cast<T*>(p)->*pmf)(c.nID, reinterpret_cast<NMHDR*>(c.lParam),
+                                      reinterpret_cast<LRESULT*>(&c.lResult));
 }
 
 #undef CORV_THUNK
@@ -127,36 +129,45 @@ BOOL B_NotifyEx(CCmdTarget* p, const CorvPmfStore& f, CorvMsgCall& c) {
 #define ON_WM_KILLFOCUS() CORV_ON_WM(WM_KILLFOCUS, void (ThisClass::*)(CWnd*), OnKillFocus, V_Wnd)
 #define ON_WM_KEYDOWN() CORV_ON_WM(WM_KEYDOWN, void (ThisClass::*)(UINT, UINT, UINT), OnKeyDown, V_Key)
 #define ON_WM_KEYUP() CORV_ON_WM(WM_KEYUP, void (ThisClass::*)(UINT, UINT, UINT), OnKeyUp, V_Key)
-#define ON_WM_SYSKEYDOWN() CORV_ON_WM(WM_SYSKEYDOWN, void (ThisClass::*)(UINT, UINT, UINT), OnSysKeyDown, V_Key)
+#define ON_WM_SYSKEYDOWN() \
+    CORV_ON_WM(WM_SYSKEYDOWN, void (ThisClass::*)(UINT, UINT, UINT), OnSysKeyDown, V_Key)
 #define ON_WM_CHAR() CORV_ON_WM(WM_CHAR, void (ThisClass::*)(UINT, UINT, UINT), OnChar, V_Key)
 #define ON_WM_SYSCHAR() CORV_ON_WM(WM_SYSCHAR, void (ThisClass::*)(UINT, UINT, UINT), OnSysChar, V_Key)
-#define ON_WM_LBUTTONDOWN() CORV_ON_WM(WM_LBUTTONDOWN, void (ThisClass::*)(UINT, CPoint), OnLButtonDown, V_Mouse)
+#define ON_WM_LBUTTONDOWN() \
+    CORV_ON_WM(WM_LBUTTONDOWN, void (ThisClass::*)(UINT, CPoint), OnLButtonDown, V_Mouse)
 #define ON_WM_LBUTTONUP() CORV_ON_WM(WM_LBUTTONUP, void (ThisClass::*)(UINT, CPoint), OnLButtonUp, V_Mouse)
 #define ON_WM_LBUTTONDBLCLK() \
     CORV_ON_WM(WM_LBUTTONDBLCLK, void (ThisClass::*)(UINT, CPoint), OnLButtonDblClk, V_Mouse)
-#define ON_WM_RBUTTONDOWN() CORV_ON_WM(WM_RBUTTONDOWN, void (ThisClass::*)(UINT, CPoint), OnRButtonDown, V_Mouse)
+#define ON_WM_RBUTTONDOWN() \
+    CORV_ON_WM(WM_RBUTTONDOWN, void (ThisClass::*)(UINT, CPoint), OnRButtonDown, V_Mouse)
 #define ON_WM_RBUTTONUP() CORV_ON_WM(WM_RBUTTONUP, void (ThisClass::*)(UINT, CPoint), OnRButtonUp, V_Mouse)
 #define ON_WM_MOUSEMOVE() CORV_ON_WM(WM_MOUSEMOVE, void (ThisClass::*)(UINT, CPoint), OnMouseMove, V_Mouse)
 #define ON_WM_MOUSEWHEEL() \
     CORV_ON_WM(WM_MOUSEWHEEL, BOOL (ThisClass::*)(UINT, short, CPoint), OnMouseWheel, B_MouseWheel)
-#define ON_WM_HSCROLL() CORV_ON_WM(WM_HSCROLL, void (ThisClass::*)(UINT, UINT, CScrollBar*), OnHScroll, V_Scroll)
-#define ON_WM_VSCROLL() CORV_ON_WM(WM_VSCROLL, void (ThisClass::*)(UINT, UINT, CScrollBar*), OnVScroll, V_Scroll)
+#define ON_WM_HSCROLL() \
+    CORV_ON_WM(WM_HSCROLL, void (ThisClass::*)(UINT, UINT, CScrollBar*), OnHScroll, V_Scroll)
+#define ON_WM_VSCROLL() \
+    CORV_ON_WM(WM_VSCROLL, void (ThisClass::*)(UINT, UINT, CScrollBar*), OnVScroll, V_Scroll)
 #define ON_WM_GETDLGCODE() CORV_ON_WM(WM_GETDLGCODE, UINT (ThisClass::*)(), OnGetDlgCode, U_V)
 #define ON_WM_SETCURSOR() \
     CORV_ON_WM(WM_SETCURSOR, BOOL (ThisClass::*)(CWnd*, UINT, UINT), OnSetCursor, B_SetCursor)
 #define ON_WM_CTLCOLOR() \
     CORV_ON_WM(CORV_WM_CTLCOLOR, HBRUSH (ThisClass::*)(CDC*, CWnd*, UINT), OnCtlColor, H_CtlColor)
-#define ON_WM_SHOWWINDOW() CORV_ON_WM(WM_SHOWWINDOW, void (ThisClass::*)(BOOL, UINT), OnShowWindow, V_ShowWindow)
-#define ON_WM_ACTIVATE() CORV_ON_WM(WM_ACTIVATE, void (ThisClass::*)(UINT, CWnd*, BOOL), OnActivate, V_Activate)
+#define ON_WM_SHOWWINDOW() \
+    CORV_ON_WM(WM_SHOWWINDOW, void (ThisClass::*)(BOOL, UINT), OnShowWindow, V_ShowWindow)
+#define ON_WM_ACTIVATE() \
+    CORV_ON_WM(WM_ACTIVATE, void (ThisClass::*)(UINT, CWnd*, BOOL), OnActivate, V_Activate)
 #define ON_WM_MOUSEACTIVATE() \
     CORV_ON_WM(WM_MOUSEACTIVATE, int (ThisClass::*)(CWnd*, UINT, UINT), OnMouseActivate, I_MouseActivate)
 // OnMDIActivate(bActivate, pActivateWnd, pDeactivateWnd), in the MDI child.
 #define ON_WM_MDIACTIVATE() \
     CORV_ON_WM(WM_MDIACTIVATE, void (ThisClass::*)(BOOL, CWnd*, CWnd*), OnMDIActivate, V_MDIActivate)
-#define ON_WM_GETMINMAXINFO() CORV_ON_WM(WM_GETMINMAXINFO, void (ThisClass::*)(MINMAXINFO*), OnGetMinMaxInfo, V_MinMax)
+#define ON_WM_GETMINMAXINFO() \
+    CORV_ON_WM(WM_GETMINMAXINFO, void (ThisClass::*)(MINMAXINFO*), OnGetMinMaxInfo, V_MinMax)
 #define ON_WM_WINDOWPOSCHANGED() \
     CORV_ON_WM(WM_WINDOWPOSCHANGED, void (ThisClass::*)(WINDOWPOS*), OnWindowPosChanged, V_PosChanged)
-#define ON_WM_SYSCOMMAND() CORV_ON_WM(WM_SYSCOMMAND, void (ThisClass::*)(UINT, LPARAM), OnSysCommand, V_SysCommand)
+#define ON_WM_SYSCOMMAND() \
+    CORV_ON_WM(WM_SYSCOMMAND, void (ThisClass::*)(UINT, LPARAM), OnSysCommand, V_SysCommand)
 #define ON_WM_CONTEXTMENU() \
     CORV_ON_WM(WM_CONTEXTMENU, void (ThisClass::*)(CWnd*, CPoint), OnContextMenu, V_ContextMenu)
 #define ON_WM_DROPFILES() CORV_ON_WM(WM_DROPFILES, void (ThisClass::*)(HDROP), OnDropFiles, V_DropFiles)
@@ -179,8 +190,9 @@ BOOL B_NotifyEx(CCmdTarget* p, const CorvPmfStore& f, CorvMsgCall& c) {
 // Control notifications through WM_COMMAND: void OnXxx().
 #define ON_CONTROL(code, id, memberFxn) \
     CORV_MSG_ENTRY(CORV_WM_COMMAND, code, id, id, void (ThisClass::*)(), memberFxn, CorvMsg::Command)
-#define ON_CONTROL_RANGE(code, id, idLast, memberFxn) \
-    CORV_MSG_ENTRY(CORV_WM_COMMAND, code, id, idLast, void (ThisClass::*)(UINT), memberFxn, CorvMsg::CommandRange)
+#define ON_CONTROL_RANGE(code, id, idLast, memberFxn)                                       \
+    CORV_MSG_ENTRY(CORV_WM_COMMAND, code, id, idLast, void (ThisClass::*)(UINT), memberFxn, \
+                   CorvMsg::CommandRange)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_BN_DOUBLECLICKED(id, memberFxn) ON_CONTROL(BN_DOUBLECLICKED, id, memberFxn)
 #define ON_BN_SETFOCUS(id, memberFxn) ON_CONTROL(BN_SETFOCUS, id, memberFxn)
@@ -209,15 +221,15 @@ BOOL B_NotifyEx(CCmdTarget* p, const CorvPmfStore& f, CorvMsgCall& c) {
 
 // WM_NOTIFY from common controls: void OnXxx(NMHDR*, LRESULT*);
 // the _EX forms take BOOL OnXxx(UINT id, NMHDR*, LRESULT*) and route on when FALSE.
-#define ON_NOTIFY(code, id, memberFxn)                                                                         \
-    CORV_MSG_ENTRY(CORV_WM_NOTIFY, static_cast<int>(code), id, id, void (ThisClass::*)(NMHDR*, LRESULT*),     \
+#define ON_NOTIFY(code, id, memberFxn)                                                                    \
+    CORV_MSG_ENTRY(CORV_WM_NOTIFY, static_cast<int>(code), id, id, void (ThisClass::*)(NMHDR*, LRESULT*), \
                    memberFxn, CorvMsg::V_Notify)
-#define ON_NOTIFY_RANGE(code, id, idLast, memberFxn)                                                           \
-    CORV_MSG_ENTRY(CORV_WM_NOTIFY, static_cast<int>(code), id, idLast,                                          \
+#define ON_NOTIFY_RANGE(code, id, idLast, memberFxn)                   \
+    CORV_MSG_ENTRY(CORV_WM_NOTIFY, static_cast<int>(code), id, idLast, \
                    void (ThisClass::*)(UINT, NMHDR*, LRESULT*), memberFxn, CorvMsg::V_NotifyRange)
-#define ON_NOTIFY_EX(code, id, memberFxn)                                                                      \
-    CORV_MSG_ENTRY(CORV_WM_NOTIFY, static_cast<int>(code), id, id, BOOL (ThisClass::*)(UINT, NMHDR*, LRESULT*), \
-                   memberFxn, CorvMsg::B_NotifyEx)
-#define ON_NOTIFY_EX_RANGE(code, id, idLast, memberFxn)                                                        \
-    CORV_MSG_ENTRY(CORV_WM_NOTIFY, static_cast<int>(code), id, idLast,                                          \
+#define ON_NOTIFY_EX(code, id, memberFxn)                          \
+    CORV_MSG_ENTRY(CORV_WM_NOTIFY, static_cast<int>(code), id, id, \
+                   BOOL (ThisClass::*)(UINT, NMHDR*, LRESULT*), memberFxn, CorvMsg::B_NotifyEx)
+#define ON_NOTIFY_EX_RANGE(code, id, idLast, memberFxn)                \
+    CORV_MSG_ENTRY(CORV_WM_NOTIFY, static_cast<int>(code), id, idLast, \
                    BOOL (ThisClass::*)(UINT, NMHDR*, LRESULT*), memberFxn, CorvMsg::B_NotifyEx)

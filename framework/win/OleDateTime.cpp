@@ -90,7 +90,8 @@ BOOL COleDateTime::GetAsSystemTime(SYSTEMTIME& st) const {
     st.wHour = static_cast<WORD>(p.hour);
     st.wMinute = static_cast<WORD>(p.minute);
     st.wSecond = static_cast<WORD>(p.second);
-    st.wDayOfWeek = static_cast<WORD>(((DaysFromCivil(p.year, p.month, p.day) % 7) + 11) % 7);  // 1970-01-01: Thursday
+    st.wDayOfWeek =
+        static_cast<WORD>(((DaysFromCivil(p.year, p.month, p.day) % 7) + 11) % 7);  // 1970-01-01: Thursday
     return TRUE;
 }
 

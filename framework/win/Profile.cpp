@@ -10,8 +10,8 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
     // The value whole: the buffer grows until the value fits.
     std::vector<char> buf(4096);
     for (;;) {
-        DWORD n = ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault ? lpszDefault : "", buf.data(),
-                                             static_cast<DWORD>(buf.size()), m_pszProfileName);
+        DWORD n = ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault ? lpszDefault : "",
+                                             buf.data(), static_cast<DWORD>(buf.size()), m_pszProfileName);
         if (n + 2 < buf.size()) return CString(buf.data(), static_cast<int>(n));
         buf.resize(buf.size() * 2);
     }
@@ -40,7 +40,8 @@ void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {
     delete m_pRecentFileList;
     m_pRecentFileList = nullptr;
     if (nMaxMRU == 0) return;
-    m_pRecentFileList = new CRecentFileList(ID_FILE_MRU_FILE1, "Recent File List", "File%d", static_cast<int>(nMaxMRU));
+    m_pRecentFileList =
+        new CRecentFileList(ID_FILE_MRU_FILE1, "Recent File List", "File%d", static_cast<int>(nMaxMRU));
     m_pRecentFileList->ReadList();
 }
 

@@ -4,7 +4,10 @@
 #include "framework/win/Menu.h"
 
 CRecentFileList::CRecentFileList(UINT nStart, LPCSTR lpszSection, LPCSTR lpszEntryFormat, int nSize)
-    : m_nStart(nStart), m_strSectionName(lpszSection), m_strEntryFormat(lpszEntryFormat), m_nSize(nSize),
+    : m_nStart(nStart),
+      m_strSectionName(lpszSection),
+      m_strEntryFormat(lpszEntryFormat),
+      m_nSize(nSize),
       m_arrNames(static_cast<size_t>(nSize)) {}
 
 int CRecentFileList::GetCount() const {
@@ -23,13 +26,15 @@ void CRecentFileList::Add(LPCSTR lpszPathName) {
             break;
         }
     }
-    for (int i = nFound; i > 0; --i) m_arrNames[static_cast<size_t>(i)] = m_arrNames[static_cast<size_t>(i - 1)];
+    for (int i = nFound; i > 0; --i)
+        m_arrNames[static_cast<size_t>(i)] = m_arrNames[static_cast<size_t>(i - 1)];
     if (m_nSize > 0) m_arrNames[0] = path;
 }
 
 void CRecentFileList::Remove(int nIndex) {
     if (nIndex < 0 || nIndex >= m_nSize) return;
-    for (int i = nIndex; i + 1 < m_nSize; ++i) m_arrNames[static_cast<size_t>(i)] = m_arrNames[static_cast<size_t>(i + 1)];
+    for (int i = nIndex; i + 1 < m_nSize; ++i)
+        m_arrNames[static_cast<size_t>(i)] = m_arrNames[static_cast<size_t>(i + 1)];
     m_arrNames[static_cast<size_t>(m_nSize - 1)].Empty();
 }
 

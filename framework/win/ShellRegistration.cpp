@@ -11,9 +11,10 @@ const char kUserClasses[] = "Software\\Classes\\";
 
 bool SetClassValue(const CString& key, const CString& value) {
     HKEY hKey = nullptr;
-    if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, key, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS &&
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, CString(kUserClasses) + key, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey,
-                          nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(HKEY_CLASSES_ROOT, key, 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr) !=
+            ERROR_SUCCESS &&
+        ::RegCreateKeyExA(HKEY_CURRENT_USER, CString(kUserClasses) + key, 0, nullptr, 0, KEY_WRITE, nullptr,
+                          &hKey, nullptr) != ERROR_SUCCESS)
         return false;
     LONG result = ::RegSetValueExA(hKey, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.GetString()),
                                    static_cast<DWORD>(value.GetLength() + 1));

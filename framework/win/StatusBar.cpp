@@ -25,10 +25,14 @@ CString IndicatorText(UINT nID) {
     CString s;
     if (AfxLoadString(nID, s)) return s;
     switch (nID) {
-    case ID_INDICATOR_CAPS: return WinMsg::kIndicatorCaps;
-    case ID_INDICATOR_NUM: return WinMsg::kIndicatorNum;
-    case ID_INDICATOR_SCRL: return WinMsg::kIndicatorScrl;
-    default: return CString();
+        case ID_INDICATOR_CAPS:
+            return WinMsg::kIndicatorCaps;
+        case ID_INDICATOR_NUM:
+            return WinMsg::kIndicatorNum;
+        case ID_INDICATOR_SCRL:
+            return WinMsg::kIndicatorScrl;
+        default:
+            return CString();
     }
 }
 
@@ -37,7 +41,8 @@ CString IndicatorText(UINT nID) {
 BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) {
     INITCOMMONCONTROLSEX icc{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&icc);
-    if (!CWnd::CreateEx(0, STATUSCLASSNAMEA, nullptr, dwStyle & ~CBRS_ALL, CRect(0, 0, 0, 0), pParentWnd, nID))
+    if (!CWnd::CreateEx(0, STATUSCLASSNAMEA, nullptr, dwStyle & ~CBRS_ALL, CRect(0, 0, 0, 0), pParentWnd,
+                        nID))
         return FALSE;
     AttachToFrame(pParentWnd, dwStyle);
     return TRUE;
@@ -75,7 +80,8 @@ int CStatusBar::CommandToIndex(UINT nIDFind) const {
 
 void CStatusBar::ShowPaneText(int nIndex) {
     const Pane& pane = m_panes[static_cast<size_t>(nIndex)];
-    UINT nFlags = (pane.nStyle & SBPS_NOBORDERS) ? SBT_NOBORDERS : ((pane.nStyle & SBPS_POPOUT) ? SBT_POPOUT : 0);
+    UINT nFlags =
+        (pane.nStyle & SBPS_NOBORDERS) ? SBT_NOBORDERS : ((pane.nStyle & SBPS_POPOUT) ? SBT_POPOUT : 0);
     // A disabled indicator shows an empty pane.
     LPCSTR text = (pane.nStyle & SBPS_DISABLED) ? "" : pane.strText.GetString();
     SendMessage(SB_SETTEXTA, static_cast<WPARAM>(nIndex) | nFlags, reinterpret_cast<LPARAM>(text));

@@ -31,7 +31,8 @@ BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRec
     ::InitCommonControlsEx(&icc);
     // Tooltips are always made; the bar style CBRS_TOOLTIPS decides whether they show text.
     DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | dwCtrlStyle | TBSTYLE_TOOLTIPS | CCS_NODIVIDER;
-    if (!CWnd::CreateEx(0, TOOLBARCLASSNAMEA, nullptr, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID)) return FALSE;
+    if (!CWnd::CreateEx(0, TOOLBARCLASSNAMEA, nullptr, dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
+        return FALSE;
     SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     SendMessage(TB_SETBITMAPSIZE, 0, MAKELPARAM(m_sizeImage.cx, m_sizeImage.cy));
     AttachToFrame(pParentWnd, dwStyle);
@@ -103,7 +104,9 @@ UINT CToolBar::GetItemID(int nIndex) const {
     return (b.fsStyle & BTNS_SEP) ? ID_SEPARATOR : static_cast<UINT>(b.idCommand);
 }
 
-int CToolBar::CommandToIndex(UINT nIDFind) const { return static_cast<int>(SendMessage(TB_COMMANDTOINDEX, nIDFind)); }
+int CToolBar::CommandToIndex(UINT nIDFind) const {
+    return static_cast<int>(SendMessage(TB_COMMANDTOINDEX, nIDFind));
+}
 
 BOOL CToolBar::IsButtonEnabled(UINT nID) const { return SendMessage(TB_ISBUTTONENABLED, nID) != 0; }
 

@@ -8,8 +8,14 @@
 class CSize : public SIZE {
 public:
     CSize() { cx = cy = 0; }
-    CSize(int x, int y) { cx = x; cy = y; }
-    CSize(SIZE s) { cx = s.cx; cy = s.cy; }
+    CSize(int x, int y) {
+        cx = x;
+        cy = y;
+    }
+    CSize(SIZE s) {
+        cx = s.cx;
+        cy = s.cy;
+    }
     bool operator==(const SIZE& s) const { return cx == s.cx && cy == s.cy; }
     bool operator!=(const SIZE& s) const { return !(*this == s); }
 };
@@ -17,11 +23,23 @@ public:
 class CPoint : public POINT {
 public:
     CPoint() { x = y = 0; }
-    CPoint(int px, int py) { x = px; y = py; }
-    CPoint(POINT p) { x = p.x; y = p.y; }
+    CPoint(int px, int py) {
+        x = px;
+        y = py;
+    }
+    CPoint(POINT p) {
+        x = p.x;
+        y = p.y;
+    }
     // The x and y packed into a message's lParam (signed 16-bit each).
-    explicit CPoint(LPARAM lParam) { x = static_cast<short>(LOWORD(lParam)); y = static_cast<short>(HIWORD(lParam)); }
-    void Offset(int dx, int dy) { x += dx; y += dy; }
+    explicit CPoint(LPARAM lParam) {
+        x = static_cast<short>(LOWORD(lParam));
+        y = static_cast<short>(HIWORD(lParam));
+    }
+    void Offset(int dx, int dy) {
+        x += dx;
+        y += dy;
+    }
     bool operator==(const POINT& p) const { return x == p.x && y == p.y; }
     bool operator!=(const POINT& p) const { return !(*this == p); }
     CPoint operator+(SIZE s) const { return CPoint(x + s.cx, y + s.cy); }
@@ -32,9 +50,24 @@ public:
 class CRect : public RECT {
 public:
     CRect() { left = top = right = bottom = 0; }
-    CRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
-    CRect(const RECT& r) { left = r.left; top = r.top; right = r.right; bottom = r.bottom; }
-    CRect(POINT topLeft, SIZE size) { left = topLeft.x; top = topLeft.y; right = left + size.cx; bottom = top + size.cy; }
+    CRect(int l, int t, int r, int b) {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
+    CRect(const RECT& r) {
+        left = r.left;
+        top = r.top;
+        right = r.right;
+        bottom = r.bottom;
+    }
+    CRect(POINT topLeft, SIZE size) {
+        left = topLeft.x;
+        top = topLeft.y;
+        right = left + size.cx;
+        bottom = top + size.cy;
+    }
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
@@ -45,10 +78,25 @@ public:
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
     bool IsRectNull() const { return left == 0 && top == 0 && right == 0 && bottom == 0; }
     bool PtInRect(POINT p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
-    void SetRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
+    void SetRect(int l, int t, int r, int b) {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     void SetRectEmpty() { left = top = right = bottom = 0; }
-    void OffsetRect(int dx, int dy) { left += dx; right += dx; top += dy; bottom += dy; }
-    void InflateRect(int dx, int dy) { left -= dx; right += dx; top -= dy; bottom += dy; }
+    void OffsetRect(int dx, int dy) {
+        left += dx;
+        right += dx;
+        top += dy;
+        bottom += dy;
+    }
+    void InflateRect(int dx, int dy) {
+        left -= dx;
+        right += dx;
+        top -= dy;
+        bottom += dy;
+    }
     void DeflateRect(int dx, int dy) { InflateRect(-dx, -dy); }
     void NormalizeRect();
     bool IntersectRect(const RECT& a, const RECT& b) { return ::IntersectRect(this, &a, &b) != 0; }
@@ -60,6 +108,14 @@ public:
 };
 
 inline void CRect::NormalizeRect() {
-    if (left > right) { LONG t = left; left = right; right = t; }
-    if (top > bottom) { LONG t = top; top = bottom; bottom = t; }
+    if (left > right) {
+        LONG t = left;
+        left = right;
+        right = t;
+    }
+    if (top > bottom) {
+        LONG t = top;
+        top = bottom;
+        bottom = t;
+    }
 }

@@ -24,15 +24,15 @@ CWnd::~CWnd() {
     }
 }
 
-BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                  UINT nID, CCreateContext* pContext) {
+BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, CCreateContext* pContext) {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, pContext);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                    CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top, AfxHwndOf(pParentWnd),
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam) {
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top, AfxHwndOf(pParentWnd),
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), lpParam);
 }
 
@@ -94,7 +94,8 @@ BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
     if (dwStyle == dwNew) return FALSE;
     ::SetWindowLongPtrA(m_hWnd, GWL_STYLE, static_cast<LONG_PTR>(dwNew));
     if (nFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 
@@ -104,7 +105,8 @@ BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) {
     if (dwStyle == dwNew) return FALSE;
     ::SetWindowLongPtrA(m_hWnd, GWL_EXSTYLE, static_cast<LONG_PTR>(dwNew));
     if (nFlags)
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 
@@ -143,8 +145,8 @@ void CWnd::ScreenToClient(LPRECT lpRect) const {
 }
 
 void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint) {
-    ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
-                 bRepaint);
+    ::MoveWindow(m_hWnd, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+                 lpRect->bottom - lpRect->top, bRepaint);
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags) {
@@ -161,7 +163,8 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
     CRect rcArea;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcArea, 0);
     CRect rcCenter = rcArea;
-    if (hWndCenter && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter)) ::GetWindowRect(hWndCenter, &rcCenter);
+    if (hWndCenter && ::IsWindowVisible(hWndCenter) && !::IsIconic(hWndCenter))
+        ::GetWindowRect(hWndCenter, &rcCenter);
     int x = (rcCenter.left + rcCenter.right) / 2 - rcDlg.Width() / 2;
     int y = (rcCenter.top + rcCenter.bottom) / 2 - rcDlg.Height() / 2;
     if (x + rcDlg.Width() > rcArea.right) x = rcArea.right - rcDlg.Width();
@@ -192,8 +195,9 @@ CFrameWnd* CWnd::GetParentFrame() const {
 }
 
 CFrameWnd* CWnd::GetTopLevelFrame() const {
-    CFrameWnd* pFrame = IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? const_cast<CFrameWnd*>(static_cast<const CFrameWnd*>(this))
-                                                          : GetParentFrame();
+    CFrameWnd* pFrame = IsKindOf(RUNTIME_CLASS(CFrameWnd))
+                            ? const_cast<CFrameWnd*>(static_cast<const CFrameWnd*>(this))
+                            : GetParentFrame();
     while (pFrame && pFrame->GetParentFrame()) pFrame = pFrame->GetParentFrame();
     return pFrame;
 }

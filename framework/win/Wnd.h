@@ -58,8 +58,8 @@ public:
                         CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
     BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
                   int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
-    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
+                  const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
 
     // --- Messages ---
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
@@ -69,7 +69,8 @@ public:
         return ::PostMessageA(m_hWnd, message, wParam, lParam);
     }
     // Sends to every child (bDeep: every descendant) of this window.
-    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE) const;
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                                  BOOL bDeep = TRUE) const;
     // The previous window procedure on the message being handled.
     LRESULT Default();
     // The message being handled (hwnd, message, wParam, lParam).
@@ -96,7 +97,9 @@ public:
     void GetWindowText(CString& rString) const;
     CString GetWindowText() const;
     int GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
-    void SetFont(HFONT hFont, BOOL bRedraw = TRUE) { SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw); }
+    void SetFont(HFONT hFont, BOOL bRedraw = TRUE) {
+        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(hFont), bRedraw);
+    }
     HFONT GetFont() const { return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)); }
 
     // --- Size and position ---
@@ -145,7 +148,9 @@ public:
     void SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
     int GetDlgItemText(int nID, CString& rString) const;
     CString GetDlgItemText(int nID) const;
-    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
+    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) {
+        ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+    }
     UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const {
         return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
     }
@@ -173,7 +178,9 @@ public:
     BOOL SetMenu(CMenu* pMenu);
     void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
     CMenu* GetSystemMenu(BOOL bRevert) const;
-    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) {
+        return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw);
+    }
     int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
     void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) {
         ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);

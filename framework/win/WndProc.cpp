@@ -16,8 +16,7 @@
 
 static_assert(sizeof(WPARAM) == sizeof(std::uintptr_t) && sizeof(LPARAM) == sizeof(std::intptr_t),
               "message parameters must fit CorvMsgCall");
-static_assert(CORV_WM_COMMAND == WM_COMMAND && CORV_WM_NOTIFY == WM_NOTIFY,
-              "window-free message numbers");
+static_assert(CORV_WM_COMMAND == WM_COMMAND && CORV_WM_NOTIFY == WM_NOTIFY, "window-free message numbers");
 
 namespace {
 
@@ -122,8 +121,8 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgrou
     // One name per combination, so that equal requests share a class.
     static std::unordered_map<std::string, std::unique_ptr<std::string>> names;
     char buf[128];
-    wsprintfA(buf, "Corv:%x:%p:%p:%p", nClassStyle, static_cast<void*>(hCursor), static_cast<void*>(hbrBackground),
-              static_cast<void*>(hIcon));
+    wsprintfA(buf, "Corv:%x:%p:%p:%p", nClassStyle, static_cast<void*>(hCursor),
+              static_cast<void*>(hbrBackground), static_cast<void*>(hIcon));
     auto& slot = names[buf];
     if (!slot) {
         WNDCLASSA wc{};

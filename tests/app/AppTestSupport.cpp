@@ -99,7 +99,9 @@ std::string ReadFileBytes(const std::string& path) {
     return text.str();
 }
 
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::string SerializeJob(CCorvDoc& doc) {
     CMemFile file;

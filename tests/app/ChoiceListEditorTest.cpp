@@ -17,7 +17,8 @@
 namespace {
 
 void Click(CDialog& dlg, int id) {
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
 }
 
 CListBox& ListOf(CDialog& dlg) { return *static_cast<CListBox*>(dlg.GetDlgItem(IDC_EDITINI_SELECTIONS)); }
@@ -53,7 +54,8 @@ class ComboHost {
 public:
     ComboHost() {
         m_parent.CreateEx(0, nullptr, "combo host", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr, nullptr);
-        m_combo.Create(CBS_DROPDOWN | WS_CHILD | WS_VISIBLE | WS_VSCROLL, CRect(10, 10, 200, 150), &m_parent, 100);
+        m_combo.Create(CBS_DROPDOWN | WS_CHILD | WS_VISIBLE | WS_VSCROLL, CRect(10, 10, 200, 150), &m_parent,
+                       100);
     }
     ~ComboHost() { m_parent.DestroyWindow(); }
     CComboBox& Combo() { return m_combo; }
@@ -81,26 +83,26 @@ TEST(EditIniDialog, AddsAtTheTopDeletesAndMovesEntries) {
         AddEntry(d, "Zero   ");
         newEntryAfterAdd = d.GetDlgItemText(IDC_EDITINI_NEW_ENTRY).GetString();
         selectedAfterAdd = ListOf(d).GetCurSel();
-        AddEntry(d, "    ");               // blanks only: ignored
-        AddEntry(d, "Much too long");      // longer than 10: ignored
-        seen.push_back(ListLines(d));      // Zero One Two Three
+        AddEntry(d, "    ");           // blanks only: ignored
+        AddEntry(d, "Much too long");  // longer than 10: ignored
+        seen.push_back(ListLines(d));  // Zero One Two Three
         Select(d, 0);
-        Click(d, IDC_EDITINI_MOVE_UP);     // first: nothing
-        Click(d, IDC_EDITINI_MOVE_DOWN);   // One Zero Two Three
+        Click(d, IDC_EDITINI_MOVE_UP);    // first: nothing
+        Click(d, IDC_EDITINI_MOVE_DOWN);  // One Zero Two Three
         seen.push_back(ListLines(d));
         EXPECT_EQ(ListOf(d).GetCurSel(), 1);
         Select(d, 3);
-        Click(d, IDC_EDITINI_MOVE_DOWN);   // last: nothing
-        Click(d, IDC_EDITINI_MOVE_UP);     // One Zero Three Two
+        Click(d, IDC_EDITINI_MOVE_DOWN);  // last: nothing
+        Click(d, IDC_EDITINI_MOVE_UP);    // One Zero Three Two
         seen.push_back(ListLines(d));
         Select(d, 3);
-        Click(d, IDC_EDITINI_DELETE);      // the last: the one before is selected
+        Click(d, IDC_EDITINI_DELETE);  // the last: the one before is selected
         EXPECT_EQ(ListOf(d).GetCurSel(), 2);
         Select(d, 0);
-        Click(d, IDC_EDITINI_DELETE);      // the same index is selected
+        Click(d, IDC_EDITINI_DELETE);  // the same index is selected
         EXPECT_EQ(ListOf(d).GetCurSel(), 0);
-        seen.push_back(ListLines(d));      // Zero Three
-        d.SendMessage(WM_COMMAND, IDOK);   // Enter: stays open
+        seen.push_back(ListLines(d));     // Zero Three
+        d.SendMessage(WM_COMMAND, IDOK);  // Enter: stays open
         EXPECT_TRUE(d.IsWindow());
         Click(d, IDC_EDITINI_OK);
     });
@@ -165,7 +167,8 @@ TEST(EditChoiceList, WritesAChangedListInKeyFormAndRefillsTheCombo) {
         Click(d, IDC_EDITINI_OK);
     });
     CString noDefault = "NoDefault";
-    CEditIni().EditChoiceList(250, FALSE, &noDefault, "NoDefault", "NoDefault", TRUE, "Tag", &list, &host.Combo());
+    CEditIni().EditChoiceList(250, FALSE, &noDefault, "NoDefault", "NoDefault", TRUE, "Tag", &list,
+                              &host.Combo());
 
     EXPECT_EQ(Entries(list), (std::vector<std::string>{"New", "One"}));
     const IniFile writtentag = ReadIni(ini);
@@ -191,7 +194,8 @@ TEST(EditChoiceList, AnEmptiedListBecomesAddItems) {
         EXPECT_EQ(ListOf(d).GetCount(), 0);
         Click(d, IDC_EDITINI_OK);
     });
-    CEditIni().EditChoiceList(10, FALSE, nullptr, "NoDefault", "NoDefault", TRUE, "Plant", &list, &host.Combo());
+    CEditIni().EditChoiceList(10, FALSE, nullptr, "NoDefault", "NoDefault", TRUE, "Plant", &list,
+                              &host.Combo());
 
     EXPECT_EQ(Entries(list), (std::vector<std::string>{"[Add Items]"}));
     const IniFile writtenplant = ReadIni(ini);
@@ -213,7 +217,8 @@ TEST(EditChoiceList, WritesAChangedDefaultWithoutTrailingBlanks) {
         d.SetDlgItemText(IDC_EDITINI_DEFAULT, "Budget   ");
         Click(d, IDC_EDITINI_OK);
     });
-    CEditIni().EditChoiceList(10, TRUE, &def, "Defaults", "QuoteType", TRUE, "QuoteType", &list, &host.Combo());
+    CEditIni().EditChoiceList(10, TRUE, &def, "Defaults", "QuoteType", TRUE, "QuoteType", &list,
+                              &host.Combo());
     EXPECT_EQ(def, "Budget");
     const IniFile written = ReadIni(ini);
     EXPECT_EQ(written.Find("Defaults")->Value("QuoteType"), "Budget");

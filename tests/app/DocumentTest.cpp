@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include "editor/CorvView.h"
 #include "app/MainFrame.h"
 #include "app/QuotationFinder.h"
+#include "editor/CorvView.h"
 #include "framework/win/DocTemplate.h"
 #include "framework/win/FileDialog.h"
 #include "framework/win/Frame.h"
@@ -147,7 +147,8 @@ TEST_F(Jobs, AFileThatIsNotAJobIsRefusedAndLeavesNoWindow) {
     const std::string older = TestDir() + "older.job";
     const std::string empty = TestDir() + "empty.job";
     // Its first byte reads as the length of a text that is not the job file's.
-    WriteFileBytes(text, "Dear Sir, this is a letter and no job. It is long enough for its first text to be read.");
+    WriteFileBytes(text,
+                   "Dear Sir, this is a letter and no job. It is long enough for its first text to be read.");
     WriteFileBytes(older, std::string("\x22Job File for CorvantisZoro Ver 5.0") + std::string(200, '\0'));
     WriteFileBytes(empty, "");
     for (const std::string& path : {text, older, empty}) {

@@ -37,7 +37,8 @@ TEST(Settings, SecondRunReadsTheListsBackCuttingOverlongEntries) {
     // ... and the file keeps the long entry.
     EXPECT_EQ(ReadIni(ini).Find("WordsAboveFileName")->Value("WordsAboveFileName3"), "WordsAboveDistributor");
     for (const ChoiceListInfo& info : ChoiceListsInLoadOrder())
-        EXPECT_EQ(app.m_arrChoice[info.index].GetSize(), BuiltInChoices(info.section).GetSize()) << info.section;
+        EXPECT_EQ(app.m_arrChoice[info.index].GetSize(), BuiltInChoices(info.section).GetSize())
+            << info.section;
     EXPECT_EQ(ReadIni(ini).SectionNames(), first.SectionNames());
     EXPECT_EQ(Entries(app.m_arrChoice[kChoiceStatus]),
               (std::vector<std::string>{"Open", "Booked", "Lost", "Cancelled", "Pending", "No Bid"}));
@@ -56,7 +57,8 @@ TEST(Settings, HandEditedListsStopAtAGapAndRefillWhenTheFirstEntryIsEmpty) {
     EXPECT_EQ(Entries(app.m_arrChoice[kChoiceStatus]), (std::vector<std::string>{"Alpha"}));
     EXPECT_EQ(ReadIni(ini).Find("Status")->Value("Status3"), "Gamma");  // ignored, left alone
 
-    EXPECT_EQ(Entries(app.m_arrChoice[kChoicePayment]), (std::vector<std::string>{"Net 30 Days", "Net 60 Days"}));
+    EXPECT_EQ(Entries(app.m_arrChoice[kChoicePayment]),
+              (std::vector<std::string>{"Net 30 Days", "Net 60 Days"}));
     const IniFile writtenpayment = ReadIni(ini);
     const IniSection* payment = writtenpayment.Find("Payment");
     EXPECT_EQ(payment->Value("Payment1"), "Net 30 Days");
@@ -110,8 +112,9 @@ TEST(Settings, FlagsCompareTheirWordExactly) {
     EXPECT_FALSE(app.m_bPrintFooter);
     EXPECT_TRUE(app.m_bPrintHeader);
 
-    WriteFileBytes(UseFreshProfile("flags-2.ini"),
-                   "[Preferences]\r\nMaximizeView=Yes\r\nMoveBy=Char\r\n[Quote Descriptions]\r\nRound=No\r\n");
+    WriteFileBytes(
+        UseFreshProfile("flags-2.ini"),
+        "[Preferences]\r\nMaximizeView=Yes\r\nMoveBy=Char\r\n[Quote Descriptions]\r\nRound=No\r\n");
     StartOn(app);
     EXPECT_TRUE(app.m_bMaximizeView);
     EXPECT_TRUE(app.m_bMoveByChar);
@@ -123,7 +126,8 @@ TEST(Settings, FlagsCompareTheirWordExactly) {
     StartOn(app);
     EXPECT_FALSE(app.m_bMaximizeView);
     EXPECT_TRUE(app.m_bAutoSelect && app.m_bMoveByChar && app.m_bPOAAlert && app.m_bVantrAlert &&
-                app.m_bAutoSelFld && app.m_bPrintLogo && app.m_bPrintHeader && app.m_bPrintFooter && app.m_bRound);
+                app.m_bAutoSelFld && app.m_bPrintLogo && app.m_bPrintHeader && app.m_bPrintFooter &&
+                app.m_bRound);
     EXPECT_FALSE(app.m_bAltLogo || app.m_bAltFormat);
 }
 
@@ -174,7 +178,8 @@ TEST(Settings, PrintDefaultsAreReadAndWrittenOnlyWhenChanged) {
     app.SetPrintDefaultProposalSummaryPlant(1);
     const IniFile writtenwritten = ReadIni(ini);
     const IniSection* written = writtenwritten.Find("PrintDefaults");
-    EXPECT_EQ(written->KeyNames(), (std::vector<std::string>{"Scope Priced", "Purchase Order", "Proposal Summary Plant"}));
+    EXPECT_EQ(written->KeyNames(),
+              (std::vector<std::string>{"Scope Priced", "Purchase Order", "Proposal Summary Plant"}));
     EXPECT_EQ(app.m_nPrintDefault[kPrintProposalSummaryPlant], 1);
 }
 

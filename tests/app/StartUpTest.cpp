@@ -39,8 +39,9 @@ public:
         g_startUp.iniPath = UseFreshProfile("startup.ini");
         g_startUp.notAJobPath = TestDir() + "not a job.job";
         // Another program's file: its first text reads, but is not a job's.
-        WriteFileBytes(g_startUp.notAJobPath, "Just some text, not a job, long enough for its first byte to count "
-                                              "as the length of a text that is read whole.");
+        WriteFileBytes(g_startUp.notAJobPath,
+                       "Just some text, not a job, long enough for its first byte to count "
+                       "as the length of a text that is read whole.");
         // The shell quotes a path with blanks.
         std::snprintf(g_cmdLine, sizeof g_cmdLine, "\"%s\"", g_startUp.notAJobPath.c_str());
         app.m_lpCmdLine = g_cmdLine;
@@ -91,7 +92,8 @@ TEST(StartUp, ShowsTheMainWindowMaximizedWithItsSplashAndNoJob) {
 TEST(StartUp, ReadsSettingsAndChoiceListsBeforeOpeningTheCommandLineJob) {
     // The quoted path reached the document whole and without its quotes.
     ASSERT_EQ(g_startUp.messages.size(), 1u);
-    EXPECT_EQ(g_startUp.messages[0], "Can NOT open " + g_startUp.notAJobPath + "\n\nThis is NOT a current job file.");
+    EXPECT_EQ(g_startUp.messages[0],
+              "Can NOT open " + g_startUp.notAJobPath + "\n\nThis is NOT a current job file.");
     EXPECT_EQ(g_startUp.paymentEntriesAtOpen, 2);
     EXPECT_EQ(g_startUp.dtaFolderAtOpen, "C:\\Corvantis\\CorvantisZoro\\DTA Files\\");
 }
@@ -105,11 +107,13 @@ TEST(StartUp, FirstRunWritesDefaultsLetterheadBillToAndTheFortyLists) {
     const IniSection* defaults = ini.Find("Defaults");
     ASSERT_NE(defaults, nullptr);
     EXPECT_EQ(defaults->KeyNames(),
-              (std::vector<std::string>{"Country", "Packaging", "Payment", "Shipping", "Freight", "PreparedBy",
-                                        "PreparedByTitle", "PreparedByEmail", "1stCC", "1stCCTitle", "2ndCC",
-                                        "2ndCCTitle", "Validity", "Status", "LastUpdatedBy", "Introduction",
-                                        "QuoteNotes", "Terms", "IntroFileName", "NotesFileName", "TermsFileName",
-                                        "ProjectType", "SalesRegion", "Initials", "QuoteType", "MarketingGroup"}));
+              (std::vector<std::string>{
+                  "Country",       "Packaging",       "Payment",         "Shipping",      "Freight",
+                  "PreparedBy",    "PreparedByTitle", "PreparedByEmail", "1stCC",         "1stCCTitle",
+                  "2ndCC",         "2ndCCTitle",      "Validity",        "Status",        "LastUpdatedBy",
+                  "Introduction",  "QuoteNotes",      "Terms",           "IntroFileName", "NotesFileName",
+                  "TermsFileName", "ProjectType",     "SalesRegion",     "Initials",      "QuoteType",
+                  "MarketingGroup"}));
     EXPECT_EQ(defaults->Value("Packaging"), "Standard Packaging");
     EXPECT_EQ(defaults->Value("Country"), "");
     EXPECT_EQ(defaults->Value("TermsFileName"), "Terms");
@@ -168,14 +172,32 @@ TEST(CommandLine, AnEmbeddingSwitchOrNothingOpensNothing) {
 }
 
 TEST(MainFrame, HasTheToolbarButtonsAndStatusPanesInOrder) {
-    const std::vector<UINT> expected = {
-        ID_FILE_NEW,      ID_FILE_OPEN,     ID_FILE_SAVE,         0,
-        ID_EDIT_CUT,      ID_EDIT_COPY,     ID_EDIT_PASTE,        0,
-        ID_EDIT_CUT_LINE, ID_EDIT_COPY_LINE, ID_EDIT_PASTE_LINE,  ID_EDIT_INSERT_LINE,
-        0,                ID_VIEW_PROJECT,  ID_VIEW_DETAIL,       ID_VIEW_LINE,
-        ID_VIEW_WORDS,    ID_VIEW_SELECT,   0,                    ID_OPTIONS_FONT,
-        ID_OPTIONS_ARROW_CONTROL, 0,        ID_FILE_PRINT,        ID_FILE_PRINT_PREVIEW,
-        0,                ID_APP_ABOUT};
+    const std::vector<UINT> expected = {ID_FILE_NEW,
+                                        ID_FILE_OPEN,
+                                        ID_FILE_SAVE,
+                                        0,
+                                        ID_EDIT_CUT,
+                                        ID_EDIT_COPY,
+                                        ID_EDIT_PASTE,
+                                        0,
+                                        ID_EDIT_CUT_LINE,
+                                        ID_EDIT_COPY_LINE,
+                                        ID_EDIT_PASTE_LINE,
+                                        ID_EDIT_INSERT_LINE,
+                                        0,
+                                        ID_VIEW_PROJECT,
+                                        ID_VIEW_DETAIL,
+                                        ID_VIEW_LINE,
+                                        ID_VIEW_WORDS,
+                                        ID_VIEW_SELECT,
+                                        0,
+                                        ID_OPTIONS_FONT,
+                                        ID_OPTIONS_ARROW_CONTROL,
+                                        0,
+                                        ID_FILE_PRINT,
+                                        ID_FILE_PRINT_PREVIEW,
+                                        0,
+                                        ID_APP_ABOUT};
     CToolBar& toolBar = MainFrame()->m_wndToolBar;
     ASSERT_EQ(toolBar.GetCount(), static_cast<int>(expected.size()));
     for (int i = 0; i < toolBar.GetCount(); ++i) EXPECT_EQ(toolBar.GetItemID(i), expected[i]) << i;
@@ -211,8 +233,8 @@ TEST(Splash, GoesAfterItsTimer) {
 }
 
 TEST(Splash, TheFirstKeyOrButtonPressHidesItAndIsConsumed) {
-    for (UINT message : {WM_KEYDOWN, WM_SYSKEYDOWN, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_NCLBUTTONDOWN,
-                         WM_NCRBUTTONDOWN, WM_NCMBUTTONDOWN}) {
+    for (UINT message : {WM_KEYDOWN, WM_SYSKEYDOWN, WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN,
+                         WM_NCLBUTTONDOWN, WM_NCRBUTTONDOWN, WM_NCMBUTTONDOWN}) {
         CSplashWnd::ShowSplashScreen(MainFrame());
         ASSERT_NE(CSplashWnd::c_pSplashWnd, nullptr);
 

@@ -18,18 +18,15 @@ namespace {
 
 class ColumnCheckTest : public ::testing::TestWithParam<TestEngine> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         m_db = std::make_unique<TestDatabase>(GetParam());
-        if (!m_db->Ready())
-            GTEST_SKIP() << m_db->SkipReason();
+        if (!m_db->Ready()) GTEST_SKIP() << m_db->SkipReason();
     }
 
     bool IsSqlite() const { return GetParam() == TestEngine::SQLite; }
 
     // Runs the check of the table's expected list on the named table or query.
-    BOOL Check(DbTable table, const char* pszName)
-    {
+    BOOL Check(DbTable table, const char* pszName) {
         CDatabase db;
         db.OpenEx(CorvConnectString(), CDatabase::noOdbcDialog);
         CConvertSet set(&db);
@@ -41,13 +38,11 @@ protected:
         return bResult;
     }
 
-    std::string ChangedTable(const char* pszTable, const char* pszColumn, const char* pszType)
-    {
+    std::string ChangedTable(const char* pszTable, const char* pszColumn, const char* pszType) {
         return ShippedTableWith(GetParam(), pszTable, pszColumn, pszType);
     }
 
-    void Recreate(const char* pszTable, const std::string& strCreate)
-    {
+    void Recreate(const char* pszTable, const std::string& strCreate) {
         m_db->ExecuteAll({"DROP VIEW ProjectFind", std::string("DROP TABLE ") + pszTable, strCreate});
     }
 
@@ -57,71 +52,65 @@ protected:
 
 }  // namespace
 
-TEST_P(ColumnCheckTest, ShippedSchemaPassesForEveryTableAndQuery)
-{
+TEST_P(ColumnCheckTest, ShippedSchemaPassesForEveryTableAndQuery) {
     for (DbTable table : {DbTable::Project, DbTable::Summary, DbTable::Detail, DbTable::ProjectFind,
                           DbTable::Customers, DbTable::Offices})
         EXPECT_TRUE(Check(table, SchemaTableName(table))) << SchemaTableName(table);
     EXPECT_TRUE(m_boxes.Texts().empty());
 }
 
-TEST_P(ColumnCheckTest, WrongWidthIsReportedForTheColumn)
-{
+TEST_P(ColumnCheckTest, WrongWidthIsReportedForTheColumn) {
     Recreate("Project", ChangedTable("Project", "Status", "varchar(20)"));
     EXPECT_FALSE(Check(DbTable::Project, "Project"));
-    EXPECT_EQ(m_boxes.Texts(), std::vector<std::string>{"\"Status\" Field in \"Project\" Table has incorrect Width."});
+    EXPECT_EQ(m_boxes.Texts(),
+              std::vector<std::string>{"\"Status\" Field in \"Project\" Table has incorrect Width."});
     EXPECT_EQ(m_boxes.Shown()[0].type, static_cast<UINT>(MB_OK));
 }
 
-TEST_P(ColumnCheckTest, WrongTypeAndWidthBothReportedThenTheCheckStops)
-{
+TEST_P(ColumnCheckTest, WrongTypeAndWidthBothReportedThenTheCheckStops) {
     Recreate("Detail", ChangedTable("Detail", "Cost", IsSqlite() ? "integer(10)" : "integer"));
     // A later faulty column is never reached.
     EXPECT_FALSE(Check(DbTable::Detail, "Detail"));
-    EXPECT_EQ(m_boxes.Texts(), (std::vector<std::string>{"\"Cost\" Field in \"Detail\" Table has incorrect Type.",
-                                                          "\"Cost\" Field in \"Detail\" Table has incorrect Width."}));
+    EXPECT_EQ(m_boxes.Texts(),
+              (std::vector<std::string>{"\"Cost\" Field in \"Detail\" Table has incorrect Type.",
+                                        "\"Cost\" Field in \"Detail\" Table has incorrect Width."}));
 }
 
-TEST_P(ColumnCheckTest, MissingColumnIsReported)
-{
+TEST_P(ColumnCheckTest, MissingColumnIsReported) {
     Recreate("Customers", ChangedTable("Customers", "URL", nullptr));
     EXPECT_FALSE(Check(DbTable::Customers, "Customers"));
-    EXPECT_EQ(m_boxes.Texts(), std::vector<std::string>{"\"URL\" Field must be included in \"Customers\" Table."});
+    EXPECT_EQ(m_boxes.Texts(),
+              std::vector<std::string>{"\"URL\" Field must be included in \"Customers\" Table."});
 }
 
-TEST_P(ColumnCheckTest, ExtraAndUnknownTypedColumnsAreIgnored)
-{
-    m_db->ExecuteAll({"ALTER TABLE Customers ADD COLUMN Extra varchar(5)",
-                   "ALTER TABLE Customers ADD COLUMN Big bigint"});
+TEST_P(ColumnCheckTest, ExtraAndUnknownTypedColumnsAreIgnored) {
+    m_db->ExecuteAll(
+        {"ALTER TABLE Customers ADD COLUMN Extra varchar(5)", "ALTER TABLE Customers ADD COLUMN Big bigint"});
     EXPECT_TRUE(Check(DbTable::Customers, "Customers"));
     EXPECT_TRUE(m_boxes.Texts().empty());
 }
 
-TEST_P(ColumnCheckTest, ColumnOrderIsNotChecked)
-{
+TEST_P(ColumnCheckTest, ColumnOrderIsNotChecked) {
     Recreate("Summary", ShippedTableWithColumnLast(GetParam(), "Summary", "Item"));
     EXPECT_TRUE(Check(DbTable::Summary, "Summary"));
 }
 
-TEST_P(ColumnCheckTest, UnknownTableReportsItsFirstColumnMissing)
-{
+TEST_P(ColumnCheckTest, UnknownTableReportsItsFirstColumnMissing) {
     EXPECT_FALSE(Check(DbTable::Project, "NoSuchTable"));
     EXPECT_EQ(m_boxes.Texts(),
               std::vector<std::string>{"\"CorvNumber\" Field must be included in \"NoSuchTable\" Table."});
 }
 
-TEST_P(ColumnCheckTest, NameInAnotherCaseIsMissingWhereNamesKeepTheirCase)
-{
-    if (!IsSqlite())
-        GTEST_SKIP() << "PostgreSQL folds every unquoted name to lower case";
+TEST_P(ColumnCheckTest, NameInAnotherCaseIsMissingWhereNamesKeepTheirCase) {
+    if (!IsSqlite()) GTEST_SKIP() << "PostgreSQL folds every unquoted name to lower case";
     std::string strCreate = ShippedTableWithColumnLast(GetParam(), "Project", "QuoteNo");
     Recreate("Project", std::regex_replace(strCreate, std::regex("QuoteNo varchar"), "quoteno varchar"));
     EXPECT_FALSE(Check(DbTable::Project, "Project"));
-    EXPECT_EQ(m_boxes.Texts(), std::vector<std::string>{"\"QuoteNo\" Field must be included in \"Project\" Table."});
+    EXPECT_EQ(m_boxes.Texts(),
+              std::vector<std::string>{"\"QuoteNo\" Field must be included in \"Project\" Table."});
 }
 
-TEST_P(ColumnCheckTest, EmptyExpectedListFailsWithoutMessage)
-{
+TEST_P(ColumnCheckTest, EmptyExpectedListFailsWithoutMessage) {
     CDatabase db;
     db.OpenEx(CorvConnectString(), CDatabase::noOdbcDialog);
     CConvertSet set(&db);
@@ -131,7 +120,8 @@ TEST_P(ColumnCheckTest, EmptyExpectedListFailsWithoutMessage)
     EXPECT_TRUE(m_boxes.Texts().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, ColumnCheckTest, ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),
+INSTANTIATE_TEST_SUITE_P(Engines, ColumnCheckTest,
+                         ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),
                          [](const ::testing::TestParamInfo<TestEngine>& info) {
                              return std::string(TestEngineName(info.param));
                          });

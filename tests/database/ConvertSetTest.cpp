@@ -18,17 +18,17 @@ namespace {
 
 class ConvertSetTest : public ::testing::TestWithParam<TestEngine> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         m_db = std::make_unique<TestDatabase>(GetParam());
-        if (!m_db->Ready())
-            GTEST_SKIP() << m_db->SkipReason();
+        if (!m_db->Ready()) GTEST_SKIP() << m_db->SkipReason();
         const bool bSqlite = GetParam() == TestEngine::SQLite;
         const std::string strMemo(70000, 'x');
         m_db->ExecuteAll({
-            bSqlite ? "CREATE TABLE Vals (num numeric(19), f float(15), i integer(10), b bit(1), t timestamp(16), "
+            bSqlite ? "CREATE TABLE Vals (num numeric(19), f float(15), i integer(10), b bit(1), t "
+                      "timestamp(16), "
                       "m longvarchar(1073741823), s varchar(20), k integer(10), big bigint)"
-                    : "CREATE TABLE Vals (num numeric(19,4), f double precision, i integer, b boolean, t timestamp(0), "
+                    : "CREATE TABLE Vals (num numeric(19,4), f double precision, i integer, b boolean, t "
+                      "timestamp(0), "
                       "m text, s varchar(20), k integer, big bigint)",
             std::string("INSERT INTO Vals VALUES (1250.5, 12.5, -7, ") + (bSqlite ? "1" : "'1'") +
                 ", '2006-03-07', '" + strMemo + "', 'abc', 1, 5)",
@@ -40,8 +40,7 @@ protected:
         m_expected.Add(new CCustCol("s", 20, SQL_WVARCHAR));
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         if (m_pSet) {
             m_pSet->Close();
             delete m_pSet;
@@ -50,11 +49,9 @@ protected:
     }
 
     // Opens Vals in key order and moves to the row with the key.
-    void OpenAt(int nKey)
-    {
+    void OpenAt(int nKey) {
         ASSERT_TRUE(OpenCheckedRecordSet(m_conn, m_pSet, m_expected, "Vals", "k", ""));
-        for (int k = 1; k < nKey; ++k)
-            m_pSet->MoveNext();
+        for (int k = 1; k < nKey; ++k) m_pSet->MoveNext();
         ASSERT_FALSE(m_pSet->IsEOF());
         ASSERT_EQ(m_pSet->GetLong("k"), nKey);
     }
@@ -68,8 +65,7 @@ protected:
 
 }  // namespace
 
-TEST_P(ConvertSetTest, ValuesByName)
-{
+TEST_P(ConvertSetTest, ValuesByName) {
     OpenAt(1);
     EXPECT_EQ(m_pSet->GetSQL(), "SELECT num,f,i,b,t,m,s,k  FROM Vals ORDER BY k");
     EXPECT_EQ(CString(m_pSet->GetText("num")).Left(6), "1250.5");
@@ -83,8 +79,7 @@ TEST_P(ConvertSetTest, ValuesByName)
     EXPECT_TRUE(m_boxes.Texts().empty());
 }
 
-TEST_P(ConvertSetTest, NamesAreExactAndUnboundColumnsGiveNothing)
-{
+TEST_P(ConvertSetTest, NamesAreExactAndUnboundColumnsGiveNothing) {
     OpenAt(1);
     EXPECT_EQ(m_pSet->GetText("S"), "");
     EXPECT_EQ(m_pSet->GetLong("nosuch"), 0);
@@ -94,8 +89,7 @@ TEST_P(ConvertSetTest, NamesAreExactAndUnboundColumnsGiveNothing)
     EXPECT_EQ(m_pSet->GetIntegerText("big"), "");
 }
 
-TEST_P(ConvertSetTest, NullReadsAsEmptyOrZero)
-{
+TEST_P(ConvertSetTest, NullReadsAsEmptyOrZero) {
     OpenAt(2);
     EXPECT_EQ(m_pSet->GetText("num"), "");
     EXPECT_EQ(m_pSet->GetDoubleText("f", 2), "");
@@ -107,16 +101,14 @@ TEST_P(ConvertSetTest, NullReadsAsEmptyOrZero)
     EXPECT_EQ(m_pSet->GetText("s"), "");
 }
 
-TEST_P(ConvertSetTest, DatesBefore1970AreNotShown)
-{
+TEST_P(ConvertSetTest, DatesBefore1970AreNotShown) {
     OpenAt(3);
     EXPECT_EQ(m_pSet->GetDateText("t"), "");
 }
 
 namespace {
 
-void SetTimeZone(const char* pszZone)
-{
+void SetTimeZone(const char* pszZone) {
 #ifdef _WIN32
     _putenv_s("TZ", pszZone ? pszZone : "");
     _tzset();
@@ -131,8 +123,7 @@ void SetTimeZone(const char* pszZone)
 
 }  // namespace
 
-TEST_P(ConvertSetTest, DatesIgnoreTheTimeZone)
-{
+TEST_P(ConvertSetTest, DatesIgnoreTheTimeZone) {
     const char* pszOld = std::getenv("TZ");
     const std::string strOld = pszOld ? pszOld : "";
     // West of Greenwich, far east of it, and on it.
@@ -149,16 +140,14 @@ TEST_P(ConvertSetTest, DatesIgnoreTheTimeZone)
     SetTimeZone(pszOld ? strOld.c_str() : nullptr);
 }
 
-TEST_P(ConvertSetTest, FilterAndEmptyResult)
-{
+TEST_P(ConvertSetTest, FilterAndEmptyResult) {
     ASSERT_TRUE(OpenCheckedRecordSet(m_conn, m_pSet, m_expected, "Vals", "", "k = 99"));
     EXPECT_EQ(m_pSet->GetSQL(), "SELECT num,f,i,b,t,m,s,k  FROM Vals WHERE k = 99");
     EXPECT_FALSE(HasRecords(m_pSet));
     EXPECT_TRUE(m_pSet->IsEOF());
 }
 
-TEST_P(ConvertSetTest, RefusedFilterShowsTheDriverText)
-{
+TEST_P(ConvertSetTest, RefusedFilterShowsTheDriverText) {
     EXPECT_FALSE(OpenCheckedRecordSet(m_conn, m_pSet, m_expected, "Vals", "", "nosuchcolumn = 1"));
     ASSERT_NE(m_pSet, nullptr);  // left to the caller to delete
     ASSERT_EQ(m_boxes.Texts().size(), 1u);
@@ -166,15 +155,16 @@ TEST_P(ConvertSetTest, RefusedFilterShowsTheDriverText)
     EXPECT_LE(m_boxes.Texts()[0].size(), 249u);
 }
 
-TEST_P(ConvertSetTest, FailedCheckLeavesTheSetUnopened)
-{
+TEST_P(ConvertSetTest, FailedCheckLeavesTheSetUnopened) {
     m_expected.Add(new CCustCol("missing", 5, SQL_WVARCHAR));
     EXPECT_FALSE(OpenCheckedRecordSet(m_conn, m_pSet, m_expected, "Vals", "", ""));
     EXPECT_FALSE(m_pSet->IsOpen());
-    EXPECT_EQ(m_boxes.Texts(), std::vector<std::string>{"\"missing\" Field must be included in \"Vals\" Table."});
+    EXPECT_EQ(m_boxes.Texts(),
+              std::vector<std::string>{"\"missing\" Field must be included in \"Vals\" Table."});
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, ConvertSetTest, ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),
+INSTANTIATE_TEST_SUITE_P(Engines, ConvertSetTest,
+                         ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),
                          [](const ::testing::TestParamInfo<TestEngine>& info) {
                              return std::string(TestEngineName(info.param));
                          });

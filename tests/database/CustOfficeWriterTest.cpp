@@ -33,11 +33,9 @@ struct FakeCustomerPage {
 
 class CustOfficeWriterTest : public ::testing::TestWithParam<TestEngine> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         m_db = std::make_unique<TestDatabase>(GetParam());
-        if (!m_db->Ready())
-            GTEST_SKIP() << m_db->SkipReason();
+        if (!m_db->Ready()) GTEST_SKIP() << m_db->SkipReason();
         FakeCustomerPage page;
         m_customer = CustomerRowOf(page);
         m_office.strOfficeNo = "E-1";
@@ -47,11 +45,9 @@ protected:
     }
 
     template <class Writer, class Row>
-    BOOL Send(const Row& row, std::initializer_list<int> answers)
-    {
+    BOOL Send(const Row& row, std::initializer_list<int> answers) {
         m_boxes.Clear();
-        for (int a : answers)
-            m_boxes.QueueAnswer(a);
+        for (int a : answers) m_boxes.QueueAnswer(a);
         Writer writer(row);
         BOOL bResult = writer.Send();
         EXPECT_EQ(m_boxes.PendingAnswers(), 0u);
@@ -66,23 +62,24 @@ protected:
 
 }  // namespace
 
-TEST_P(CustOfficeWriterTest, CustomerIsAddedUpdatedAndDeleted)
-{
+TEST_P(CustOfficeWriterTest, CustomerIsAddedUpdatedAndDeleted) {
     EXPECT_TRUE(Send<CSndToCust>(m_customer, {IDYES}));
-    EXPECT_EQ(m_boxes.Texts(), (Texts{"ADD as a NEW Customer to the Customer database?\nThis NEW Customer will have "
-                                      "Customer No: \"C-17\"",
-                                      "Customer No: \"C-17\" Added to the Customer database"}));
+    EXPECT_EQ(m_boxes.Texts(),
+              (Texts{"ADD as a NEW Customer to the Customer database?\nThis NEW Customer will have "
+                     "Customer No: \"C-17\"",
+                     "Customer No: \"C-17\" Added to the Customer database"}));
     EXPECT_EQ(m_boxes.Shown()[0].type, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
     // The number is stored trimmed; blank fields are NULL; leading blanks stay.
     EXPECT_EQ(m_db->Query("SELECT CustNo, Customer, AdrsLn1, AdrsLn2, AdrsLn3, Fax, URL FROM Customers"),
-              (std::vector<Texts>{{"C-17", "O'Brien's Mill", "1 Mill Road", "<NULL>", "<NULL>", "<NULL>",
-                                   "mill.example"}}));
+              (std::vector<Texts>{
+                  {"C-17", "O'Brien's Mill", "1 Mill Road", "<NULL>", "<NULL>", "<NULL>", "mill.example"}}));
 
     m_customer.strCustomer = "Renamed Mill";
     EXPECT_TRUE(Send<CSndToCust>(m_customer, {IDYES}));
     EXPECT_EQ(m_boxes.Texts(), (Texts{"Update Customer No: \"C-17\" in the Customer database?",
                                       "Customer No: \"C-17\" Updated in the Customer database"}));
-    EXPECT_EQ(m_db->Query("SELECT CustNo, Customer FROM Customers"), (std::vector<Texts>{{"C-17", "Renamed Mill"}}));
+    EXPECT_EQ(m_db->Query("SELECT CustNo, Customer FROM Customers"),
+              (std::vector<Texts>{{"C-17", "Renamed Mill"}}));
 
     EXPECT_TRUE(Send<CSndToCust>(m_customer, {IDNO, IDYES}));
     EXPECT_EQ(m_boxes.Texts(), (Texts{"Update Customer No: \"C-17\" in the Customer database?",
@@ -91,8 +88,7 @@ TEST_P(CustOfficeWriterTest, CustomerIsAddedUpdatedAndDeleted)
     EXPECT_EQ(m_db->Scalar("SELECT COUNT(*) FROM Customers"), "0");
 }
 
-TEST_P(CustOfficeWriterTest, NoToEveryQuestionChangesNothing)
-{
+TEST_P(CustOfficeWriterTest, NoToEveryQuestionChangesNothing) {
     EXPECT_FALSE(Send<CSndToCust>(m_customer, {IDNO}));
     EXPECT_EQ(m_db->Scalar("SELECT COUNT(*) FROM Customers"), "0");
     ASSERT_TRUE(Send<CSndToCust>(m_customer, {IDYES}));
@@ -103,8 +99,7 @@ TEST_P(CustOfficeWriterTest, NoToEveryQuestionChangesNothing)
     EXPECT_EQ(m_db->Snapshot({"Customers"}), before);
 }
 
-TEST_P(CustOfficeWriterTest, NumberWithAnApostropheIsFoundAgain)
-{
+TEST_P(CustOfficeWriterTest, NumberWithAnApostropheIsFoundAgain) {
     m_customer.strCustNo = "O'H-1";
     ASSERT_TRUE(Send<CSndToCust>(m_customer, {IDYES}));
     EXPECT_TRUE(Send<CSndToCust>(m_customer, {IDYES}));
@@ -112,13 +107,13 @@ TEST_P(CustOfficeWriterTest, NumberWithAnApostropheIsFoundAgain)
     EXPECT_EQ(m_db->Scalar("SELECT COUNT(*) FROM Customers"), "1");
 }
 
-TEST_P(CustOfficeWriterTest, FailedUpdateKeepsTheStoredCustomer)
-{
+TEST_P(CustOfficeWriterTest, FailedUpdateKeepsTheStoredCustomer) {
     ASSERT_TRUE(Send<CSndToCust>(m_customer, {IDYES}));
     auto before = m_db->Snapshot({"Customers"});
     if (GetParam() == TestEngine::SQLite)
-        m_db->Execute("CREATE TRIGGER RefuseInsert BEFORE INSERT ON Customers WHEN NEW.Customer = 'Refused' "
-                      "BEGIN SELECT RAISE(ABORT, 'customer refused'); END");
+        m_db->Execute(
+            "CREATE TRIGGER RefuseInsert BEFORE INSERT ON Customers WHEN NEW.Customer = 'Refused' "
+            "BEGIN SELECT RAISE(ABORT, 'customer refused'); END");
     m_customer.strCustomer = GetParam() == TestEngine::SQLite ? CString("Refused") : CString('x', 41);
 
     EXPECT_FALSE(Send<CSndToCust>(m_customer, {IDYES}));
@@ -128,16 +123,17 @@ TEST_P(CustOfficeWriterTest, FailedUpdateKeepsTheStoredCustomer)
     EXPECT_EQ(m_db->Snapshot({"Customers"}), before);
 }
 
-TEST_P(CustOfficeWriterTest, OfficeFlagsFollowTheLimitToChoice)
-{
+TEST_P(CustOfficeWriterTest, OfficeFlagsFollowTheLimitToChoice) {
     EXPECT_TRUE(Send<CSndToOffices>(m_office, {IDYES}));
-    EXPECT_EQ(m_boxes.Texts(), (Texts{"ADD as a NEW Rep Office to the Offices database?\nThis NEW Rep Office will "
-                                      "have Office No: \"E-1\"",
-                                      "Rep Office No: \"E-1\" Added to the Offices database"}));
+    EXPECT_EQ(m_boxes.Texts(),
+              (Texts{"ADD as a NEW Rep Office to the Offices database?\nThis NEW Rep Office will "
+                     "have Office No: \"E-1\"",
+                     "Rep Office No: \"E-1\" Added to the Offices database"}));
     const std::string strQuery = "SELECT OfficeNo, Ostry, Kestrom, Office, Contact FROM Offices";
     EXPECT_EQ(m_db->Query(strQuery), (std::vector<Texts>{{"E-1", "1", "1", "East Valves", "Ann"}}));
 
-    const std::pair<int, Texts> cases[] = {{0, {"1", "0"}}, {1, {"0", "1"}}, {-1, {"0", "0"}}, {7, {"0", "0"}}};
+    const std::pair<int, Texts> cases[] = {
+        {0, {"1", "0"}}, {1, {"0", "1"}}, {-1, {"0", "0"}}, {7, {"0", "0"}}};
     for (const auto& [nLimitTo, flags] : cases) {
         m_office.nLimitTo = nLimitTo;
         EXPECT_TRUE(Send<CSndToOffices>(m_office, {IDYES}));
@@ -155,8 +151,7 @@ TEST_P(CustOfficeWriterTest, OfficeFlagsFollowTheLimitToChoice)
     EXPECT_EQ(m_db->Scalar("SELECT COUNT(*) FROM Offices"), "0");
 }
 
-TEST_P(CustOfficeWriterTest, DatabaseThatDoesNotOpenIsReported)
-{
+TEST_P(CustOfficeWriterTest, DatabaseThatDoesNotOpenIsReported) {
     m_db.reset();  // the program's own data source no longer points at a test database
     CorvSetConnectStringForTests("DSN=No Such Corv Source;UID=Corv2004;PWD=Kelso_Wrint");
     EXPECT_FALSE(Send<CSndToOffices>(m_office, {}));

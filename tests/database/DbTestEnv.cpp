@@ -31,28 +31,24 @@ public:
     int m_nColumns = 0;
     std::vector<CString> m_values;
 
-    void DoFieldExchange(CFieldExchange* pFX) override
-    {
+    void DoFieldExchange(CFieldExchange* pFX) override {
         m_values.resize(static_cast<size_t>(m_nColumns));
         for (int i = 0; i < m_nColumns; ++i)
             RFX_LongText(pFX, "c", m_values[static_cast<size_t>(i)], 1 << 20);
     }
 };
 
-int CountColumns(CDatabase& db, const std::string& strSQL)
-{
+int CountColumns(CDatabase& db, const std::string& strSQL) {
     SQLHSTMT hstmt = SQL_NULL_HSTMT;
     SQLAllocHandle(SQL_HANDLE_STMT, db.m_hdbc, &hstmt);
     SQLRETURN rc = SQLExecDirect(hstmt, OdbcText(strSQL.c_str()), SQL_NTS);
     SQLSMALLINT n = 0;
-    if (OdbcSucceeded(rc))
-        SQLNumResultCols(hstmt, &n);
+    if (OdbcSucceeded(rc)) SQLNumResultCols(hstmt, &n);
     SQLFreeHandle(SQL_HANDLE_STMT, hstmt);
     return n;
 }
 
-std::string MakeRunFolder(std::string* pHost)
-{
+std::string MakeRunFolder(std::string* pHost) {
 #ifdef _WIN32
     char szTemp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, szTemp);
@@ -85,19 +81,14 @@ std::string MakeRunFolder(std::string* pHost)
 #endif
 }
 
-void RemoveFile(const std::string& strPath)
-{
-    std::remove(strPath.c_str());
-}
+void RemoveFile(const std::string& strPath) { std::remove(strPath.c_str()); }
 
 // The driver manager unloads a driver with its last connection; one
 // connection held for the whole run keeps the SQLite driver loaded, so the
 // allocations it never frees are still attributed to it at exit.
-void KeepDriverLoaded(const std::string& strHostFile)
-{
+void KeepDriverLoaded(const std::string& strHostFile) {
     static CDatabase* s_pKeeper = nullptr;
-    if (s_pKeeper != nullptr)
-        return;
+    if (s_pKeeper != nullptr) return;
     s_pKeeper = new CDatabase;
     try {
         s_pKeeper->OpenEx(("DRIVER={SQLite3};Database=" + strHostFile).c_str(), CDatabase::noOdbcDialog);
@@ -110,19 +101,17 @@ void KeepDriverLoaded(const std::string& strHostFile)
 #ifndef _WIN32
 // The drivers keep a few allocations until the process ends; they are not
 // the program's leaks.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:psqlodbca.so\nleak:psqlodbcw.so\nleak:libsqlite3odbc\nleak:libodbc.so\nleak:libodbcinst.so\n";
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:psqlodbca.so\nleak:psqlodbcw.so\nleak:libsqlite3odbc\nleak:libodbc.so\nleak:libodbcinst."
+           "so\n";
 }
 #endif
 
-const char* TestEngineName(TestEngine engine)
-{
+const char* TestEngineName(TestEngine engine) {
     return engine == TestEngine::SQLite ? "SQLite" : "PostgreSQL";
 }
 
-const TestFolder& TestRunFolder()
-{
+const TestFolder& TestRunFolder() {
     static const TestFolder s_folder = [] {
         TestFolder folder;
         folder.strProgramPath = MakeRunFolder(&folder.strHostPath);
@@ -131,20 +120,17 @@ const TestFolder& TestRunFolder()
     return s_folder;
 }
 
-std::vector<std::string> SplitSqlScript(const char* pszScript)
-{
+std::vector<std::string> SplitSqlScript(const char* pszScript) {
     std::vector<std::string> statements;
     std::string strCurrent;
     const char* p = pszScript;
     bool bInQuote = false;
     while (*p) {
         if (!bInQuote && p[0] == '-' && p[1] == '-') {
-            while (*p && *p != '\n')
-                ++p;
+            while (*p && *p != '\n') ++p;
             continue;
         }
-        if (*p == '\'')
-            bInQuote = !bInQuote;
+        if (*p == '\'') bInQuote = !bInQuote;
         if (!bInQuote && *p == ';') {
             if (strCurrent.find_first_not_of(" \t\r\n") != std::string::npos)
                 statements.push_back(strCurrent);
@@ -154,35 +140,31 @@ std::vector<std::string> SplitSqlScript(const char* pszScript)
         }
         ++p;
     }
-    if (strCurrent.find_first_not_of(" \t\r\n") != std::string::npos)
-        statements.push_back(strCurrent);
+    if (strCurrent.find_first_not_of(" \t\r\n") != std::string::npos) statements.push_back(strCurrent);
     return statements;
 }
 
-std::string ShippedTableWith(TestEngine engine, const char* pszTable, const char* pszColumn, const char* pszType)
-{
+std::string ShippedTableWith(TestEngine engine, const char* pszTable, const char* pszColumn,
+                             const char* pszType) {
     const char* pszScript = engine == TestEngine::SQLite ? kSqliteSchemaScript : kPostgresSchemaScript;
     for (const std::string& s : SplitSqlScript(pszScript)) {
-        if (s.find(std::string("CREATE TABLE ") + pszTable + " (") == std::string::npos)
-            continue;
+        if (s.find(std::string("CREATE TABLE ") + pszTable + " (") == std::string::npos) continue;
         // Every column line ends with a comma: the primary key comes last.
         std::regex line("\\n\\s+" + std::string(pszColumn) + "\\s+[^\\n]+");
-        return std::regex_replace(s, line, pszType ? "\n    " + std::string(pszColumn) + " " + pszType + "," : "");
+        return std::regex_replace(s, line,
+                                  pszType ? "\n    " + std::string(pszColumn) + " " + pszType + "," : "");
     }
     ADD_FAILURE() << "no table " << pszTable;
     return "";
 }
 
-std::string ShippedTableWithColumnLast(TestEngine engine, const char* pszTable, const char* pszColumn)
-{
+std::string ShippedTableWithColumnLast(TestEngine engine, const char* pszTable, const char* pszColumn) {
     const char* pszScript = engine == TestEngine::SQLite ? kSqliteSchemaScript : kPostgresSchemaScript;
     std::smatch match;
     for (const std::string& s : SplitSqlScript(pszScript)) {
-        if (s.find(std::string("CREATE TABLE ") + pszTable + " (") == std::string::npos)
-            continue;
+        if (s.find(std::string("CREATE TABLE ") + pszTable + " (") == std::string::npos) continue;
         std::regex line("\\n\\s+" + std::string(pszColumn) + "\\s+([^\\n]+),");
-        if (!std::regex_search(s, match, line))
-            break;
+        if (!std::regex_search(s, match, line)) break;
         std::string strType = match[1];
         std::string strWithout = std::regex_replace(s, line, "");
         return std::regex_replace(strWithout, std::regex("PRIMARY KEY"),
@@ -192,31 +174,24 @@ std::string ShippedTableWithColumnLast(TestEngine engine, const char* pszTable, 
     return "";
 }
 
-TestDatabase::TestDatabase(TestEngine engine) : m_engine(engine)
-{
+TestDatabase::TestDatabase(TestEngine engine) : m_engine(engine) {
     if (engine == TestEngine::SQLite)
         CreateSqlite();
     else
         CreatePostgres();
-    if (m_bReady)
-        CorvSetConnectStringForTests(m_strConnect.c_str());
+    if (m_bReady) CorvSetConnectStringForTests(m_strConnect.c_str());
 }
 
-TestDatabase::~TestDatabase()
-{
+TestDatabase::~TestDatabase() {
     CorvSetConnectStringForTests(nullptr);
-    if (!m_strFile.empty())
-        RemoveFile(m_strFile);
+    if (!m_strFile.empty()) RemoveFile(m_strFile);
 }
 
-void TestDatabase::LoadSchema(CDatabase& db, const char* pszSchema)
-{
-    for (const std::string& strStatement : SplitSqlScript(pszSchema))
-        db.ExecuteSQL(strStatement.c_str());
+void TestDatabase::LoadSchema(CDatabase& db, const char* pszSchema) {
+    for (const std::string& strStatement : SplitSqlScript(pszSchema)) db.ExecuteSQL(strStatement.c_str());
 }
 
-void TestDatabase::CreateSqlite()
-{
+void TestDatabase::CreateSqlite() {
     static int s_nCount = 0;
     const TestFolder& folder = TestRunFolder();
     std::string strName = "/quotes-" + std::to_string(++s_nCount) + ".db";
@@ -238,20 +213,19 @@ void TestDatabase::CreateSqlite()
     // Through the registered data source when tools/db-setup made it, so
     // the driver manager resolves the program's DSN; directly otherwise.
     std::string strViaDsn = "DSN=Ostry Quotes;" + std::string(kUserPart) + ";Database=" + strHostFile;
-    std::string strDirect = "DRIVER={SQLite3};" + std::string(kUserPart) + ";Database=" + strHostFile + ";NoCreat=1";
+    std::string strDirect =
+        "DRIVER={SQLite3};" + std::string(kUserPart) + ";Database=" + strHostFile + ";NoCreat=1";
     m_strConnect = strDirect;
     KeepDriverLoaded(strHostFile);
     try {
         CDatabase db;
-        if (db.OpenEx(strViaDsn.c_str(), CDatabase::noOdbcDialog))
-            m_strConnect = strViaDsn;
+        if (db.OpenEx(strViaDsn.c_str(), CDatabase::noOdbcDialog)) m_strConnect = strViaDsn;
     } catch (CException&) {
     }
     m_bReady = true;
 }
 
-void TestDatabase::CreatePostgres()
-{
+void TestDatabase::CreatePostgres() {
     const char* pszDsn = std::getenv("CORV_TEST_PG_DSN");
     if (pszDsn == nullptr || *pszDsn == '\0') {
         m_strSkip = "CORV_TEST_PG_DSN is not set (no PostgreSQL server started)";
@@ -272,30 +246,21 @@ void TestDatabase::CreatePostgres()
     m_bReady = true;
 }
 
-void TestDatabase::Open(CDatabase& db)
-{
-    db.OpenEx(m_strConnect.c_str(), CDatabase::noOdbcDialog);
-}
+void TestDatabase::Open(CDatabase& db) { db.OpenEx(m_strConnect.c_str(), CDatabase::noOdbcDialog); }
 
-void TestDatabase::Execute(const std::string& strSQL)
-{
-    ExecuteAll(std::vector<std::string>{strSQL});
-}
+void TestDatabase::Execute(const std::string& strSQL) { ExecuteAll(std::vector<std::string>{strSQL}); }
 
-void TestDatabase::ExecuteAll(const std::vector<std::string>& statements)
-{
+void TestDatabase::ExecuteAll(const std::vector<std::string>& statements) {
     try {
         CDatabase db;
         Open(db);
-        for (const std::string& s : statements)
-            db.ExecuteSQL(s.c_str());
+        for (const std::string& s : statements) db.ExecuteSQL(s.c_str());
     } catch (CException& e) {
         ADD_FAILURE() << "Execute: " << e.GetErrorMessage().GetString();
     }
 }
 
-std::vector<std::vector<std::string>> TestDatabase::Query(const std::string& strSQL)
-{
+std::vector<std::vector<std::string>> TestDatabase::Query(const std::string& strSQL) {
     std::vector<std::vector<std::string>> rows;
     try {
         CDatabase db;
@@ -306,7 +271,8 @@ std::vector<std::vector<std::string>> TestDatabase::Query(const std::string& str
         while (!set.IsEOF()) {
             std::vector<std::string> row;
             for (int i = 0; i < set.m_nColumns; ++i)
-                row.push_back(set.IsFieldNull(i) ? "<NULL>" : set.m_values[static_cast<size_t>(i)].GetString());
+                row.push_back(set.IsFieldNull(i) ? "<NULL>"
+                                                 : set.m_values[static_cast<size_t>(i)].GetString());
             rows.push_back(row);
             set.MoveNext();
         }
@@ -316,16 +282,13 @@ std::vector<std::vector<std::string>> TestDatabase::Query(const std::string& str
     return rows;
 }
 
-std::string TestDatabase::Scalar(const std::string& strSQL)
-{
+std::string TestDatabase::Scalar(const std::string& strSQL) {
     auto rows = Query(strSQL);
-    if (rows.empty() || rows[0].empty())
-        return "<none>";
+    if (rows.empty() || rows[0].empty()) return "<none>";
     return rows[0][0];
 }
 
-std::vector<std::vector<std::string>> TestDatabase::Snapshot(const std::vector<std::string>& tables)
-{
+std::vector<std::vector<std::string>> TestDatabase::Snapshot(const std::vector<std::string>& tables) {
     static const std::vector<std::pair<std::string, std::string>> s_queries = {
         {"Project", "SELECT * FROM Project ORDER BY CorvNumber"},
         {"Summary", "SELECT * FROM Summary ORDER BY CorvNumber, SumLineNo"},
@@ -336,11 +299,9 @@ std::vector<std::vector<std::string>> TestDatabase::Snapshot(const std::vector<s
     };
     std::vector<std::vector<std::string>> all;
     for (const auto& [strTable, strQuery] : s_queries) {
-        if (!tables.empty() && std::find(tables.begin(), tables.end(), strTable) == tables.end())
-            continue;
+        if (!tables.empty() && std::find(tables.begin(), tables.end(), strTable) == tables.end()) continue;
         all.push_back({strTable});
-        for (auto& row : Query(strQuery))
-            all.push_back(row);
+        for (auto& row : Query(strQuery)) all.push_back(row);
     }
     return all;
 }

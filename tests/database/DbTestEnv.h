@@ -63,7 +63,8 @@ std::vector<std::string> SplitSqlScript(const char* pszScript);
 
 // The shipped CREATE TABLE statement of a table with one column's type
 // changed, or the column left out when pszType is null.
-std::string ShippedTableWith(TestEngine engine, const char* pszTable, const char* pszColumn, const char* pszType);
+std::string ShippedTableWith(TestEngine engine, const char* pszTable, const char* pszColumn,
+                             const char* pszType);
 // The same with that column moved to the end of the column list.
 std::string ShippedTableWithColumnLast(TestEngine engine, const char* pszTable, const char* pszColumn);
 

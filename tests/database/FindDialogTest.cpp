@@ -33,8 +33,7 @@ CCorvApp g_app;
 // The application as the program starts it, without splash window.
 class FinderEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override
-    {
+    void SetUp() override {
         char szTemp[MAX_PATH] = "";
         GetTempPathA(MAX_PATH, szTemp);
         m_strIni = std::string(szTemp) + "corv-finder-test-" + std::to_string(GetCurrentProcessId()) + ".ini";
@@ -46,26 +45,21 @@ public:
         ASSERT_TRUE(g_app.InitInstance());
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         CloseJobs();
-        if (CWnd* pMain = AfxGetMainWnd())
-            pMain->DestroyWindow();
+        if (CWnd* pMain = AfxGetMainWnd()) pMain->DestroyWindow();
         DeleteFileA(m_strIni.c_str());
     }
 
-    static std::vector<CCorvDoc*> Jobs()
-    {
+    static std::vector<CCorvDoc*> Jobs() {
         std::vector<CCorvDoc*> jobs;
         POSITION pos = g_app.GetFirstDocTemplatePosition();
         if (CDocTemplate* pTemplate = pos ? g_app.GetNextDocTemplate(pos) : nullptr)
-            for (CDocument* pDoc : pTemplate->GetDocuments())
-                jobs.push_back(static_cast<CCorvDoc*>(pDoc));
+            for (CDocument* pDoc : pTemplate->GetDocuments()) jobs.push_back(static_cast<CCorvDoc*>(pDoc));
         return jobs;
     }
 
-    static void CloseJobs()
-    {
+    static void CloseJobs() {
         for (CCorvDoc* pDoc : Jobs()) {
             pDoc->SetModifiedFlag(FALSE);
             pDoc->OnCloseDocument();
@@ -80,22 +74,19 @@ const auto* const g_environment = ::testing::AddGlobalTestEnvironment(new Finder
 
 // --- Driving the dialog ---
 
-void Click(CDialog& dlg, int nID)
-{
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, nID)));
+void Click(CDialog& dlg, int nID) {
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, nID)));
 }
 
-std::string Text(CDialog& dlg, int nID)
-{
-    return dlg.GetDlgItemText(nID).str();
-}
+std::string Text(CDialog& dlg, int nID) { return dlg.GetDlgItemText(nID).str(); }
 
-const int kCriteria[] = {IDC_FIND_CORV_NUMBER, IDC_FIND_QUOTE_NO,       IDC_FIND_CUSTOMER,      IDC_FIND_PROJECT,
-                         IDC_FIND_OFFICE,      IDC_FIND_PROJECT_TYPE,   IDC_FIND_MARKET_GROUP,  IDC_FIND_SALES_REGION,
-                         IDC_FIND_QUOTE_TYPE,  IDC_FIND_INITIALS,       IDC_FIND_MORE_THAN};
+const int kCriteria[] = {IDC_FIND_CORV_NUMBER,  IDC_FIND_QUOTE_NO,     IDC_FIND_CUSTOMER,
+                         IDC_FIND_PROJECT,      IDC_FIND_OFFICE,       IDC_FIND_PROJECT_TYPE,
+                         IDC_FIND_MARKET_GROUP, IDC_FIND_SALES_REGION, IDC_FIND_QUOTE_TYPE,
+                         IDC_FIND_INITIALS,     IDC_FIND_MORE_THAN};
 
-void SetRange(CDialog& dlg, bool bUse, WORD wFromDay = 1, WORD wToDay = 31)
-{
+void SetRange(CDialog& dlg, bool bUse, WORD wFromDay = 1, WORD wToDay = 31) {
     SYSTEMTIME from{2006, 5, 0, wFromDay, 0, 0, 0, 0};
     SYSTEMTIME to{2006, 5, 0, wToDay, 0, 0, 0, 0};
     dlg.SendDlgItemMessage(IDC_FIND_FROM, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&from));
@@ -104,16 +95,13 @@ void SetRange(CDialog& dlg, bool bUse, WORD wFromDay = 1, WORD wToDay = 31)
     Click(dlg, IDC_FIND_USE_DATES);
 }
 
-void ClearCriteria(CDialog& dlg)
-{
-    for (int id : kCriteria)
-        dlg.SetDlgItemText(id, "");
+void ClearCriteria(CDialog& dlg) {
+    for (int id : kCriteria) dlg.SetDlgItemText(id, "");
     SetRange(dlg, false);
 }
 
 // The numbers of the listed quotations in list order.
-Texts Listed(CDialog& dlg)
-{
+Texts Listed(CDialog& dlg) {
     Texts numbers;
     const int nCount = static_cast<int>(dlg.SendDlgItemMessage(IDC_FIND_FOUND_LIST, CB_GETCOUNT));
     for (int i = 0; i < nCount; ++i) {
@@ -127,18 +115,15 @@ Texts Listed(CDialog& dlg)
 
 // Empties every criterion, sets one (or none), presses Find and returns
 // what is listed.
-Texts Find(CDialog& dlg, int nID = 0, const char* pszValue = "")
-{
+Texts Find(CDialog& dlg, int nID = 0, const char* pszValue = "") {
     ClearCriteria(dlg);
-    if (nID)
-        dlg.SetDlgItemText(nID, pszValue);
+    if (nID) dlg.SetDlgItemText(nID, pszValue);
     Click(dlg, IDC_FIND_FIND);
     return Listed(dlg);
 }
 
 // The chosen quotation's seventeen shown values, in display order.
-Texts Shown(CDialog& dlg)
-{
+Texts Shown(CDialog& dlg) {
     Texts shown;
     for (int id : {IDC_FIND_SHOWN_CORV_NUMBER, IDC_FIND_SHOWN_QUOTE_NO, IDC_FIND_SHOWN_QUOTE_REV,
                    IDC_FIND_SHOWN_QUOTE_VERSION, IDC_FIND_SHOWN_QUOTE_COUNT, IDC_FIND_SHOWN_OFFICE,
@@ -152,8 +137,7 @@ Texts Shown(CDialog& dlg)
 
 class FindDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         m_db = std::make_unique<TestDatabase>(TestEngine::SQLite);
         ASSERT_TRUE(m_db->Ready());
         InitTestJob(m_doc);
@@ -163,11 +147,12 @@ protected:
 
     void TearDown() override { CDialog::ClearTestHooks(); }
 
-    void SeedThree()
-    {
+    void SeedThree() {
         const char* const pszColumns =
-            "INSERT INTO Project (CorvNumber, QuoteNo, QuoteRev, QuoteVersion, QuoteCount, QuoteDate, QuoteType, "
-            "MarketGroup, SalesRegion, ProjectType, Project, ProjectLoc, Engineer, Initials, Customer, Office, "
+            "INSERT INTO Project (CorvNumber, QuoteNo, QuoteRev, QuoteVersion, QuoteCount, QuoteDate, "
+            "QuoteType, "
+            "MarketGroup, SalesRegion, ProjectType, Project, ProjectLoc, Engineer, Initials, Customer, "
+            "Office, "
             "Status, TotalFinal) VALUES ";
         m_db->Execute(std::string(pszColumns) +
                       "(101, 'Q-101', 'B', '2', 1, '2006-05-17', 'Budget', 'MG1', 'North', 'Water', "
@@ -176,24 +161,22 @@ protected:
         m_db->Execute(std::string(pszColumns) +
                       "(102, 'Q-102', '', '', 0, '2006-06-02', 'Firm', 'MG2', 'South', 'Power', 'Dam Works', "
                       "'', '', 'AB', 'Lakeside', 'West', 'Won', 1500)");
-        m_db->Execute(std::string(pszColumns) +
-                      "(103, 'Q''103', '', '', NULL, '2006-05-01', 'Budget', 'MG1', 'North', 'Water', 'Pump Yard', "
-                      "'', '', 'JS', 'River Co', 'East', '', 2500)");
+        m_db->Execute(
+            std::string(pszColumns) +
+            "(103, 'Q''103', '', '', NULL, '2006-05-01', 'Budget', 'MG1', 'North', 'Water', 'Pump Yard', "
+            "'', '', 'JS', 'River Co', 'East', '', 2500)");
     }
 
     // Runs the finder on m_doc with the hook; returns DoModal's result.
-    INT_PTR Run(const std::function<void(CDialog&)>& hook, bool* pbLoadFailed = nullptr)
-    {
+    INT_PTR Run(const std::function<void(CDialog&)>& hook, bool* pbLoadFailed = nullptr) {
         CDialog::SetTestHook(hook);
         CDlgFindJob dlg(&m_doc, nullptr);
         const INT_PTR nResult = dlg.DoModal();
-        if (pbLoadFailed)
-            *pbLoadFailed = dlg.m_bLoadFailed != FALSE;
+        if (pbLoadFailed) *pbLoadFailed = dlg.m_bLoadFailed != FALSE;
         return nResult;
     }
 
-    std::string StoreSample()
-    {
+    std::string StoreSample() {
         BuildSampleJob(m_stored);
         MessageBoxRecorder boxes;
         boxes.QueueAnswer(IDYES);
@@ -210,13 +193,14 @@ protected:
 
 }  // namespace
 
-TEST_F(FindDialogTest, EachCriterionListsItsQuotationsHighestNumberFirst)
-{
+TEST_F(FindDialogTest, EachCriterionListsItsQuotationsHighestNumberFirst) {
     SeedThree();
     std::vector<std::pair<std::string, Texts>> results;
     std::string strCount, strMoreThan;
     Run([&](CDialog& dlg) {
-        auto note = [&](const char* pszWhat, Texts numbers) { results.emplace_back(pszWhat, numbers); };
+        auto note = [&](const char* pszWhat, Texts numbers) {
+            results.emplace_back(pszWhat, numbers);
+        };
         note("number", Find(dlg, IDC_FIND_CORV_NUMBER, "102"));
         note("quote no", Find(dlg, IDC_FIND_QUOTE_NO, " Q'103 "));
         EXPECT_EQ(Text(dlg, IDC_FIND_QUOTE_NO), "Q'103");  // shown trimmed after the Find
@@ -254,20 +238,27 @@ TEST_F(FindDialogTest, EachCriterionListsItsQuotationsHighestNumberFirst)
         }());
         Click(dlg, IDCANCEL);
     });
-    const std::vector<std::pair<std::string, Texts>> expected = {
-        {"number", {"102"}},       {"quote no", {"103"}},         {"customer", {"102", "101"}},
-        {"project", {"103", "101"}}, {"office", {"103", "101"}},   {"project type", {"103", "101"}},
-        {"market group", {"102"}}, {"sales region", {"103", "101"}}, {"quote type", {"102"}},
-        {"initials", {"103", "101"}}, {"more than", {"103", "102"}}, {"two criteria", {"103"}},
-        {"dates only", {"103", "101", "(2)"}}, {"range after To", {}}};
+    const std::vector<std::pair<std::string, Texts>> expected = {{"number", {"102"}},
+                                                                 {"quote no", {"103"}},
+                                                                 {"customer", {"102", "101"}},
+                                                                 {"project", {"103", "101"}},
+                                                                 {"office", {"103", "101"}},
+                                                                 {"project type", {"103", "101"}},
+                                                                 {"market group", {"102"}},
+                                                                 {"sales region", {"103", "101"}},
+                                                                 {"quote type", {"102"}},
+                                                                 {"initials", {"103", "101"}},
+                                                                 {"more than", {"103", "102"}},
+                                                                 {"two criteria", {"103"}},
+                                                                 {"dates only", {"103", "101", "(2)"}},
+                                                                 {"range after To", {}}};
     EXPECT_EQ(results, expected);
     EXPECT_EQ(strCount, "(2)");
     EXPECT_EQ(strMoreThan, "1000");
     EXPECT_EQ(m_boxes.Texts(), (Texts{"NOT in Database"}));
 }
 
-TEST_F(FindDialogTest, CriteriaNeverChangeTheStatement)
-{
+TEST_F(FindDialogTest, CriteriaNeverChangeTheStatement) {
     SeedThree();
     Texts quoted, number, emptyFind;
     std::string strNumberShown;
@@ -283,16 +274,16 @@ TEST_F(FindDialogTest, CriteriaNeverChangeTheStatement)
     EXPECT_EQ(number, (Texts{"101"}));
     EXPECT_EQ(strNumberShown, "101");
     EXPECT_TRUE(emptyFind.empty());
-    EXPECT_EQ(m_boxes.Texts(),
-              (Texts{"NOT in Database",
-                     "The \"Corv Number\" field\nhas been interpreted as \"101\".\nThis field contained:  \"101 OR "
-                     "1=1\"\n",
-                     "Before pressing this \"Find\" button, you must enter at least one value"}));
+    EXPECT_EQ(
+        m_boxes.Texts(),
+        (Texts{"NOT in Database",
+               "The \"Corv Number\" field\nhas been interpreted as \"101\".\nThis field contained:  \"101 OR "
+               "1=1\"\n",
+               "Before pressing this \"Find\" button, you must enter at least one value"}));
     EXPECT_EQ(m_db->Scalar("SELECT COUNT(*) FROM Project"), "3");
 }
 
-TEST_F(FindDialogTest, TheChosenQuotationsFieldsAreShown)
-{
+TEST_F(FindDialogTest, TheChosenQuotationsFieldsAreShown) {
     SeedThree();
     Texts first, picked, afterEmpty;
     std::string strLine;
@@ -311,19 +302,20 @@ TEST_F(FindDialogTest, TheChosenQuotationsFieldsAreShown)
         afterEmpty.push_back(Text(dlg, IDC_FIND_COUNT));
         Click(dlg, IDCANCEL);
     });
-    EXPECT_EQ(first, (Texts{"103", "Q'103", "", "", "No", "East", "05/01/2006", "JS", "River Co", "Pump Yard", "",
-                            "MG1", "North", "Water", "Budget", "", ""}));
+    EXPECT_EQ(first, (Texts{"103", "Q'103", "", "", "No", "East", "05/01/2006", "JS", "River Co", "Pump Yard",
+                            "", "MG1", "North", "Water", "Budget", "", ""}));
     EXPECT_EQ(picked, (Texts{"101", "Q-101", "B", "2", "Yes", "East", "05/17/2006", "JS", "Lake's End Mills",
-                             "Pump Station Eleven North", "Springfield", "MG1", "North", "Water", "Budget", "Ed",
-                             "Open"}));
-    EXPECT_EQ(strLine, "101     Q-101       B    2           Pump Station Eleve  Lake's End Mills    05/17/2006  ");
+                             "Pump Station Eleven North", "Springfield", "MG1", "North", "Water", "Budget",
+                             "Ed", "Open"}));
+    EXPECT_EQ(strLine,
+              "101     Q-101       B    2           Pump Station Eleve  Lake's End Mills    05/17/2006  ");
     EXPECT_EQ(afterEmpty, Texts(18, ""));
 }
 
-TEST_F(FindDialogTest, AtMostThreeHundredAreListed)
-{
-    m_db->Execute("WITH RECURSIVE n(x) AS (SELECT 1000 UNION ALL SELECT x + 1 FROM n WHERE x < 1304) "
-                  "INSERT INTO Project (CorvNumber, Initials) SELECT x, 'ZZ' FROM n");
+TEST_F(FindDialogTest, AtMostThreeHundredAreListed) {
+    m_db->Execute(
+        "WITH RECURSIVE n(x) AS (SELECT 1000 UNION ALL SELECT x + 1 FROM n WHERE x < 1304) "
+        "INSERT INTO Project (CorvNumber, Initials) SELECT x, 'ZZ' FROM n");
     Texts many, fewer;
     std::string strMany, strFewer;
     Run([&](CDialog& dlg) {
@@ -347,8 +339,7 @@ TEST_F(FindDialogTest, AtMostThreeHundredAreListed)
     EXPECT_EQ(strFewer, "(299)");
 }
 
-TEST_F(FindDialogTest, OkNeedsAFoundQuotationThatIsNotOpen)
-{
+TEST_F(FindDialogTest, OkNeedsAFoundQuotationThatIsNotOpen) {
     SeedThree();
     g_app.m_arrOpenJobNumbers.Add("Unassigned");
     g_app.m_arrOpenJobNumbers.Add(" 101 ");
@@ -371,8 +362,7 @@ TEST_F(FindDialogTest, OkNeedsAFoundQuotationThatIsNotOpen)
     EXPECT_EQ(m_doc.GetCorvNumber(), "Unassigned");
 }
 
-TEST_F(FindDialogTest, OkLoadsTheChosenJob)
-{
+TEST_F(FindDialogTest, OkLoadsTheChosenJob) {
     const std::string n = StoreSample();
     m_doc.SetModifiedFlag(FALSE);
     m_boxes.Clear();
@@ -387,7 +377,8 @@ TEST_F(FindDialogTest, OkLoadsTheChosenJob)
     EXPECT_FALSE(bLoadFailed);
     EXPECT_TRUE(m_boxes.Texts().empty());
     EXPECT_EQ(m_doc.GetCorvNumber(), n.c_str());
-    EXPECT_EQ(m_doc.GetTitle(), "Corv: " + n + "  --  Quote No: Q-2006-0147 Rev: B  --  Version: 2  --  Count: Yes");
+    EXPECT_EQ(m_doc.GetTitle(),
+              "Corv: " + n + "  --  Quote No: Q-2006-0147 Rev: B  --  Version: 2  --  Count: Yes");
     EXPECT_EQ(m_doc.GetCustomer(), "O'Brien's Mill");
     EXPECT_EQ(m_doc.GetQuoteDate(), "03/07/2006");
     EXPECT_EQ(m_doc.GetProbOfSuccess(), "75.00");
@@ -407,8 +398,7 @@ TEST_F(FindDialogTest, OkLoadsTheChosenJob)
     EXPECT_FALSE(m_doc.m_bChangedSinceStore);
 }
 
-TEST_F(FindDialogTest, FindThroughTheApplication)
-{
+TEST_F(FindDialogTest, FindThroughTheApplication) {
     const std::string n = StoreSample();
     m_boxes.Clear();
     const size_t nBefore = FinderEnvironment::Jobs().size();
@@ -428,7 +418,8 @@ TEST_F(FindDialogTest, FindThroughTheApplication)
     ASSERT_EQ(jobs.size(), nBefore + 1);
     CCorvDoc* pLoaded = jobs.back();
     EXPECT_EQ(pLoaded->GetCorvNumber(), n.c_str());
-    EXPECT_EQ(pLoaded->GetTitle(), "Corv: " + n + "  --  Quote No: Q-2006-0147 Rev: B  --  Version: 2  --  Count: Yes");
+    EXPECT_EQ(pLoaded->GetTitle(),
+              "Corv: " + n + "  --  Quote No: Q-2006-0147 Rev: B  --  Version: 2  --  Count: Yes");
     EXPECT_FALSE(pLoaded->m_bChangedSinceStore);
 
     // The same number again: it is open now.
@@ -456,13 +447,11 @@ TEST_F(FindDialogTest, FindThroughTheApplication)
     EXPECT_EQ(m_boxes.Texts(), (Texts{"\"SecondPN\" Field must be included in \"Detail\" Table."}));
 }
 
-TEST_F(FindDialogTest, NumberFieldsTakeOnlyNumbersAndAreCheckedWhenLeft)
-{
+TEST_F(FindDialogTest, NumberFieldsTakeOnlyNumbersAndAreCheckedWhenLeft) {
     std::string strTyped, strMoreThan, strWide, strUnchanged;
     Run([&](CDialog& dlg) {
         HWND hNumber = ::GetDlgItem(dlg.m_hWnd, IDC_FIND_CORV_NUMBER);
-        for (char ch : std::string("1a2 -x."))
-            ::SendMessageA(hNumber, WM_CHAR, static_cast<WPARAM>(ch), 0);
+        for (char ch : std::string("1a2 -x.")) ::SendMessageA(hNumber, WM_CHAR, static_cast<WPARAM>(ch), 0);
         strTyped = Text(dlg, IDC_FIND_CORV_NUMBER);
 
         auto leave = [&](int nID, const char* pszText) {
@@ -484,8 +473,7 @@ TEST_F(FindDialogTest, NumberFieldsTakeOnlyNumbersAndAreCheckedWhenLeft)
                                       "This field contained:  \"12345678901\"\n"}));
 }
 
-TEST_F(FindDialogTest, DoubleClickOnALabelEditsItsChoiceList)
-{
+TEST_F(FindDialogTest, DoubleClickOnALabelEditsItsChoiceList) {
     CStringArray& initials = g_app.m_arrChoice[kChoiceInitials];
     const int nBefore = initials.GetSize();
     int nItems = 0;
@@ -500,24 +488,21 @@ TEST_F(FindDialogTest, DoubleClickOnALabelEditsItsChoiceList)
         dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_FIND_INITIALS_LABEL, STN_DBLCLK),
                         reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, IDC_FIND_INITIALS_LABEL)));
         nItems = static_cast<int>(dlg.SendDlgItemMessage(IDC_FIND_INITIALS, CB_GETCOUNT));
-        nFound = static_cast<int>(
-            dlg.SendDlgItemMessage(IDC_FIND_INITIALS, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("QZ")));
+        nFound = static_cast<int>(dlg.SendDlgItemMessage(IDC_FIND_INITIALS, CB_FINDSTRINGEXACT, -1,
+                                                         reinterpret_cast<LPARAM>("QZ")));
         Click(dlg, IDCANCEL);
     });
     ASSERT_EQ(initials.GetSize(), nBefore + 1);
     int nAt = -1;
     for (int i = 0; i < initials.GetSize(); ++i)
-        if (initials[i] == "QZ")
-            nAt = i;
+        if (initials[i] == "QZ") nAt = i;
     EXPECT_GE(nAt, 0);
     EXPECT_EQ(nItems, nBefore + 1);
     EXPECT_EQ(nFound, nAt);  // the box shows the list as edited
-    if (nAt >= 0)
-        initials.RemoveAt(nAt);
+    if (nAt >= 0) initials.RemoveAt(nAt);
 }
 
-TEST_F(FindDialogTest, DateRangeStartsUnusedOverTheLastThirtyDays)
-{
+TEST_F(FindDialogTest, DateRangeStartsUnusedOverTheLastThirtyDays) {
     bool bEnabledAtStart = true, bEnabledTicked = false, bEnabledUnticked = true;
     SYSTEMTIME from{}, to{}, fromAfter{};
     Run([&](CDialog& dlg) {

@@ -33,8 +33,7 @@ using Texts = std::vector<std::string>;
 
 // Every value of a line as text: fields, words indents, and the technical
 // description's file data and components.
-std::string Describe(const CRecord* pLine)
-{
+std::string Describe(const CRecord* pLine) {
     std::string s;
     for (int i = 0; i < pLine->GetFieldCount(); ++i) {
         const CField* pField = pLine->GetField(i);
@@ -45,26 +44,24 @@ std::string Describe(const CRecord* pLine)
             s += pTech->GetFileName().str() + "," + std::to_string(pTech->m_nFileNo) + "," +
                  std::to_string(pTech->m_nStyle) + ",";
             for (int k = 0; k < pTech->GetComponentCount() && k < 20; ++k)
-                s += std::string(pTech->GetComponentName(k)) + ":" + std::to_string(pTech->GetComponentStart(k)) +
-                     ":" + std::to_string(pTech->GetComponentLength(k)) + ";";
+                s += std::string(pTech->GetComponentName(k)) + ":" +
+                     std::to_string(pTech->GetComponentStart(k)) + ":" +
+                     std::to_string(pTech->GetComponentLength(k)) + ";";
         }
     }
     return s;
 }
 
 // The job's non-empty Summary lines, each followed by its non-empty Detail lines.
-Texts Lines(const CCorvDoc& doc)
-{
+Texts Lines(const CCorvDoc& doc) {
     Texts lines;
     for (int i = 0; i < doc.m_pTable->GetSize(); ++i) {
         const CRecord* pSummary = doc.m_pTable->GetRecord(i);
-        if (pSummary->IsEmpty())
-            continue;
+        if (pSummary->IsEmpty()) continue;
         lines.push_back("S " + Describe(pSummary));
         const CTable* pDetails = pSummary->GetChild();
         for (int j = 0; pDetails && j < pDetails->GetSize(); ++j) {
-            if (!pDetails->GetRecord(j)->IsEmpty())
-                lines.push_back("D " + Describe(pDetails->GetRecord(j)));
+            if (!pDetails->GetRecord(j)->IsEmpty()) lines.push_back("D " + Describe(pDetails->GetRecord(j)));
         }
     }
     return lines;
@@ -72,11 +69,9 @@ Texts Lines(const CCorvDoc& doc)
 
 class JobLoaderTest : public ::testing::TestWithParam<TestEngine> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         m_db = std::make_unique<TestDatabase>(GetParam());
-        if (!m_db->Ready())
-            GTEST_SKIP() << m_db->SkipReason();
+        if (!m_db->Ready()) GTEST_SKIP() << m_db->SkipReason();
         BuildExpectedColumns(DbTable::Project, m_project);
         BuildExpectedColumns(DbTable::Summary, m_summary);
         BuildExpectedColumns(DbTable::Detail, m_detail);
@@ -84,16 +79,14 @@ protected:
         m_loaded.SetModifiedFlag(FALSE);
     }
 
-    void TearDown() override
-    {
+    void TearDown() override {
         DeleteExpectedColumns(m_project);
         DeleteExpectedColumns(m_summary);
         DeleteExpectedColumns(m_detail);
     }
 
     // Stores the job under a new number and returns it.
-    std::string Store(CTestJobDoc& doc)
-    {
+    std::string Store(CTestJobDoc& doc) {
         MessageBoxRecorder boxes;
         boxes.QueueAnswer(IDYES);
         CSndToRpt writer(&doc, doc.GetCorvNumber());
@@ -102,8 +95,7 @@ protected:
     }
 
     // Loads a number into m_loaded as the finder's OK does.
-    BOOL Load(const std::string& strNumber)
-    {
+    BOOL Load(const std::string& strNumber) {
         CDatabase db;
         m_db->Open(db);
         CJobLoader loader(db, m_project, m_summary, m_detail);
@@ -118,15 +110,15 @@ protected:
         return bLoaded;
     }
 
-    void InsertProject(const std::string& strColumns, const std::string& strValues)
-    {
+    void InsertProject(const std::string& strColumns, const std::string& strValues) {
         m_db->Execute("INSERT INTO Project (CorvNumber" + strColumns + ") VALUES (77" + strValues + ")");
     }
 
     CRecord* Summary(int i) { return m_loaded.m_pTable->GetRecord(i); }
-    std::string Field(CRecord* pLine, const char* pszName) { return pLine->GetFieldByName(pszName)->GetText().str(); }
-    CTechField* Tech(CRecord* pDetail)
-    {
+    std::string Field(CRecord* pLine, const char* pszName) {
+        return pLine->GetFieldByName(pszName)->GetText().str();
+    }
+    CTechField* Tech(CRecord* pDetail) {
         return static_cast<CTechField*>(pDetail->GetFieldByName("Technical Description"));
     }
 
@@ -137,11 +129,9 @@ protected:
     std::string m_title;
 };
 
-
 }  // namespace
 
-TEST_P(JobLoaderTest, StoredJobLoadsBackAsItWasStored)
-{
+TEST_P(JobLoaderTest, StoredJobLoadsBackAsItWasStored) {
     CTestJobDoc original;
     BuildSampleJob(original);
     const std::string n = Store(original);
@@ -151,8 +141,7 @@ TEST_P(JobLoaderTest, StoredJobLoadsBackAsItWasStored)
     ASSERT_TRUE(Load(n));
     EXPECT_TRUE(m_boxes.Texts().empty());
 
-#define CORV_EXPECT_SAME(name, width) \
-    EXPECT_EQ(m_loaded.Get##name(), original.Get##name()) << #name;
+#define CORV_EXPECT_SAME(name, width) EXPECT_EQ(m_loaded.Get##name(), original.Get##name()) << #name;
     CORV_HEADER_TEXTS_ALL(CORV_EXPECT_SAME, CORV_EXPECT_SAME, CORV_EXPECT_SAME)
 #undef CORV_EXPECT_SAME
     EXPECT_EQ(m_loaded.GetIntro(), original.GetIntro());
@@ -171,15 +160,17 @@ TEST_P(JobLoaderTest, StoredJobLoadsBackAsItWasStored)
     EXPECT_EQ(m_title, "Corv: " + n + "  --  Quote No: Q-2006-0147 Rev: B  --  Version: 2  --  Count: Yes");
 }
 
-TEST_P(JobLoaderTest, NumbersTakeTheirFieldsFormsAndNullsLoadEmpty)
-{
+TEST_P(JobLoaderTest, NumbersTakeTheirFieldsFormsAndNullsLoadEmpty) {
     InsertProject(", FreightRate, ProbOfSuccess, UDC07, UDC08, POAmount, QuoteDate, QuoteCount",
                   ", 12.5, 12345.678, 1234567, -12, 12345678.9, NULL, NULL");
-    m_db->Execute("INSERT INTO Summary (CorvNumber, SumLineNo, Item, Qty, Cost, Mult, Margin, WordsAbove, "
-                  "AboveIndLeft, AboveIndRight, BelowIndLeft) VALUES (77, 1, '12A', 12345, 1234.5, 0.55, -1234.56, "
-                  "'" + std::string(5000, 'w') + "', 10, 10, NULL)");
-    m_db->Execute("INSERT INTO Summary (CorvNumber, SumLineNo, Mult, DetailNet, Final) "
-                  "VALUES (77, 2, 125, 99999999.99, NULL)");
+    m_db->Execute(
+        "INSERT INTO Summary (CorvNumber, SumLineNo, Item, Qty, Cost, Mult, Margin, WordsAbove, "
+        "AboveIndLeft, AboveIndRight, BelowIndLeft) VALUES (77, 1, '12A', 12345, 1234.5, 0.55, -1234.56, "
+        "'" +
+        std::string(5000, 'w') + "', 10, 10, NULL)");
+    m_db->Execute(
+        "INSERT INTO Summary (CorvNumber, SumLineNo, Mult, DetailNet, Final) "
+        "VALUES (77, 2, 125, 99999999.99, NULL)");
 
     ASSERT_TRUE(Load("77"));
     EXPECT_EQ(m_loaded.GetFreightRate(), "12.50");
@@ -223,12 +214,11 @@ TEST_P(JobLoaderTest, NumbersTakeTheirFieldsFormsAndNullsLoadEmpty)
 #endif
 }
 
-TEST_P(JobLoaderTest, DetailRowsFindTheirLinesAndComponentsAreKeptToTwenty)
-{
+TEST_P(JobLoaderTest, DetailRowsFindTheirLinesAndComponentsAreKeptToTwenty) {
     InsertProject("", "");
     for (int line : {1, 2, 4})
-        m_db->Execute("INSERT INTO Summary (CorvNumber, SumLineNo, Item) VALUES (77, " + std::to_string(line) +
-                      ", 'L" + std::to_string(line) + "')");
+        m_db->Execute("INSERT INTO Summary (CorvNumber, SumLineNo, Item) VALUES (77, " +
+                      std::to_string(line) + ", 'L" + std::to_string(line) + "')");
     std::string strColumns = "CorvNumber, SumLineNo, DtlLineNo, Product, TDNoOfComp, TDFileName";
     std::string strSlots;
     for (int k = 1; k <= 20; ++k) {
@@ -240,7 +230,8 @@ TEST_P(JobLoaderTest, DetailRowsFindTheirLinesAndComponentsAreKeptToTwenty)
     }
     auto detail = [&](int sum, int dtl, const std::string& product, const std::string& count) {
         m_db->Execute("INSERT INTO Detail (" + strColumns + ") VALUES (77, " + std::to_string(sum) + ", " +
-                      std::to_string(dtl) + ", '" + product + "', " + count + ", 'valves.dta'" + strSlots + ")");
+                      std::to_string(dtl) + ", '" + product + "', " + count + ", 'valves.dta'" + strSlots +
+                      ")");
     };
     detail(3, 1, "P31", "25");  // attaches to the line that came from row 4
     detail(1, 1, "P11", "3");
@@ -255,7 +246,7 @@ TEST_P(JobLoaderTest, DetailRowsFindTheirLinesAndComponentsAreKeptToTwenty)
     ASSERT_EQ(pThird->GetSize(), 1);
     CTechField* pTech = Tech(pThird->GetRecord(0));
     ASSERT_EQ(pTech->GetComponentCount(), 20);
-    EXPECT_EQ(pTech->GetComponentStart(0), 0);  // stored -5
+    EXPECT_EQ(pTech->GetComponentStart(0), 0);   // stored -5
     EXPECT_EQ(pTech->GetComponentLength(1), 0);  // stored NULL
     EXPECT_EQ(std::string(pTech->GetComponentName(19)), "C20");
     EXPECT_EQ(pTech->GetFileName(), "valves.dta");
@@ -270,8 +261,7 @@ TEST_P(JobLoaderTest, DetailRowsFindTheirLinesAndComponentsAreKeptToTwenty)
     EXPECT_EQ(Tech(pSecond->GetRecord(1))->GetComponentCount(), 0);
 }
 
-TEST_P(JobLoaderTest, DetailRowsWithoutSummaryRowsGoToTheNewJobsLine)
-{
+TEST_P(JobLoaderTest, DetailRowsWithoutSummaryRowsGoToTheNewJobsLine) {
     InsertProject("", "");
     m_db->Execute("INSERT INTO Detail (CorvNumber, SumLineNo, DtlLineNo, Product) VALUES (77, 1, 1, 'A')");
     m_db->Execute("INSERT INTO Detail (CorvNumber, SumLineNo, DtlLineNo, Product) VALUES (77, 1, 2, 'B')");
@@ -281,8 +271,7 @@ TEST_P(JobLoaderTest, DetailRowsWithoutSummaryRowsGoToTheNewJobsLine)
     EXPECT_EQ(Field(Summary(0)->GetChild()->GetRecord(1), "Product"), "B");
 }
 
-TEST_P(JobLoaderTest, ALineNumberThatNamesNoLineFailsTheLoadAndLeavesANewJob)
-{
+TEST_P(JobLoaderTest, ALineNumberThatNamesNoLineFailsTheLoadAndLeavesANewJob) {
     InsertProject(", QuoteNo, Customer", ", 'Q-1', 'Lakeside'");
     m_db->Execute("INSERT INTO Summary (CorvNumber, SumLineNo, Item) VALUES (77, 1, 'A')");
     m_db->Execute("INSERT INTO Summary (CorvNumber, SumLineNo, Item) VALUES (77, 2, 'B')");
@@ -305,13 +294,13 @@ TEST_P(JobLoaderTest, ALineNumberThatNamesNoLineFailsTheLoadAndLeavesANewJob)
     EXPECT_EQ(m_loaded.GetCorvNumber(), "Unassigned");
     if (GetParam() == TestEngine::SQLite) {  // the only engine that takes NULL line numbers
         m_db->Execute("DELETE FROM Detail");
-        m_db->Execute("INSERT INTO Detail (CorvNumber, SumLineNo, DtlLineNo, Product) VALUES (77, NULL, NULL, 'x')");
+        m_db->Execute(
+            "INSERT INTO Detail (CorvNumber, SumLineNo, DtlLineNo, Product) VALUES (77, NULL, NULL, 'x')");
         EXPECT_FALSE(Load("77"));
     }
 }
 
-TEST_P(JobLoaderTest, MissingProjectRowOrBrokenTableFailsWithItsMessage)
-{
+TEST_P(JobLoaderTest, MissingProjectRowOrBrokenTableFailsWithItsMessage) {
     EXPECT_FALSE(Load("999"));
     EXPECT_EQ(m_boxes.Texts(), (Texts{"\"999\" NOT in Project Table."}));
     EXPECT_EQ(m_loaded.GetCorvNumber(), "Unassigned");
@@ -330,7 +319,8 @@ TEST_P(JobLoaderTest, MissingProjectRowOrBrokenTableFailsWithItsMessage)
     EXPECT_EQ(m_loaded.GetCorvNumber(), "Unassigned");
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, JobLoaderTest, ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),
+INSTANTIATE_TEST_SUITE_P(Engines, JobLoaderTest,
+                         ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),
                          [](const ::testing::TestParamInfo<TestEngine>& info) {
                              return std::string(TestEngineName(info.param));
                          });
@@ -339,14 +329,18 @@ INSTANTIATE_TEST_SUITE_P(Engines, JobLoaderTest, ::testing::Values(TestEngine::S
 // longer than their columns.
 class JobLoaderSqliteTest : public JobLoaderTest {};
 
-TEST_P(JobLoaderSqliteTest, OddContentLoadsWithoutHarm)
-{
-    InsertProject(", QuoteNo, CustState, Notes, UDC05, FreightRate",
-                  ", '" + std::string(30, 'Q') + "', 'Texas', '" + std::string(33000, 'n') + "', 'abc', 'x1'");
-    m_db->Execute("INSERT INTO Summary (CorvNumber, SumLineNo, Cost, Qty, Description) VALUES (77, 1, 'abc', "
-                  "'12x', '" + std::string(300, 'd') + "')");
-    m_db->Execute("INSERT INTO Detail (CorvNumber, SumLineNo, DtlLineNo, TechnicalDescription, TDNoOfComp) "
-                  "VALUES (77, 1, 1, '" + std::string(81, 't') + "', 'many')");
+TEST_P(JobLoaderSqliteTest, OddContentLoadsWithoutHarm) {
+    InsertProject(
+        ", QuoteNo, CustState, Notes, UDC05, FreightRate",
+        ", '" + std::string(30, 'Q') + "', 'Texas', '" + std::string(33000, 'n') + "', 'abc', 'x1'");
+    m_db->Execute(
+        "INSERT INTO Summary (CorvNumber, SumLineNo, Cost, Qty, Description) VALUES (77, 1, 'abc', "
+        "'12x', '" +
+        std::string(300, 'd') + "')");
+    m_db->Execute(
+        "INSERT INTO Detail (CorvNumber, SumLineNo, DtlLineNo, TechnicalDescription, TDNoOfComp) "
+        "VALUES (77, 1, 1, '" +
+        std::string(81, 't') + "', 'many')");
 
     ASSERT_TRUE(Load("77"));
     EXPECT_EQ(m_loaded.GetQuoteNo(), std::string(20, 'Q').c_str());

@@ -29,24 +29,21 @@ public:
     CString m_strValue;
 };
 
-std::string Lower(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
 
 class OdbcLayerTest : public ::testing::TestWithParam<TestEngine> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         m_db = std::make_unique<TestDatabase>(GetParam());
-        if (!m_db->Ready())
-            GTEST_SKIP() << m_db->SkipReason();
+        if (!m_db->Ready()) GTEST_SKIP() << m_db->SkipReason();
         m_db->Open(m_conn);
     }
 
-    CString First(const CString& strSQL)
-    {
+    CString First(const CString& strSQL) {
         FirstColumn rs(&m_conn);
         rs.Open(CRecordset::forwardOnly, strSQL, CRecordset::readOnly);
         return rs.IsEOF() ? CString("<none>") : rs.m_strValue;
@@ -58,26 +55,24 @@ protected:
 
 }  // namespace
 
-TEST_P(OdbcLayerTest, DriverErrorsCarryTheDriversText)
-{
+TEST_P(OdbcLayerTest, DriverErrorsCarryTheDriversText) {
     try {
         m_conn.ExecuteSQL("DELETE FROM NoSuchTable");
         FAIL() << "no exception";
     } catch (CDBException& e) {
-        EXPECT_NE(Lower(e.GetErrorMessage().str()).find("nosuchtable"), std::string::npos) << e.GetErrorMessage();
+        EXPECT_NE(Lower(e.GetErrorMessage().str()).find("nosuchtable"), std::string::npos)
+            << e.GetErrorMessage();
         EXPECT_FALSE(e.m_strSqlState.IsEmpty());
     }
     // The connection stays usable after a refused statement.
     EXPECT_EQ(First("SELECT COUNT(*) FROM Project"), "0");
 }
 
-TEST_P(OdbcLayerTest, SearchedDeleteOfNoRowIsNoError)
-{
+TEST_P(OdbcLayerTest, SearchedDeleteOfNoRowIsNoError) {
     EXPECT_NO_THROW(m_conn.ExecuteSQL("DELETE FROM Project WHERE CorvNumber = 12345"));
 }
 
-TEST_P(OdbcLayerTest, TransactionsCommitOrRollBackWhole)
-{
+TEST_P(OdbcLayerTest, TransactionsCommitOrRollBackWhole) {
     ASSERT_TRUE(m_conn.CanTransact());
     ASSERT_TRUE(m_conn.BeginTrans());
     m_conn.ExecuteSQL("INSERT INTO Customers (CustNo) VALUES ('A')");
@@ -94,35 +89,32 @@ TEST_P(OdbcLayerTest, TransactionsCommitOrRollBackWhole)
     EXPECT_EQ(m_db->Scalar("SELECT COUNT(*) FROM Customers"), "0");
 }
 
-TEST_P(OdbcLayerTest, ClosingAbandonsAnOpenTransaction)
-{
+TEST_P(OdbcLayerTest, ClosingAbandonsAnOpenTransaction) {
     ASSERT_TRUE(m_conn.BeginTrans());
     m_conn.ExecuteSQL("INSERT INTO Customers (CustNo) VALUES ('A')");
     m_conn.Close();
     EXPECT_EQ(m_db->Scalar("SELECT COUNT(*) FROM Customers"), "0");
 }
 
-TEST_P(OdbcLayerTest, LongTextsArriveWholeWithTheirLineBreaks)
-{
+TEST_P(OdbcLayerTest, LongTextsArriveWholeWithTheirLineBreaks) {
     std::string strText;
-    while (strText.size() < 100000)
-        strText += "Line of words \xE9 with 'quotes'\r\n";
+    while (strText.size() < 100000) strText += "Line of words \xE9 with 'quotes'\r\n";
     std::string strQuoted = strText;
-    for (size_t i = 0; (i = strQuoted.find('\'', i)) != std::string::npos; i += 2)
-        strQuoted.insert(i, "'");
+    for (size_t i = 0; (i = strQuoted.find('\'', i)) != std::string::npos; i += 2) strQuoted.insert(i, "'");
     m_conn.ExecuteSQL(("INSERT INTO Project (CorvNumber, Notes) VALUES (1, '" + strQuoted + "')").c_str());
     EXPECT_EQ(First("SELECT Notes FROM Project").str(), strText);
 }
 
-TEST_P(OdbcLayerTest, EngineAndIdentityOfTheNumbersTable)
-{
+TEST_P(OdbcLayerTest, EngineAndIdentityOfTheNumbersTable) {
     CDbEngine engine(m_conn);
-    EXPECT_EQ(engine.Kind(), GetParam() == TestEngine::SQLite ? DbEngineKind::SQLite : DbEngineKind::PostgreSQL);
+    EXPECT_EQ(engine.Kind(),
+              GetParam() == TestEngine::SQLite ? DbEngineKind::SQLite : DbEngineKind::PostgreSQL);
     std::tm when = {};
     when.tm_year = 106;
     when.tm_mon = 4;
     when.tm_mday = 17;
-    m_conn.ExecuteSQL("INSERT INTO CorvNumbers (Initials, DateTime) VALUES ('AB', '" + engine.TimestampValue(when) + "')");
+    m_conn.ExecuteSQL("INSERT INTO CorvNumbers (Initials, DateTime) VALUES ('AB', '" +
+                      engine.TimestampValue(when) + "')");
     CString strFirst = First(engine.IdentitySql());
     m_conn.ExecuteSQL("INSERT INTO CorvNumbers (Initials) VALUES ('CD')");
     CString strSecond = First(engine.IdentitySql());
@@ -130,8 +122,7 @@ TEST_P(OdbcLayerTest, EngineAndIdentityOfTheNumbersTable)
     EXPECT_GT(std::atoi(strFirst), 0);
 }
 
-TEST_P(OdbcLayerTest, UnknownDataSourceIsAnError)
-{
+TEST_P(OdbcLayerTest, UnknownDataSourceIsAnError) {
     CDatabase db;
     try {
         db.OpenEx("DSN=No Such Corv Source;UID=x;PWD=y", CDatabase::noOdbcDialog);
@@ -142,15 +133,15 @@ TEST_P(OdbcLayerTest, UnknownDataSourceIsAnError)
     EXPECT_FALSE(db.IsOpen());
 }
 
-INSTANTIATE_TEST_SUITE_P(Engines, OdbcLayerTest, ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),
+INSTANTIATE_TEST_SUITE_P(Engines, OdbcLayerTest,
+                         ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),
                          [](const ::testing::TestParamInfo<TestEngine>& info) {
                              return std::string(TestEngineName(info.param));
                          });
 
 // tools/db-setup registers the program's own data source; with
 // CORV_TEST_FIXED_DSN set the test run requires it to answer.
-TEST(FixedDataSource, TheProgramsConnectionStringReachesTheQuotationDatabase)
-{
+TEST(FixedDataSource, TheProgramsConnectionStringReachesTheQuotationDatabase) {
     const char* pszRequired = std::getenv("CORV_TEST_FIXED_DSN");
     if (pszRequired == nullptr || *pszRequired == '\0')
         GTEST_SKIP() << "CORV_TEST_FIXED_DSN is not set (no data source registered for this run)";

@@ -10,8 +10,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/db/Odbc.h"
 
-TEST(SqlTextForm, QuotesDoublesApostrophesAndDropsOnlyTrailingSpace)
-{
+TEST(SqlTextForm, QuotesDoublesApostrophesAndDropsOnlyTrailingSpace) {
     EXPECT_EQ(CSndTo::SqlText("O'Brien", FALSE), "'O''Brien'");
     EXPECT_EQ(CSndTo::SqlText("''", FALSE), "''''''");
     EXPECT_EQ(CSndTo::SqlText("  lead", TRUE), ", '  lead'");
@@ -21,15 +20,13 @@ TEST(SqlTextForm, QuotesDoublesApostrophesAndDropsOnlyTrailingSpace)
     EXPECT_EQ(CSndTo::SqlText("a\\b%_c", FALSE), "'a\\b%_c'");
 }
 
-TEST(SqlTextForm, BlankValuesAreNull)
-{
+TEST(SqlTextForm, BlankValuesAreNull) {
     EXPECT_EQ(CSndTo::SqlText("", FALSE), "NULL");
     EXPECT_EQ(CSndTo::SqlText("   \r\n\t", FALSE), "NULL");
     EXPECT_EQ(CSndTo::SqlText("   ", TRUE), ", NULL");
 }
 
-TEST(SqlNumberForm, KeepsNumbersUnquotedAndOverflowBecomesTheCap)
-{
+TEST(SqlNumberForm, KeepsNumbersUnquotedAndOverflowBecomesTheCap) {
     EXPECT_EQ(CSndTo::SqlNumber("12.50  ", FALSE), "12.50");
     EXPECT_EQ(CSndTo::SqlNumber(" 3", TRUE), ",  3");
     EXPECT_EQ(CSndTo::SqlNumber("-4.25", TRUE), ", -4.25");
@@ -39,30 +36,29 @@ TEST(SqlNumberForm, KeepsNumbersUnquotedAndOverflowBecomesTheCap)
     EXPECT_EQ(CSndTo::SqlNumber("", TRUE), ", NULL");
 }
 
-TEST(SqlForms, AListReadsAsTheWriterJoinsIt)
-{
-    CString strList = "(" + CSndTo::SqlText("a", FALSE) + CSndTo::SqlText(" ", TRUE) + CSndTo::SqlNumber("3", TRUE) + ")";
+TEST(SqlForms, AListReadsAsTheWriterJoinsIt) {
+    CString strList =
+        "(" + CSndTo::SqlText("a", FALSE) + CSndTo::SqlText(" ", TRUE) + CSndTo::SqlNumber("3", TRUE) + ")";
     EXPECT_EQ(strList, "('a', NULL, 3)");
 }
 
-TEST(SqlNumberCheck, AcceptsNumbersBlanksAndOverflowOnly)
-{
-    for (const char* psz : {"", "   ", "0", "12", "-7", "+7", "12.50", ".5", "5.", "1e5", "2.5E-3", " 42", "***", "*"})
+TEST(SqlNumberCheck, AcceptsNumbersBlanksAndOverflowOnly) {
+    for (const char* psz :
+         {"", "   ", "0", "12", "-7", "+7", "12.50", ".5", "5.", "1e5", "2.5E-3", " 42", "***", "*"})
         EXPECT_TRUE(CSndTo::IsSqlNumber(psz)) << psz;
-    for (const char* psz : {"abc", "5 OR 1=1", "1,000", "12a", "--1", "1e", ".", "-", "1.2.3", "0x10", "1;DROP TABLE Project", "'1'"})
+    for (const char* psz : {"abc", "5 OR 1=1", "1,000", "12a", "--1", "1e", ".", "-", "1.2.3", "0x10",
+                            "1;DROP TABLE Project", "'1'"})
         EXPECT_FALSE(CSndTo::IsSqlNumber(psz)) << psz;
 }
 
-TEST(ReplaceChar, ReplacesEveryOccurrence)
-{
+TEST(ReplaceChar, ReplacesEveryOccurrence) {
     EXPECT_EQ(CSndTo::ReplaceChar("", '\'', "''"), "");
     EXPECT_EQ(CSndTo::ReplaceChar("'a'b'", '\'', "''"), "''a''b''");
     EXPECT_EQ(CSndTo::ReplaceChar("none", '\'', "''"), "none");
     EXPECT_EQ(CSndTo::IntToText(-12), "-12");
 }
 
-TEST(Schema, ListsEveryTableInItsOrder)
-{
+TEST(Schema, ListsEveryTableInItsOrder) {
     int n = 0;
     EXPECT_STREQ(SchemaColumns(DbTable::Project, &n)[0].pszName, "CorvNumber");
     EXPECT_EQ(n, 112);
@@ -78,7 +74,8 @@ TEST(Schema, ListsEveryTableInItsOrder)
     SchemaColumns(DbTable::Offices, &n);
     EXPECT_EQ(n, 16);
     EXPECT_EQ(SchemaInsertColumnList(DbTable::Customers),
-              "(CustNo, Customer, AdrsLn1, AdrsLn2, AdrsLn3, City, State, Zip, Country, Attn, Phone, Fax, Email, URL)");
+              "(CustNo, Customer, AdrsLn1, AdrsLn2, AdrsLn3, City, State, Zip, Country, Attn, Phone, Fax, "
+              "Email, URL)");
     EXPECT_EQ(SchemaSqlType('W'), SQL_WVARCHAR);
     EXPECT_EQ(SchemaSqlType('L'), SQL_WLONGVARCHAR);
     EXPECT_STREQ(SchemaCanonicalName("tdcn07"), "TDCN07");
@@ -86,17 +83,15 @@ TEST(Schema, ListsEveryTableInItsOrder)
     EXPECT_EQ(SchemaCanonicalName("nosuchcolumn"), nullptr);
 }
 
-TEST(SqlInsertBuilder, NamesItsColumnsAndRefusesValuesOutOfStep)
-{
+TEST(SqlInsertBuilder, NamesItsColumnsAndRefusesValuesOutOfStep) {
     CDbEngine engine(DbEngineKind::Other);
     CSqlInsert ins(DbTable::Customers, engine);
     ins.Text("CustNo", "C1");
     EXPECT_THROW(ins.Text("AdrsLn1", "x"), CInvalidArgException);  // Customer comes first
-    EXPECT_THROW(ins.Finish(), CInvalidArgException);             // values missing
+    EXPECT_THROW(ins.Finish(), CInvalidArgException);              // values missing
 }
 
-TEST(SqlInsertBuilder, RefusesANumberColumnThatIsNoNumber)
-{
+TEST(SqlInsertBuilder, RefusesANumberColumnThatIsNoNumber) {
     CDbEngine engine(DbEngineKind::Other);
     CSqlInsert ins(DbTable::Summary, engine);
     ins.Number("CorvNumber", "5");
@@ -106,12 +101,12 @@ TEST(SqlInsertBuilder, RefusesANumberColumnThatIsNoNumber)
     } catch (CSqlValueException& e) {
         EXPECT_EQ(e.m_strColumn, "SumLineNo");
         EXPECT_EQ(e.GetErrorMessage(),
-                  "The Summary value \"SumLineNo\" is not a number:\n\"1 OR 1=1\"\n\nNothing was stored in the Database.");
+                  "The Summary value \"SumLineNo\" is not a number:\n\"1 OR 1=1\"\n\nNothing was stored in "
+                  "the Database.");
     }
 }
 
-TEST(DbEngineRules, KnowsTheEngineFromItsName)
-{
+TEST(DbEngineRules, KnowsTheEngineFromItsName) {
     EXPECT_EQ(CDbEngine::KindOf("SQLite"), DbEngineKind::SQLite);
     EXPECT_EQ(CDbEngine::KindOf("PostgreSQL"), DbEngineKind::PostgreSQL);
     EXPECT_EQ(CDbEngine::KindOf("Another Engine"), DbEngineKind::Other);
@@ -120,8 +115,7 @@ TEST(DbEngineRules, KnowsTheEngineFromItsName)
     EXPECT_EQ(CDbEngine(DbEngineKind::PostgreSQL).IdentitySql(), "SELECT lastval() AS Identity");
 }
 
-TEST(DbEngineRules, DatesAreIsoOnSqliteOnly)
-{
+TEST(DbEngineRules, DatesAreIsoOnSqliteOnly) {
     CDbEngine sqlite(DbEngineKind::SQLite), pg(DbEngineKind::PostgreSQL);
     EXPECT_EQ(sqlite.DateValue("03/07/2006"), "2006-03-07");
     EXPECT_EQ(sqlite.DateValue(""), "");
@@ -148,8 +142,7 @@ struct Mapped {
     int width;
 };
 
-Mapped Map(DbEngineKind kind, const char* pszName, int nType, int nWidth)
-{
+Mapped Map(DbEngineKind kind, const char* pszName, int nType, int nWidth) {
     Mapped m{pszName, nType, nWidth};
     CDbEngine(kind).MapCatalogColumn(m.name, m.type, m.width);
     return m;
@@ -157,8 +150,7 @@ Mapped Map(DbEngineKind kind, const char* pszName, int nType, int nWidth)
 
 }  // namespace
 
-TEST(DbEngineRules, MapsWhatTheShippedSchemasReportAndNothingElse)
-{
+TEST(DbEngineRules, MapsWhatTheShippedSchemasReportAndNothingElse) {
     using K = DbEngineKind;
     // SQLite: double(19) is the decimal, double(15) the float.
     EXPECT_EQ(Map(K::SQLite, "Cost", SQL_DOUBLE, 19).type, SQL_DECIMAL);

@@ -12,8 +12,7 @@ namespace {
 
 class StoreCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         m_db = std::make_unique<TestDatabase>(TestEngine::SQLite);
         ASSERT_TRUE(m_db->Ready());
         BuildSampleJob(m_doc);
@@ -26,18 +25,16 @@ protected:
 
 }  // namespace
 
-TEST_F(StoreCommandTest, DecliningTellsThatNothingWasStored)
-{
+TEST_F(StoreCommandTest, DecliningTellsThatNothingWasStored) {
     m_boxes.QueueAnswer(IDNO);
     m_doc.OnFileStore();
     EXPECT_EQ(m_boxes.Texts(), (std::vector<std::string>{"ADD this as a NEW Quotation to the Database?",
-                                                          "Did NOT Update Database."}));
+                                                         "Did NOT Update Database."}));
     EXPECT_EQ(m_boxes.Shown()[1].type, static_cast<UINT>(MB_OK));
     EXPECT_EQ(m_doc.GetCorvNumber(), "Unassigned");
 }
 
-TEST_F(StoreCommandTest, StoreAsAlwaysAddsUnderANewNumber)
-{
+TEST_F(StoreCommandTest, StoreAsAlwaysAddsUnderANewNumber) {
     m_boxes.QueueAnswer(IDYES);
     m_doc.OnFileStore();
     const CString strFirst = m_doc.GetCorvNumber();

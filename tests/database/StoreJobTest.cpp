@@ -14,8 +14,8 @@
 #include "database/DbEngine.h"
 #include "database/Schema.h"
 #include "database/SndToRpt.h"
-#include "framework/db/Database.h"
 #include "framework/core/Exceptions.h"
+#include "framework/db/Database.h"
 #include "model/Component.h"
 #include "model/CorvDoc.h"
 #include "model/Record.h"
@@ -27,27 +27,20 @@ namespace {
 using Texts = std::vector<std::string>;
 constexpr UINT kQuestion = MB_YESNO | MB_ICONQUESTION;
 
-double Num(const std::string& s)
-{
-    return std::strtod(s.c_str(), nullptr);
-}
+double Num(const std::string& s) { return std::strtod(s.c_str(), nullptr); }
 
 class StoreJobTest : public ::testing::TestWithParam<TestEngine> {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         m_db = std::make_unique<TestDatabase>(GetParam());
-        if (!m_db->Ready())
-            GTEST_SKIP() << m_db->SkipReason();
+        if (!m_db->Ready()) GTEST_SKIP() << m_db->SkipReason();
         BuildSampleJob(m_doc);
     }
 
     // Store (File > Store...) answering the questions in turn.
-    BOOL Store(std::initializer_list<int> answers, const char* pszNumber = nullptr)
-    {
+    BOOL Store(std::initializer_list<int> answers, const char* pszNumber = nullptr) {
         m_boxes.Clear();
-        for (int a : answers)
-            m_boxes.QueueAnswer(a);
+        for (int a : answers) m_boxes.QueueAnswer(a);
         CSndToRpt writer(&m_doc, pszNumber ? CString(pszNumber) : m_doc.GetCorvNumber());
         BOOL bResult = writer.Send();
         EXPECT_EQ(m_boxes.PendingAnswers(), 0u) << "a question was not asked";
@@ -65,8 +58,7 @@ protected:
 
 }  // namespace
 
-TEST_P(StoreJobTest, NewJobIsAddedUnderADrawnNumber)
-{
+TEST_P(StoreJobTest, NewJobIsAddedUnderADrawnNumber) {
     m_doc.SetModifiedFlag(TRUE);
     EXPECT_TRUE(Store({IDYES}));
     const std::string n = Number();
@@ -75,13 +67,13 @@ TEST_P(StoreJobTest, NewJobIsAddedUnderADrawnNumber)
                                       "New Quotation \"Corv: " + n + "\" was ADDED to the Database"}));
     EXPECT_EQ(m_boxes.Shown()[0].type, kQuestion);
     EXPECT_EQ(m_boxes.Shown()[1].type, static_cast<UINT>(MB_OK));
-    EXPECT_EQ(m_doc.GetTitle(), "Corv: " + n + "  --  Quote No: Q-2006-0147 Rev: B  --  Version: 2  --  Count: Yes");
+    EXPECT_EQ(m_doc.GetTitle(),
+              "Corv: " + n + "  --  Quote No: Q-2006-0147 Rev: B  --  Version: 2  --  Count: Yes");
     EXPECT_FALSE(m_doc.m_bChangedSinceStore);
     EXPECT_EQ(m_db->Scalar("SELECT Initials FROM CorvNumbers WHERE CorvNumber = " + n), "JS");
 }
 
-TEST_P(StoreJobTest, StoredRowsReadBackAsTheJobHoldsThem)
-{
+TEST_P(StoreJobTest, StoredRowsReadBackAsTheJobHoldsThem) {
     ASSERT_TRUE(Store({IDYES}));
     const std::string n = Number();
 
@@ -91,7 +83,8 @@ TEST_P(StoreJobTest, StoredRowsReadBackAsTheJobHoldsThem)
     CObArray expected;
     BuildExpectedColumns(DbTable::Project, expected);
     CConvertSet* pSet = nullptr;
-    ASSERT_TRUE(OpenCheckedRecordSet(db, pSet, expected, "Project", "", "CorvNumber = " + CString(n.c_str())));
+    ASSERT_TRUE(
+        OpenCheckedRecordSet(db, pSet, expected, "Project", "", "CorvNumber = " + CString(n.c_str())));
     ASSERT_TRUE(HasRecords(pSet));
     EXPECT_EQ(pSet->GetIntegerText("CorvNumber"), n.c_str());
     EXPECT_EQ(pSet->GetText("QuoteNo"), "Q-2006-0147");
@@ -121,9 +114,10 @@ TEST_P(StoreJobTest, StoredRowsReadBackAsTheJobHoldsThem)
     DeleteExpectedColumns(expected);
 
     // The empty line leaves no gap in the line numbers.
-    auto summary = m_db->Query("SELECT SumLineNo, Item, Qty, Final, Description, AboveIndLeft, AboveIndRight, "
-                               "BelowIndRight, WordsAbove, Tag, Mult FROM Summary" +
-                               Where() + " ORDER BY SumLineNo");
+    auto summary = m_db->Query(
+        "SELECT SumLineNo, Item, Qty, Final, Description, AboveIndLeft, AboveIndRight, "
+        "BelowIndRight, WordsAbove, Tag, Mult FROM Summary" +
+        Where() + " ORDER BY SumLineNo");
     ASSERT_EQ(summary.size(), 2u);
     EXPECT_EQ(summary[0][0], "1");
     EXPECT_EQ(summary[0][1], "A");
@@ -141,20 +135,20 @@ TEST_P(StoreJobTest, StoredRowsReadBackAsTheJobHoldsThem)
     EXPECT_EQ(summary[1][5], "0");
     EXPECT_EQ(summary[1][9], "TAG-'7'");
 
-    auto detail = m_db->Query("SELECT SumLineNo, DtlLineNo, Product, TechnicalDescription, Cost, TDFileName, "
-                              "TDFileNo, TDStyle, TDNoOfComp, TDCN01, TDCS01, TDCL01, TDCN20, TDCS20, TDCL20, "
-                              "PartNumber, Weight FROM Detail" +
-                              Where() + " ORDER BY SumLineNo, DtlLineNo");
+    auto detail = m_db->Query(
+        "SELECT SumLineNo, DtlLineNo, Product, TechnicalDescription, Cost, TDFileName, "
+        "TDFileNo, TDStyle, TDNoOfComp, TDCN01, TDCS01, TDCL01, TDCN20, TDCS20, TDCL20, "
+        "PartNumber, Weight FROM Detail" +
+        Where() + " ORDER BY SumLineNo, DtlLineNo");
     ASSERT_EQ(detail.size(), 2u);
-    EXPECT_EQ(detail[0], (Texts{"1", "1", "BV-100", "BV 2in CS RF 150#", detail[0][4], "valves.dta", "7", "2", "25",
-                                "Comp1", "3", "1", "Comp20", "60", "20", "PN-1", "<NULL>"}));
+    EXPECT_EQ(detail[0], (Texts{"1", "1", "BV-100", "BV 2in CS RF 150#", detail[0][4], "valves.dta", "7", "2",
+                                "25", "Comp1", "3", "1", "Comp20", "60", "20", "PN-1", "<NULL>"}));
     EXPECT_DOUBLE_EQ(Num(detail[0][4]), 120.0);
-    EXPECT_EQ(detail[1], (Texts{"1", "2", "ACT-5", "<NULL>", "<NULL>", "<NULL>", "0", "0", "0", "<NULL>", "<NULL>",
-                                "<NULL>", "<NULL>", "<NULL>", "<NULL>", "<NULL>", "15"}));
+    EXPECT_EQ(detail[1], (Texts{"1", "2", "ACT-5", "<NULL>", "<NULL>", "<NULL>", "0", "0", "0", "<NULL>",
+                                "<NULL>", "<NULL>", "<NULL>", "<NULL>", "<NULL>", "<NULL>", "15"}));
 }
 
-TEST_P(StoreJobTest, StoredJobIsReplacedUnderItsNumber)
-{
+TEST_P(StoreJobTest, StoredJobIsReplacedUnderItsNumber) {
     ASSERT_TRUE(Store({IDYES}));
     const std::string n = Number();
     m_doc.SetCustomer("New Customer");
@@ -173,8 +167,7 @@ TEST_P(StoreJobTest, StoredJobIsReplacedUnderItsNumber)
     EXPECT_EQ(m_db->Scalar("SELECT COUNT(*) FROM CorvNumbers"), "1");
 }
 
-TEST_P(StoreJobTest, StoredJobIsDeletedThenAddedAnewLater)
-{
+TEST_P(StoreJobTest, StoredJobIsDeletedThenAddedAnewLater) {
     ASSERT_TRUE(Store({IDYES}));
     const std::string n = Number();
 
@@ -195,8 +188,7 @@ TEST_P(StoreJobTest, StoredJobIsDeletedThenAddedAnewLater)
     EXPECT_GT(std::atoi(Number().c_str()), std::atoi(n.c_str()));
 }
 
-TEST_P(StoreJobTest, NoToEveryQuestionChangesNothing)
-{
+TEST_P(StoreJobTest, NoToEveryQuestionChangesNothing) {
     ASSERT_TRUE(Store({IDYES}));
     const std::string n = Number();
     const CString strTitle = m_doc.GetTitle();
@@ -217,8 +209,7 @@ TEST_P(StoreJobTest, NoToEveryQuestionChangesNothing)
     EXPECT_EQ(Number(), "Unassigned");
 }
 
-TEST_P(StoreJobTest, StoreAsAddsACopyAndKeepsTheStoredJob)
-{
+TEST_P(StoreJobTest, StoreAsAddsACopyAndKeepsTheStoredJob) {
     ASSERT_TRUE(Store({IDYES}));
     const std::string n = Number();
     EXPECT_TRUE(Store({IDYES}, "Unassigned"));
@@ -228,8 +219,7 @@ TEST_P(StoreJobTest, StoreAsAddsACopyAndKeepsTheStoredJob)
     EXPECT_EQ(m_db->Scalar("SELECT COUNT(*) FROM Summary WHERE CorvNumber = " + n), "2");
 }
 
-TEST_P(StoreJobTest, JobRemovedByOthersIsOfferedAsNew)
-{
+TEST_P(StoreJobTest, JobRemovedByOthersIsOfferedAsNew) {
     ASSERT_TRUE(Store({IDYES}));
     const std::string n = Number();
     m_db->Execute("DELETE FROM Project");
@@ -238,8 +228,7 @@ TEST_P(StoreJobTest, JobRemovedByOthersIsOfferedAsNew)
     EXPECT_NE(Number(), n);
 }
 
-TEST_P(StoreJobTest, NumberThatIsNoPlainIntegerCountsAsNotStored)
-{
+TEST_P(StoreJobTest, NumberThatIsNoPlainIntegerCountsAsNotStored) {
     ASSERT_TRUE(Store({IDYES}));
     ASSERT_TRUE(Store({IDYES}, "Unassigned"));
     auto before = m_db->Snapshot();
@@ -255,25 +244,25 @@ TEST_P(StoreJobTest, NumberThatIsNoPlainIntegerCountsAsNotStored)
     EXPECT_EQ(m_boxes.Texts()[0], "REPLACE \"Corv: 1\" in the Database?");
 }
 
-TEST_P(StoreJobTest, ValueThatIsNoNumberStopsTheStoreBeforeAnythingIsSent)
-{
+TEST_P(StoreJobTest, ValueThatIsNoNumberStopsTheStoreBeforeAnythingIsSent) {
     auto before = m_db->Snapshot();
     m_doc.SetUDC07("12a");
     EXPECT_FALSE(Store({}));
-    EXPECT_EQ(m_boxes.Texts(),
-              Texts{"The Project value \"UDC07\" is not a number:\n\"12a\"\n\nNothing was stored in the Database."});
+    EXPECT_EQ(
+        m_boxes.Texts(),
+        Texts{
+            "The Project value \"UDC07\" is not a number:\n\"12a\"\n\nNothing was stored in the Database."});
     EXPECT_EQ(m_db->Snapshot(), before);
     EXPECT_EQ(Number(), "Unassigned");
 
     m_doc.SetUDC07("");
     m_doc.SetFreightRateForTest("5 %");
     EXPECT_FALSE(Store({}));
-    EXPECT_EQ(m_boxes.Texts(),
-              Texts{"The Project value \"FreightRate\" is not a number:\n\"5 %\"\n\nNothing was stored in the Database."});
+    EXPECT_EQ(m_boxes.Texts(), Texts{"The Project value \"FreightRate\" is not a number:\n\"5 %\"\n\nNothing "
+                                     "was stored in the Database."});
 }
 
-TEST_P(StoreJobTest, FailedAddLeavesEveryTableAsItWas)
-{
+TEST_P(StoreJobTest, FailedAddLeavesEveryTableAsItWas) {
     ASSERT_TRUE(Store({IDYES}));
     auto before = m_db->Snapshot({"Project", "Summary", "CorvNumbers"});
     m_db->Execute("DROP TABLE Detail");
@@ -293,10 +282,8 @@ TEST_P(StoreJobTest, FailedAddLeavesEveryTableAsItWas)
     EXPECT_TRUE(m_doc.m_bChangedSinceStore);
 }
 
-TEST_P(StoreJobTest, NumbersTableThatDrawsNoNumberAddsNothing)
-{
-    if (GetParam() != TestEngine::SQLite)
-        GTEST_SKIP() << "needs a numbers table that swallows its inserts";
+TEST_P(StoreJobTest, NumbersTableThatDrawsNoNumberAddsNothing) {
+    if (GetParam() != TestEngine::SQLite) GTEST_SKIP() << "needs a numbers table that swallows its inserts";
     // Inserts into this numbers table vanish, so no identity is generated.
     m_db->ExecuteAll({"DROP TABLE CorvNumbers",
                       "CREATE VIEW CorvNumbers AS SELECT NULL AS Initials, NULL AS DateTime WHERE 0",
@@ -304,15 +291,15 @@ TEST_P(StoreJobTest, NumbersTableThatDrawsNoNumberAddsNothing)
     auto before = m_db->Snapshot({"Project", "Summary", "Detail"});
 
     EXPECT_FALSE(Store({IDYES}));
-    EXPECT_EQ(m_boxes.Texts(), (Texts{"ADD this as a NEW Quotation to the Database?", "Could Not Obtain a New CorvNumber",
-                                      "New Quotation was NOT added to the Database"}));
+    EXPECT_EQ(m_boxes.Texts(),
+              (Texts{"ADD this as a NEW Quotation to the Database?", "Could Not Obtain a New CorvNumber",
+                     "New Quotation was NOT added to the Database"}));
     EXPECT_EQ(m_boxes.Shown()[1].type, static_cast<UINT>(MB_OK));
     EXPECT_EQ(m_db->Snapshot({"Project", "Summary", "Detail"}), before);
     EXPECT_EQ(Number(), "Unassigned");
 }
 
-TEST_P(StoreJobTest, FailedReplaceKeepsTheStoredRows)
-{
+TEST_P(StoreJobTest, FailedReplaceKeepsTheStoredRows) {
     ASSERT_TRUE(Store({IDYES}));
     const std::string n = Number();
     auto before = m_db->Snapshot({"Project", "Detail", "CorvNumbers"});
@@ -327,8 +314,7 @@ TEST_P(StoreJobTest, FailedReplaceKeepsTheStoredRows)
     EXPECT_TRUE(m_doc.m_bChangedSinceStore);
 }
 
-TEST_P(StoreJobTest, ValueLongerThanItsColumnFailsTheWholeStore)
-{
+TEST_P(StoreJobTest, ValueLongerThanItsColumnFailsTheWholeStore) {
     if (GetParam() != TestEngine::PostgreSQL)
         GTEST_SKIP() << "SQLite does not hold texts to their declared widths";
     ASSERT_TRUE(Store({IDYES}));
@@ -344,21 +330,20 @@ TEST_P(StoreJobTest, ValueLongerThanItsColumnFailsTheWholeStore)
     EXPECT_EQ(m_db->Snapshot(), before);
 }
 
-TEST_P(StoreJobTest, ValuesReachTheirColumnsInATableOfAnotherOrder)
-{
+TEST_P(StoreJobTest, ValuesReachTheirColumnsInATableOfAnotherOrder) {
     m_db->ExecuteAll({"DROP TABLE Summary", ShippedTableWithColumnLast(GetParam(), "Summary", "Item")});
     ASSERT_TRUE(Store({IDYES}));
     auto rows = m_db->Query("SELECT SumLineNo, Item, Qty FROM Summary ORDER BY SumLineNo");
     EXPECT_EQ(rows, (std::vector<Texts>{{"1", "A", "2"}, {"2", "B", "1"}}));
 }
 
-TEST_P(StoreJobTest, OverflowedNumbersAndEmptyJobs)
-{
+TEST_P(StoreJobTest, OverflowedNumbersAndEmptyJobs) {
     CRecord* pB = m_doc.m_pTable->GetRecord(2);
     SetField(pB, "Final", "**********");
     ASSERT_TRUE(Store({IDYES}));
     EXPECT_DOUBLE_EQ(Num(m_db->Scalar("SELECT TotalFinal FROM Project" + Where())), 99999999.99);
-    EXPECT_DOUBLE_EQ(Num(m_db->Scalar("SELECT Final FROM Summary" + Where() + " AND SumLineNo = 2")), 99999999.99);
+    EXPECT_DOUBLE_EQ(Num(m_db->Scalar("SELECT Final FROM Summary" + Where() + " AND SumLineNo = 2")),
+                     99999999.99);
 
     InitTestJob(m_doc);
     ASSERT_TRUE(Store({IDYES}));
@@ -368,8 +353,7 @@ TEST_P(StoreJobTest, OverflowedNumbersAndEmptyJobs)
     EXPECT_EQ(m_doc.GetTitle(), "Corv: " + Number() + "  --  Count: No");
 }
 
-TEST_P(StoreJobTest, DatabaseThatDoesNotOpenIsReported)
-{
+TEST_P(StoreJobTest, DatabaseThatDoesNotOpenIsReported) {
     CorvSetConnectStringForTests("DSN=No Such Corv Source;UID=Corv2004;PWD=Kelso_Wrint");
     EXPECT_FALSE(Store({}));
     ASSERT_EQ(m_boxes.Texts().size(), 1u);  // the driver manager's text
@@ -381,15 +365,15 @@ INSTANTIATE_TEST_SUITE_P(Engines, StoreJobTest, ::testing::Values(TestEngine::SQ
                              return std::string(TestEngineName(info.param));
                          });
 
-TEST(JobStatements, RowsFollowEachOtherInTheOrderTheyAreStored)
-{
+TEST(JobStatements, RowsFollowEachOtherInTheOrderTheyAreStored) {
     CTestJobDoc doc;
     BuildSampleJob(doc);
     CSndToRpt writer(&doc, "41");
     std::vector<CString> statements = writer.BuildStatements(CDbEngine(DbEngineKind::Other));
     ASSERT_EQ(statements.size(), 5u);
     EXPECT_EQ(statements[0].Left(34), "INSERT INTO Project (CorvNumber, Q");
-    EXPECT_NE(statements[0].Find("VALUES (41, 'Q-2006-0147', 'B', '2', 1, '03/07/2006', "), -1) << statements[0];
+    EXPECT_NE(statements[0].Find("VALUES (41, 'Q-2006-0147', 'B', '2', 1, '03/07/2006', "), -1)
+        << statements[0];
     EXPECT_NE(statements[1].Find("INSERT INTO Summary (CorvNumber, SumLineNo, Item, "), -1);
     EXPECT_NE(statements[1].Find("VALUES (41, 1, 'A', 2, 'Ball valve', NULL, "), -1) << statements[1];
     EXPECT_NE(statements[2].Find("VALUES (41, 1, 1, 'BV-100', "), -1) << statements[2];
@@ -403,8 +387,7 @@ TEST(JobStatements, RowsFollowEachOtherInTheOrderTheyAreStored)
     EXPECT_EQ(statements[0].Right(1), ")");
 }
 
-TEST(JobStatements, EmptyLinesLeaveNoGapsAndABlankLineWithDetailsIsWritten)
-{
+TEST(JobStatements, EmptyLinesLeaveNoGapsAndABlankLineWithDetailsIsWritten) {
     CTestJobDoc doc;
     InitTestJob(doc);
     // Line 1: blank itself, but with Detail lines D1, (empty), D3.
@@ -419,9 +402,10 @@ TEST(JobStatements, EmptyLinesLeaveNoGapsAndABlankLineWithDetailsIsWritten)
     std::vector<CString> statements = writer.BuildStatements(CDbEngine(DbEngineKind::Other));
     ASSERT_EQ(statements.size(), 5u);
     // Every Summary value but the number, the line number and the indents is NULL.
-    EXPECT_NE(statements[1].Find("VALUES (7, 1, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, "
-                                 "NULL, NULL, NULL, NULL, NULL, NULL, NULL, 0, 0, NULL, 0, 0, NULL, NULL, NULL, NULL, "
-                                 "NULL, NULL, NULL, NULL, NULL)"),
+    EXPECT_NE(statements[1].Find(
+                  "VALUES (7, 1, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL, "
+                  "NULL, NULL, NULL, NULL, NULL, NULL, NULL, 0, 0, NULL, 0, 0, NULL, NULL, NULL, NULL, "
+                  "NULL, NULL, NULL, NULL, NULL)"),
               -1)
         << statements[1];
     EXPECT_NE(statements[2].Find("VALUES (7, 1, 1, 'D1', "), -1) << statements[2];
@@ -429,8 +413,7 @@ TEST(JobStatements, EmptyLinesLeaveNoGapsAndABlankLineWithDetailsIsWritten)
     EXPECT_NE(statements[4].Find("VALUES (7, 2, 'C', "), -1) << statements[4];
 }
 
-TEST(JobStatements, LineGettersReadFieldsByName)
-{
+TEST(JobStatements, LineGettersReadFieldsByName) {
     CTestJobDoc doc;
     BuildSampleJob(doc);
     CSndTo getters;

@@ -10,31 +10,22 @@
 #include "model/TechField.h"
 #include "model/WordsField.h"
 
-void InitTestJob(CCorvDoc& doc)
-{
+void InitTestJob(CCorvDoc& doc) {
     CNewJobDefaults defaults;
     defaults.m_strInitials = "JS";
     defaults.m_strPreparedBy = "Jo Smith";
     doc.InitNewJobData(defaults);
 }
 
-CRecord* AddSummaryLine(CCorvDoc& doc)
-{
-    return doc.m_pTable->AddRecord(doc.m_pDetailStruct);
-}
+CRecord* AddSummaryLine(CCorvDoc& doc) { return doc.m_pTable->AddRecord(doc.m_pDetailStruct); }
 
-CRecord* AddDetailLine(CCorvDoc&, CRecord* pSummary)
-{
-    return pSummary->GetChild()->AddRecord();
-}
+CRecord* AddDetailLine(CCorvDoc&, CRecord* pSummary) { return pSummary->GetChild()->AddRecord(); }
 
-void SetField(CRecord* pLine, const char* pszField, const CString& strText)
-{
+void SetField(CRecord* pLine, const char* pszField, const CString& strText) {
     pLine->GetFieldByName(pszField)->SetText(strText);
 }
 
-void SetTech(CRecord* pDetail, const CString& strText, int nComponents, const CString& strFileName)
-{
+void SetTech(CRecord* pDetail, const CString& strText, int nComponents, const CString& strFileName) {
     CTechField* pTech = static_cast<CTechField*>(pDetail->GetFieldByName("Technical Description"));
     pTech->SetText(strText);
     pTech->SetFileName(strFileName);
@@ -50,8 +41,7 @@ void SetTech(CRecord* pDetail, const CString& strText, int nComponents, const CS
     components.DeleteAll();
 }
 
-void BuildSampleJob(CTestJobDoc& doc)
-{
+void BuildSampleJob(CTestJobDoc& doc) {
     InitTestJob(doc);
     doc.SetQuoteNo("Q-2006-0147");
     doc.SetQuoteRev("B");

@@ -29,7 +29,8 @@ CRecord* AddDetailLine(CCorvDoc& doc, CRecord* pSummary);
 void SetField(CRecord* pLine, const char* pszField, const CString& strText);
 // Gives a Detail line's technical description its text, file data and
 // nComponents components named "Comp1", "Comp2", ... (start 3k, length k).
-void SetTech(CRecord* pDetail, const CString& strText, int nComponents, const CString& strFileName = "valves.dta");
+void SetTech(CRecord* pDetail, const CString& strText, int nComponents,
+             const CString& strFileName = "valves.dta");
 
 // A job with a full header (apostrophes, line breaks, dates, numbers) and
 // lines: A (Qty 2, Final 500.00; Detail lines A1 with 25 components and A2

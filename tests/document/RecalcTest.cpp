@@ -76,7 +76,8 @@ TEST_F(SummaryEdit, ZeroNet) {
 }
 
 TEST_F(SummaryEdit, OverflowSpreadsToEveryResultOfTheNewNet) {
-    EXPECT_EQ(Type("Mult", "*******"), (Entries{{"Net", "**********"}, {"Margin", "*******"}, {"Final", "**********"}}));
+    EXPECT_EQ(Type("Mult", "*******"),
+              (Entries{{"Net", "**********"}, {"Margin", "*******"}, {"Final", "**********"}}));
 }
 
 TEST_F(SummaryEdit, OtherColumnsDriveNothing) {

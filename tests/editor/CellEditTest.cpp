@@ -67,8 +67,8 @@ TEST_F(CellEdit, ADateTheFieldCannotTakeIsErasedAndTheUserToldWhy) {
     CTable table(&layout);
     table.AddRecord();
     int widths[] = {80, 100};
-    auto pEditor = std::make_unique<CEditWnd>(m_pView, nullptr, &table, m_pView->m_pHScroll, m_pView->m_pVScroll,
-                                              widths, nullptr);
+    auto pEditor = std::make_unique<CEditWnd>(m_pView, nullptr, &table, m_pView->m_pHScroll,
+                                              m_pView->m_pVScroll, widths, nullptr);
     ASSERT_TRUE(pEditor->Create(WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 0, 0), m_pView, 1));
     pEditor->m_nCol = 0;
     pEditor->m_nRow = 0;
@@ -114,8 +114,9 @@ TEST_F(CellEdit, ANumberTheFieldRewritesIsShownAsStoredAndTheUserToldBothTexts) 
     Type("\r");  // Enter commits, the editor stays
     EXPECT_EQ(SummaryText(m_pDoc, 1, "Qty"), "3");
     EXPECT_EQ(m_pEdit->GetWindowText(), "3");
-    EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{"The \"Qty\" field of line #2\nhas been interpreted as "
-                                                       "\"3\".\nThis field contained:  \"3.456\"\n"}));
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<std::string>{"The \"Qty\" field of line #2\nhas been interpreted as "
+                                        "\"3\".\nThis field contained:  \"3.456\"\n"}));
     EXPECT_TRUE(m_pDoc->IsModified());
 }
 

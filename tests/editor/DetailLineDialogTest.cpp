@@ -101,7 +101,8 @@ TEST_F(DetailLineDialog, PricesFollowEachLeftPriceField) {
     CDlgDetail& dlg = priced.dlg;
     std::vector<std::string> seen;
     auto look = [&](CDialog& d) {
-        seen.push_back(ItemText(d, IDC_DL_NET) + " " + ItemText(d, IDC_DL_MULT) + " " + ItemText(d, IDC_DL_MARGIN));
+        seen.push_back(ItemText(d, IDC_DL_NET) + " " + ItemText(d, IDC_DL_MULT) + " " +
+                       ItemText(d, IDC_DL_MARGIN));
     };
     CDialog::SetTestHook([&](CDialog& d) {
         // mult 0.5 on a list of 200: net 100.00, then margin (100 - 60) / 100.
@@ -126,8 +127,9 @@ TEST_F(DetailLineDialog, PricesFollowEachLeftPriceField) {
         Press(d, IDC_DL_OK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(seen, (std::vector<std::string>{"100.00 0.5000 40.00", "160.00 0.8000 62.50", "80.00 0.4000 25.00",
-                                              "0.00 0.0000 ", "80.00 0.4000 100.00", "80.00 0.2000 100.00"}));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"100.00 0.5000 40.00", "160.00 0.8000 62.50", "80.00 0.4000 25.00",
+                                        "0.00 0.0000 ", "80.00 0.4000 100.00", "80.00 0.2000 100.00"}));
     EXPECT_TRUE(messages.Texts().empty());
     // OK committed the controls.
     EXPECT_EQ(dlg.GetCost(), "");
@@ -313,8 +315,8 @@ TEST_F(DetailLineDialog, PrevAndNextWriteTheLineBackAndShowTheNeighbourAtTheMove
     });
     LineCommand();
 
-    EXPECT_EQ(captions,
-              (std::vector<std::string>{"- - Detail Line #2 - -", "- - Detail Line #3 - -", "- - Detail Line #2 - -"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"- - Detail Line #2 - -", "- - Detail Line #3 - -",
+                                                  "- - Detail Line #2 - -"}));
     EXPECT_EQ(partNumbers, (std::vector<std::string>{"C", "B2"}));
     EXPECT_EQ(DetailText(m_pDoc, 0, 1, "PartNumber"), "B2");
     EXPECT_EQ(DetailText(m_pDoc, 0, 1, "net"), "100.00");

@@ -2,11 +2,11 @@
 // grid of their own, and hiding it commits, trims and rolls them up.
 #include <gtest/gtest.h>
 
+#include "app/CorvApp.h"
 #include "editor/CorvScrollBar.h"
 #include "editor/DetailWnd.h"
 #include "editor/EditWnd.h"
 #include "editor/Hint.h"
-#include "app/CorvApp.h"
 #include "framework/win/App.h"
 #include "model/Record.h"
 #include "model/Table.h"

@@ -28,7 +28,7 @@ TEST(GridGeometry, TheGridLeavesRoomForTheBarsAndCountsWholeRows) {
     EXPECT_EQ(Grid::VisibleRows(283, 20), 12);  // (283 - 10) / 20 - 1
     EXPECT_EQ(Grid::VisibleRows(30, 20), 0);    // room for the header only
     EXPECT_EQ(Grid::VisibleRows(0, 20), 0);
-    EXPECT_EQ(Grid::VisibleRows(283, 0), 0);    // no font measured yet
+    EXPECT_EQ(Grid::VisibleRows(283, 0), 0);  // no font measured yet
 }
 
 TEST(GridGeometry, TheColumnLimitCountsColumnsThatStartInsideTheGrid) {
@@ -46,7 +46,7 @@ TEST(GridGeometry, APointSelectsTheCellItLiesInOrNone) {
     RECT rc = {};
     // Left margin 20, row height 20, first column 1, first line 10, 3 rows.
     ASSERT_TRUE(Grid::HitTest(125, 50, kWidths, kCount, 1, 10, 20, 20, 3, nCol, nRow, rc));
-    EXPECT_EQ(nCol, 2);  // column 1 spans 20..119, column 2 120..149
+    EXPECT_EQ(nCol, 2);   // column 1 spans 20..119, column 2 120..149
     EXPECT_EQ(nRow, 11);  // rows start at 25, 45, 65
     EXPECT_EQ(rc.left, 122);
     EXPECT_EQ(rc.top, 47);
@@ -56,11 +56,12 @@ TEST(GridGeometry, APointSelectsTheCellItLiesInOrNone) {
     EXPECT_EQ(nCol, 1);
     EXPECT_EQ(nRow, 10);
 
-    EXPECT_FALSE(Grid::HitTest(19, 50, kWidths, kCount, 1, 10, 20, 20, 3, nCol, nRow, rc));   // number strip
-    EXPECT_FALSE(Grid::HitTest(50, 24, kWidths, kCount, 1, 10, 20, 20, 3, nCol, nRow, rc));   // header
-    EXPECT_FALSE(Grid::HitTest(260, 50, kWidths, kCount, 1, 10, 20, 20, 3, nCol, nRow, rc));  // past the last column
-    EXPECT_FALSE(Grid::HitTest(50, 85, kWidths, kCount, 1, 10, 20, 20, 3, nCol, nRow, rc));   // below the rows
-    EXPECT_FALSE(Grid::HitTest(50, 30, kWidths, kCount, 1, 10, 20, 20, 0, nCol, nRow, rc));   // no rows at all
+    EXPECT_FALSE(Grid::HitTest(19, 50, kWidths, kCount, 1, 10, 20, 20, 3, nCol, nRow, rc));  // number strip
+    EXPECT_FALSE(Grid::HitTest(50, 24, kWidths, kCount, 1, 10, 20, 20, 3, nCol, nRow, rc));  // header
+    EXPECT_FALSE(
+        Grid::HitTest(260, 50, kWidths, kCount, 1, 10, 20, 20, 3, nCol, nRow, rc));  // past the last column
+    EXPECT_FALSE(Grid::HitTest(50, 85, kWidths, kCount, 1, 10, 20, 20, 3, nCol, nRow, rc));  // below the rows
+    EXPECT_FALSE(Grid::HitTest(50, 30, kWidths, kCount, 1, 10, 20, 20, 0, nCol, nRow, rc));  // no rows at all
 }
 
 TEST(GridGeometry, TheCellRectangleFollowsTheScrollPositions) {
@@ -79,7 +80,9 @@ TEST(ScrollByHeights, MovesByColumnsOfTheirOwnWidths) {
     auto byHeights = [](UINT code, int pos, int width = 120, int thumb = 0) {
         return CCorvScrollBar::ComputeByHeights(code, thumb, pos, 0, 4, width, kWidths);
     };
-    auto same = [](M a, M b) { return a.nPos == b.nPos && a.nAmount == b.nAmount; };
+    auto same = [](M a, M b) {
+        return a.nPos == b.nPos && a.nAmount == b.nAmount;
+    };
     EXPECT_TRUE(same(byHeights(SB_LINERIGHT, 1), M{2, -100}));
     EXPECT_TRUE(same(byHeights(SB_LINELEFT, 2), M{1, 100}));
     EXPECT_TRUE(same(byHeights(SB_LINELEFT, 0), M{0, 0}));

@@ -140,6 +140,7 @@ TEST_F(Hints, AnUnknownCodeRepaintsEverythingAndAnotherDetailTableNothing) {
 
     CTable other(m_pDoc->m_pDetailStruct);
     CHint hint(&other, 0, 0);
-    const RECT rcNone = InvalidatedBy(m_pView, [&] { m_pDoc->UpdateAllViews(nullptr, kHintDetailLineChanged, &hint); });
+    const RECT rcNone =
+        InvalidatedBy(m_pView, [&] { m_pDoc->UpdateAllViews(nullptr, kHintDetailLineChanged, &hint); });
     EXPECT_TRUE(IsEmpty(rcNone));
 }

@@ -16,7 +16,6 @@ namespace {
 
 class JobView : public JobWindowTest {
 protected:
-
     int Field(const char* pszName) const { return m_pDoc->m_pSummaryStruct->FindField(pszName); }
     void Key(UINT nChar) {
         m_pEdit->SendMessage(WM_KEYDOWN, nChar, 1);
@@ -48,7 +47,8 @@ TEST_F(JobView, TheGridIsLaidOutFromTheJobsFont) {
 
     CRect rcClient;
     m_pView->GetClientRect(&rcClient);
-    EXPECT_EQ(m_pView->m_nVisibleRows, std::max<int>(0, (rcClient.bottom - 17 - 10) / m_pView->m_nRowHeight - 1));
+    EXPECT_EQ(m_pView->m_nVisibleRows,
+              std::max<int>(0, (rcClient.bottom - 17 - 10) / m_pView->m_nRowHeight - 1));
     EXPECT_EQ(m_pView->GetClientRectLessBars(), CRect(0, 0, rcClient.right - 17, rcClient.bottom - 17));
 
     // The controls, by their ids.
@@ -76,7 +76,8 @@ TEST_F(JobView, AClickMakesTheCellCurrentAndPutsTheEditorOverIt) {
     EXPECT_EQ(m_pEdit->GetWindowText(), "12");
     const int x = m_pView->m_nLeftMargin + m_pView->m_pSumWidths[0];
     const int y = m_pView->m_nRowHeight + 5;
-    EXPECT_EQ(m_pEdit->GetCellRect(), CRect(x + 2, y + 2, x + m_pView->m_pSumWidths[1] - 2, y + m_pView->m_nRowHeight - 2));
+    EXPECT_EQ(m_pEdit->GetCellRect(),
+              CRect(x + 2, y + 2, x + m_pView->m_pSumWidths[1] - 2, y + m_pView->m_nRowHeight - 2));
     CRect rcWindow;
     m_pEdit->GetWindowRect(&rcWindow);
     m_pView->ScreenToClient(&rcWindow);

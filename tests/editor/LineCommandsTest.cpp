@@ -201,7 +201,8 @@ TEST_F(LineCommands, ASummaryLineCopiedInOneJobPastesWithItsDetailLinesIntoAnoth
     EXPECT_EQ(DetailText(pOther, 0, 0, "PartNumber"), "A-1");
     EXPECT_EQ(DetailText(pOther, 0, 1, "cost"), "12.50");
     // The Detail lines belong to the new job's layout, not the clipboard's.
-    EXPECT_EQ(pOther->m_pTable->GetRecord(0)->GetChild()->GetRecord(0)->GetTableStruct(), pOther->m_pDetailStruct);
+    EXPECT_EQ(pOther->m_pTable->GetRecord(0)->GetChild()->GetRecord(0)->GetTableStruct(),
+              pOther->m_pDetailStruct);
     EXPECT_TRUE(pOther->IsModified());
     EXPECT_EQ(SummaryText(m_pDoc, 0, "Operator"), "from A");
 }
@@ -381,6 +382,7 @@ TEST_F(LineCommands, CuttingALineClosesItsDetailWindowInAnotherWindowOfTheJobFir
     ASSERT_EQ(Lines(), 1);
     EXPECT_EQ(SummaryText(m_pDoc, 0, "Operator"), "");
     EXPECT_EQ(std::string(Frame()->m_pSummaryClip->GetFieldByName("Operator")->GetText()), "B");
-    EXPECT_EQ(std::string(Frame()->m_pSummaryClip->GetChild()->GetRecord(0)->GetFieldByName("cost")->GetText()),
-              "5.00");
+    EXPECT_EQ(
+        std::string(Frame()->m_pSummaryClip->GetChild()->GetRecord(0)->GetFieldByName("cost")->GetText()),
+        "5.00");
 }

@@ -46,7 +46,8 @@ inline void TypeAndLeave(CDialog& dlg, int nID, const char* pszText, int nNextID
 
 // The button's click notification, as a mouse click or a keyboard press sends it.
 inline void Press(CDialog& dlg, int nID) {
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, nID)));
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, nID)));
 }
 
 inline bool IsFocused(CDialog& dlg, int nID) { return ::GetFocus() == ::GetDlgItem(dlg.m_hWnd, nID); }
@@ -55,4 +56,6 @@ struct DialogState : CDialog {
     static bool IsOpen(CDialog& dlg) { return dlg.IsModal() && !(dlg.*(&DialogState::m_bModalEnded)); }
 };
 inline bool IsOpen(CDialog& dlg) { return DialogState::IsOpen(dlg); }
-inline bool IsItemEnabled(CDialog& dlg, int nID) { return ::IsWindowEnabled(::GetDlgItem(dlg.m_hWnd, nID)) != 0; }
+inline bool IsItemEnabled(CDialog& dlg, int nID) {
+    return ::IsWindowEnabled(::GetDlgItem(dlg.m_hWnd, nID)) != 0;
+}

@@ -57,7 +57,9 @@ protected:
             ClickButton(dlg, IDC_REVISE_OK);
         });
     }
-    static void Cancel() { CDialog::SetTestHook([](CDialog& dlg) { ClickButton(dlg, IDCANCEL); }); }
+    static void Cancel() {
+        CDialog::SetTestHook([](CDialog& dlg) { ClickButton(dlg, IDCANCEL); });
+    }
 
     std::vector<CHintSpy::Entry> PriceColumnHints() {
         return {{kHintColumnChanged, Column("Net"), -1},
@@ -94,7 +96,7 @@ TEST_F(Revise, MultiplierPutsTheValueOnEveryLineAndThePricesFollow) {
     AddLine({"Qty", "1", "List", "100.00", "Cost", "60.00", "FrtAmount", "5.00", "Net", "90.00"});
     AddLine({"Qty", "1", "Cost", "50.00", "Net", "70.00", "Mult", "0.5000"});  // no List
     AddLine({});                                                               // empty
-    AddLine({"Qty", "2", "List", "250.00"});                                  // no Cost, no freight
+    AddLine({"Qty", "2", "List", "250.00"});                                   // no Cost, no freight
     MessageBoxRecorder boxes;
     AnswerWith(IDC_MULT_NEW, "0.8");
     m_pView->OnEditMultiplier();
@@ -152,8 +154,8 @@ TEST_F(Revise, AMarginOfOneHundredKeepsNetAndShowsItsRealMargin) {
 }
 
 TEST_F(Revise, AnEmptyNewValueClearsTheDerivedPrices) {
-    AddLine({"Qty", "1", "List", "100.00", "Cost", "60.00", "Net", "80.00", "Mult", "0.8000", "Margin", "25.00",
-             "FrtAmount", "5.00", "Final", "85.00"});
+    AddLine({"Qty", "1", "List", "100.00", "Cost", "60.00", "Net", "80.00", "Mult", "0.8000", "Margin",
+             "25.00", "FrtAmount", "5.00", "Final", "85.00"});
     AddLine({"Qty", "1", "Cost", "60.00", "Net", "80.00", "Final", "80.00"});  // no List
     AnswerWith(IDC_MULT_NEW, "");
     m_pView->OnEditMultiplier();
@@ -268,8 +270,9 @@ TEST_F(Revise, TotalFinalValueRefusesJobsWithADetailNet) {
     AnswerWith(IDC_TOTAL_TARGET, "200");
     m_pView->OnEditTotalFinalValue();
     ASSERT_EQ(boxes.m_texts.size(), 1u);
-    EXPECT_EQ(boxes.m_texts[0],
-              "          Can NOT revise \"Total Final Value\"\nAt least one Summary Line has a \"Detail Net\".");
+    EXPECT_EQ(
+        boxes.m_texts[0],
+        "          Can NOT revise \"Total Final Value\"\nAt least one Summary Line has a \"Detail Net\".");
     EXPECT_EQ(Text(0, "Final"), "100.00");
     EXPECT_FALSE(m_pDoc->IsModified());
     EXPECT_TRUE(m_spy.m_entries.empty());
@@ -304,8 +307,8 @@ TEST_F(Revise, TotalFinalValueDoesNothingFromAZeroOrOverflowingTotal) {
 }
 
 TEST_F(Revise, ExtendedTotalsShowsTheJobTotalsAndChangesNothing) {
-    AddLine({"Qty", "2", "Cost", "60.00", "List", "100.00", "Net", "80.00", "FrtAmount", "5.00", "Final", "85.00",
-             "Weight", "10"});
+    AddLine({"Qty", "2", "Cost", "60.00", "List", "100.00", "Net", "80.00", "FrtAmount", "5.00", "Final",
+             "85.00", "Weight", "10"});
     AddLine({"Qty", "1", "Cost", "40.00", "List", "50.00", "Net", "45.00", "Final", "45.00", "Weight", "3"});
     std::vector<std::string> shown;
     std::vector<LONG> styles;
@@ -334,7 +337,8 @@ TEST_F(Revise, ExtendedTotalsShowsTheJobTotalsAndChangesNothing) {
 TEST_F(Revise, CommandsRunOnlyWhileTheDetailWindowIsHidden) {
     AddLine({"Qty", "1"});
     m_pView->m_pVScroll->SetScrollRange(0, 0);
-    const UINT ids[] = {ID_EDIT_MULTIPLIER, ID_EDIT_MARGIN, ID_EDIT_TOTAL_FINAL_VALUE, ID_EDIT_TOTAL_EXTENDED};
+    const UINT ids[] = {ID_EDIT_MULTIPLIER, ID_EDIT_MARGIN, ID_EDIT_TOTAL_FINAL_VALUE,
+                        ID_EDIT_TOTAL_EXTENDED};
     for (UINT id : ids) EXPECT_TRUE(IsEnabled(id)) << id;
     Click(m_pView, SummaryCellPoint(m_pView, "Qty", 0));
     m_pView->OnViewDetail();

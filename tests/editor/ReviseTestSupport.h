@@ -20,7 +20,9 @@ public:
         long nCode;
         int nColumn;
         int nRow;
-        bool operator==(const Entry& o) const { return nCode == o.nCode && nColumn == o.nColumn && nRow == o.nRow; }
+        bool operator==(const Entry& o) const {
+            return nCode == o.nCode && nColumn == o.nColumn && nRow == o.nRow;
+        }
     };
     void OnDraw(CDC*) override {}
     void OnUpdate(CView*, LPARAM lHint, CObject* pHint) override {

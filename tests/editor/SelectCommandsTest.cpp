@@ -93,7 +93,8 @@ const std::string& ProductFolder() {
 }
 
 void Click(CDialog& dlg, int id) {
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
 }
 
 void ClickLine(CDialog& dlg, int id, int i) {
@@ -155,7 +156,8 @@ protected:
     }
     CTechField* Tech(int nRow, int nDetailRow) const {
         CTable* pDetail = m_pDoc->m_pTable->GetRecord(nRow)->GetChild();
-        return dynamic_cast<CTechField*>(pDetail->GetRecord(nDetailRow)->GetFieldByName("Technical Description"));
+        return dynamic_cast<CTechField*>(
+            pDetail->GetRecord(nDetailRow)->GetFieldByName("Technical Description"));
     }
     int DetailLines(int nRow) const { return m_pDoc->m_pTable->GetRecord(nRow)->GetChild()->GetSize(); }
 

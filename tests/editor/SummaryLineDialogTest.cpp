@@ -242,9 +242,10 @@ TEST_F(SummaryLineDialog, TheLineCommandWritesBackAllButTheDetailFilledFields) {
         const struct {
             int nID;
             const char* pszText;
-        } typed[] = {{IDC_SL_ITM, "1A"},    {IDC_SL_OPERATOR, "Op"},  {IDC_SL_WEEKS, "4-6"}, {IDC_SL_TAG, "FV-2"},
-                     {IDC_SL_SERVICE, "Steam"}, {IDC_SL_PLANT, "P1"}, {IDC_SL_PRODUCT, "C4"}, {IDC_SL_SIZE, "2in"},
-                     {IDC_SL_TYPE, "Ball"},  {IDC_SL_EC, "E"},       {IDC_SL_CLASS, "150"},  {IDC_SL_MC, "CS"},
+        } typed[] = {{IDC_SL_ITM, "1A"},     {IDC_SL_OPERATOR, "Op"},   {IDC_SL_WEEKS, "4-6"},
+                     {IDC_SL_TAG, "FV-2"},   {IDC_SL_SERVICE, "Steam"}, {IDC_SL_PLANT, "P1"},
+                     {IDC_SL_PRODUCT, "C4"}, {IDC_SL_SIZE, "2in"},      {IDC_SL_TYPE, "Ball"},
+                     {IDC_SL_EC, "E"},       {IDC_SL_CLASS, "150"},     {IDC_SL_MC, "CS"},
                      {IDC_SL_PC, "PC1"}};
         for (const auto& entry : typed) d.SetDlgItemText(entry.nID, entry.pszText);
         TypeAndLeave(d, IDC_SL_QTY, "3", IDC_SL_ITM);
@@ -260,11 +261,18 @@ TEST_F(SummaryLineDialog, TheLineCommandWritesBackAllButTheDetailFilledFields) {
     EXPECT_EQ(tag, "FV-1");
     EXPECT_TRUE(m_pDoc->IsModified());
     const std::vector<std::pair<const char*, const char*>> expected = {
-        {"Itm", "1A"},      {"Qty", "3"},          {"Operator", "Op"},  {"Net", "150.00"},   {"Mult", "0.7500"},
-        {"Margin", "60.00"}, {"Final", "160.00"},   {"BuyOut", "5.00"},  {"Weeks", "4-6"},    {"Tag", "FV-2"},
-        {"Service", "Steam"}, {"WordsAbove", "Above text"}, {"Comm", "2.50"}, {"Plant", "P1"}, {"Product", "C4"},
-        {"Size", "2in"},    {"Type", "Ball"},      {"EC", "E"},         {"Class", "150"},    {"MC", "CS"},
-        {"PC", "PC1"},      {"Description", "BALL VALVE"}, {"Cost", "60.00"}, {"List", "200.00"},
+        {"Itm", "1A"},          {"Qty", "3"},
+        {"Operator", "Op"},     {"Net", "150.00"},
+        {"Mult", "0.7500"},     {"Margin", "60.00"},
+        {"Final", "160.00"},    {"BuyOut", "5.00"},
+        {"Weeks", "4-6"},       {"Tag", "FV-2"},
+        {"Service", "Steam"},   {"WordsAbove", "Above text"},
+        {"Comm", "2.50"},       {"Plant", "P1"},
+        {"Product", "C4"},      {"Size", "2in"},
+        {"Type", "Ball"},       {"EC", "E"},
+        {"Class", "150"},       {"MC", "CS"},
+        {"PC", "PC1"},          {"Description", "BALL VALVE"},
+        {"Cost", "60.00"},      {"List", "200.00"},
         {"FrtAmount", "10.00"}, {"Weight", "40"}};
     for (const auto& [field, text] : expected) EXPECT_EQ(SummaryText(m_pDoc, 0, field), text) << field;
     EXPECT_EQ(pAbove->m_nIndentLeft, 3);
@@ -327,8 +335,9 @@ TEST_F(SummaryLineDialog, NextOnTheLastLineOfAOneRowGridWritesTheLineAndIsRefuse
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(SummaryText(m_pDoc, 2, "Itm"), "3");
     EXPECT_EQ(m_pDoc->m_pTable->GetSize(), 3);
-    EXPECT_EQ(messages.Texts(), (std::vector<std::string>{
-                                    "Can NOT display the \"Line View Dialog Box\".\nTry Making the Summary Window Larger."}));
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{
+                  "Can NOT display the \"Line View Dialog Box\".\nTry Making the Summary Window Larger."}));
     CDialog::ClearTestHooks();
     m_pView->CalcVisibleRows();
 }

@@ -39,8 +39,9 @@ int CALLBACK CollectRecord(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int,
         const BYTE* pBase = reinterpret_cast<const BYTE*>(pRecord) + pText->emrtext.offString;
         std::string text;
         for (DWORD i = 0; i < pText->emrtext.nChars; ++i)
-            text += pRecord->iType == EMR_EXTTEXTOUTW ? static_cast<char>(reinterpret_cast<const WCHAR*>(pBase)[i])
-                                                      : static_cast<char>(pBase[i]);
+            text += pRecord->iType == EMR_EXTTEXTOUTW
+                        ? static_cast<char>(reinterpret_cast<const WCHAR*>(pBase)[i])
+                        : static_cast<char>(pBase[i]);
         pRec->texts.push_back({text, static_cast<int>(pText->emrtext.ptlReference.x),
                                static_cast<int>(pText->emrtext.ptlReference.y), pRec->align});
     }
@@ -55,7 +56,8 @@ protected:
     }
 
     // Draws columns [first, end) of the table from a first line into a metafile, clipped to rcClip.
-    Recording Draw(int nFirstCol, int nColEnd, int nFirstLine, int nVisibleRows, RECT rcClip = {0, 0, 2000, 2000}) {
+    Recording Draw(int nFirstCol, int nColEnd, int nFirstLine, int nVisibleRows,
+                   RECT rcClip = {0, 0, 2000, 2000}) {
         HDC hScreen = ::GetDC(nullptr);
         HDC hMeta = ::CreateEnhMetaFileA(hScreen, nullptr, nullptr, nullptr);
         ::ReleaseDC(nullptr, hScreen);

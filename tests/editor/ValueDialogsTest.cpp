@@ -70,7 +70,8 @@ TEST_F(ValueDialogs, ARevisionDialogOpensOnItsNewValueUnderTheGreyedCurrentOne) 
             EXPECT_EQ(::GetFocus(), Item(dlg, c.nNew));
             EXPECT_EQ(ItemText(dlg, c.nCurrent), c.pszCurrent);
             EXPECT_FALSE(::IsWindowEnabled(Item(dlg, c.nCurrent)));
-            EXPECT_EQ(::SendMessageA(Item(dlg, c.nNew), EM_GETLIMITTEXT, 0, 0), static_cast<LRESULT>(c.nLimit));
+            EXPECT_EQ(::SendMessageA(Item(dlg, c.nNew), EM_GETLIMITTEXT, 0, 0),
+                      static_cast<LRESULT>(c.nLimit));
             // Only the number characters get through.
             for (char ch : std::string("1a .5x"))
                 ::SendMessageA(Item(dlg, c.nNew), WM_CHAR, static_cast<unsigned char>(ch), 1);
@@ -233,15 +234,21 @@ TEST_F(ValueDialogs, FromAZeroTotalThePreviewIsZeroOrEmpty) {
 
 TEST_F(ValueDialogs, PrintSelectionTicksGoInAndComeBackOut) {
     EXPECT_STREQ(RUNTIME_CLASS(CDlgPrtSelect)->m_lpszClassName, "CDlgPrtSelect");
-    const int ids[] = {IDC_PRTSEL_QUOTE,    IDC_PRTSEL_SCOPE,      IDC_PRTSEL_SCOPE_PRICED,   IDC_PRTSEL_DISTRIBUTION,
-                       IDC_PRTSEL_PARTS,    IDC_PRTSEL_ICDS,       IDC_PRTSEL_PROP_SUM,       IDC_PRTSEL_PROP_SUM_PLANT,
-                       IDC_PRTSEL_PROJ_SELL, IDC_PRTSEL_COMMISSION, IDC_PRTSEL_PURCH_ORD};
+    const int ids[] = {IDC_PRTSEL_QUOTE,        IDC_PRTSEL_SCOPE,          IDC_PRTSEL_SCOPE_PRICED,
+                       IDC_PRTSEL_DISTRIBUTION, IDC_PRTSEL_PARTS,          IDC_PRTSEL_ICDS,
+                       IDC_PRTSEL_PROP_SUM,     IDC_PRTSEL_PROP_SUM_PLANT, IDC_PRTSEL_PROJ_SELL,
+                       IDC_PRTSEL_COMMISSION,   IDC_PRTSEL_PURCH_ORD};
     CDlgPrtSelect dlg;
-    int* members[] = {&dlg.m_bQuote,          &dlg.m_bScope,
-                      &dlg.m_bScopePriced,    &dlg.m_bDistribution,
-                      &dlg.m_bParts,          &dlg.m_bICDS,
-                      &dlg.m_bProposalSummary, &dlg.m_bProposalSummaryPlant,
-                      &dlg.m_bProjectSellPrice, &dlg.m_bCommission,
+    int* members[] = {&dlg.m_bQuote,
+                      &dlg.m_bScope,
+                      &dlg.m_bScopePriced,
+                      &dlg.m_bDistribution,
+                      &dlg.m_bParts,
+                      &dlg.m_bICDS,
+                      &dlg.m_bProposalSummary,
+                      &dlg.m_bProposalSummaryPlant,
+                      &dlg.m_bProjectSellPrice,
+                      &dlg.m_bCommission,
                       &dlg.m_bPurchaseOrder};
     for (int* p : members) EXPECT_EQ(*p, 0);
     for (int i = 0; i < 11; ++i) *members[i] = i % 2;  // every other one ticked

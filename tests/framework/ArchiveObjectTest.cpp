@@ -81,7 +81,8 @@ TEST(ArchiveObjects, NewClassKnownClassEarlierObjectAndNull) {
         ar.Close();
     }
     // class CTestLeaf takes index 1, object a index 2, object b index 3
-    Bytes expected = Cat({NewClassTag("CTestLeaf"), {0x11, 0x11}, {0x01, 0x80}, {0x22, 0x22}, {0x02, 0x00}, {0x00, 0x00}});
+    Bytes expected =
+        Cat({NewClassTag("CTestLeaf"), {0x11, 0x11}, {0x01, 0x80}, {0x22, 0x22}, {0x02, 0x00}, {0x00, 0x00}});
     EXPECT_EQ(file.Data(), expected);
 
     Loader in(expected);
@@ -112,8 +113,13 @@ TEST(ArchiveObjects, OwnedArraysAndSharedReferencesRoundTrip) {
         ar.Close();
     }
     // leaf class 1, shared 2, node class 3, node 4, count 2, children 5 and 6, back reference to 2
-    Bytes expected = Cat({NewClassTag("CTestLeaf"), {0x07, 0x00}, NewClassTag("CTestNode"), {0x02, 0x00},
-                          {0x01, 0x80, 0x01, 0x00}, {0x01, 0x80, 0x02, 0x00}, {0x02, 0x00}});
+    Bytes expected = Cat({NewClassTag("CTestLeaf"),
+                          {0x07, 0x00},
+                          NewClassTag("CTestNode"),
+                          {0x02, 0x00},
+                          {0x01, 0x80, 0x01, 0x00},
+                          {0x01, 0x80, 0x02, 0x00},
+                          {0x02, 0x00}});
     EXPECT_EQ(file.Data(), expected);
 
     Loader in(expected);
@@ -134,9 +140,9 @@ TEST(ArchiveObjects, IndexesBeyond7FFEUseTheLongForms) {
     {
         CArchive ar(&file, CArchive::store);
         for (auto& l : leaves) ar.WriteObject(&l);  // class 1, objects 2..0x8001
-        ar.WriteObject(&n1);                         // class 0x8002, object 0x8003
-        ar.WriteObject(&n2);                         // known class with a long index
-        ar.WriteObject(&leaves[0x7FFE]);              // object 0x8000
+        ar.WriteObject(&n1);                        // class 0x8002, object 0x8003
+        ar.WriteObject(&n2);                        // known class with a long index
+        ar.WriteObject(&leaves[0x7FFE]);            // object 0x8000
         ar.Close();
     }
     const Bytes& d = file.Data();
@@ -167,13 +173,16 @@ TEST(ArchiveObjects, DamagedStreamsRaiseTheArchiveException) {
     };
     const Bytes leaf = Cat({NewClassTag("CTestLeaf"), {0x05, 0x00}});
     const Case cases[] = {
-        {"truncated class name", Bytes{0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00, 'C', 'T'}, CArchiveException::endOfFile},
+        {"truncated class name", Bytes{0xFF, 0xFF, 0x01, 0x00, 0x09, 0x00, 'C', 'T'},
+         CArchiveException::endOfFile},
         {"truncated object data", Cat({NewClassTag("CTestLeaf"), {0x05}}), CArchiveException::endOfFile},
         {"unknown class", Cat({NewClassTag("CNoSuchClass"), {0x00, 0x00}}), CArchiveException::badClass},
-        {"schema 2", Bytes{0xFF, 0xFF, 0x02, 0x00, 0x09, 0x00, 'C', 'T', 'e', 's', 't', 'L', 'e', 'a', 'f', 0, 0},
+        {"schema 2",
+         Bytes{0xFF, 0xFF, 0x02, 0x00, 0x09, 0x00, 'C', 'T', 'e', 's', 't', 'L', 'e', 'a', 'f', 0, 0},
          CArchiveException::badSchema},
         {"earlier object that does not exist", Bytes{0x09, 0x00}, CArchiveException::badIndex},
-        {"long index that does not exist", Bytes{0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00}, CArchiveException::badIndex},
+        {"long index that does not exist", Bytes{0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00},
+         CArchiveException::badIndex},
         {"class index that does not exist", Bytes{0x05, 0x80}, CArchiveException::badIndex},
         {"wrong class for the expected kind", Cat({NewClassTag("CTestOther")}), CArchiveException::badClass},
     };
@@ -213,8 +222,8 @@ TEST(ArchiveObjects, DamagedStreamsRaiseTheArchiveException) {
 TEST(ArchiveObjects, OwnershipCannotBeForgedByBackReferences) {
     // A node whose two children are the same object would delete it twice.
     // (node class 1, node 2, leaf class 3, leaf 4, then a reference back to 4)
-    Bytes twice = Cat({NewClassTag("CTestNode"), {0x02, 0x00}, NewClassTag("CTestLeaf"), {0x01, 0x00},
-                       {0x04, 0x00}});
+    Bytes twice =
+        Cat({NewClassTag("CTestNode"), {0x02, 0x00}, NewClassTag("CTestLeaf"), {0x01, 0x00}, {0x04, 0x00}});
     {
         Loader in(twice);
         EXPECT_THROW(in.ar.ReadObject(RUNTIME_CLASS(CTestNode)), CArchiveException);

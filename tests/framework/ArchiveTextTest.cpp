@@ -30,7 +30,9 @@ CString LoadText(const Bytes& bytes) {
     return s;
 }
 
-Bytes Prefix(const Bytes& b, size_t n) { return Bytes(b.begin(), b.begin() + static_cast<long>(std::min(n, b.size()))); }
+Bytes Prefix(const Bytes& b, size_t n) {
+    return Bytes(b.begin(), b.begin() + static_cast<long>(std::min(n, b.size())));
+}
 
 }  // namespace
 
@@ -102,8 +104,10 @@ TEST(ArchiveText, ForgedLengthsFailWithoutReadingPastTheEnd) {
 TEST(ArchiveCount, SixteenBitsBelowFFFFElseEscaped) {
     EXPECT_EQ(Store([](CArchive& ar) { ar.WriteCount(5); }), (Bytes{0x05, 0x00}));
     EXPECT_EQ(Store([](CArchive& ar) { ar.WriteCount(0xFFFE); }), (Bytes{0xFE, 0xFF}));
-    EXPECT_EQ(Store([](CArchive& ar) { ar.WriteCount(0xFFFF); }), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}));
-    EXPECT_EQ(Store([](CArchive& ar) { ar.WriteCount(0x12345); }), (Bytes{0xFF, 0xFF, 0x45, 0x23, 0x01, 0x00}));
+    EXPECT_EQ(Store([](CArchive& ar) { ar.WriteCount(0xFFFF); }),
+              (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}));
+    EXPECT_EQ(Store([](CArchive& ar) { ar.WriteCount(0x12345); }),
+              (Bytes{0xFF, 0xFF, 0x45, 0x23, 0x01, 0x00}));
 
     Bytes b{0xFF, 0xFF, 0x45, 0x23, 0x01, 0x00, 0x07, 0x00};
     CMemFile file(b.data(), b.size());
@@ -114,9 +118,8 @@ TEST(ArchiveCount, SixteenBitsBelowFFFFElseEscaped) {
 }
 
 TEST(ArchiveNumbers, LittleEndianFixedWidths) {
-    Bytes b = Store([](CArchive& ar) {
-        ar << static_cast<BYTE>(0xAB) << static_cast<WORD>(0x1234) << -15 << 1e50;
-    });
+    Bytes b = Store(
+        [](CArchive& ar) { ar << static_cast<BYTE>(0xAB) << static_cast<WORD>(0x1234) << -15 << 1e50; });
     Bytes expected{0xAB, 0x34, 0x12, 0xF1, 0xFF, 0xFF, 0xFF};
     // 1e50 as an IEEE double: 0x4A511B0EC57E649A
     for (unsigned char c : {0x9A, 0x64, 0x7E, 0xC5, 0x0E, 0x1B, 0x51, 0x4A}) expected.push_back(c);

@@ -47,7 +47,8 @@ BEGIN_MESSAGE_MAP(CTestDlg, CDialog)
 END_MESSAGE_MAP()
 
 void Click(CDialog& dlg, int nID) {
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, nID)));
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, nID)));
 }
 
 class DialogTest : public ::testing::Test {

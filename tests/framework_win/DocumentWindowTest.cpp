@@ -150,7 +150,8 @@ TEST_F(MdiTest, ShellKnowsTheFileTypeAndHowToOpenIt) {
     ASSERT_EQ(::RegQueryValueA(HKEY_CLASSES_ROOT, ".tst", value, &cb), ERROR_SUCCESS);
     EXPECT_STREQ(value, "CorvTestFileType");
     cb = sizeof value;
-    ASSERT_EQ(::RegQueryValueA(HKEY_CLASSES_ROOT, "CorvTestFileType\\shell\\open\\command", value, &cb), ERROR_SUCCESS);
+    ASSERT_EQ(::RegQueryValueA(HKEY_CLASSES_ROOT, "CorvTestFileType\\shell\\open\\command", value, &cb),
+              ERROR_SUCCESS);
     EXPECT_NE(std::string(value).find("test_framework_win.exe\" \"%1\""), std::string::npos) << value;
     cb = sizeof value;
     ASSERT_EQ(::RegQueryValueA(HKEY_CLASSES_ROOT, "CorvTestFileType", value, &cb), ERROR_SUCCESS);

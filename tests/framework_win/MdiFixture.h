@@ -19,7 +19,10 @@ public:
     bool m_bFailSave = false;  // Serialize fails half-way through a save
     void Serialize(CArchive& ar) override;
     void OnCmdAll() { Trace("doc"); }
-    BOOL OnCmdPass(UINT) { Trace("doc"); return TRUE; }
+    BOOL OnCmdPass(UINT) {
+        Trace("doc");
+        return TRUE;
+    }
     void OnCmdDisabled() { Trace("doc disabled"); }
     void OnUpdateCmdDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     static void Trace(const char* what);
@@ -34,7 +37,10 @@ public:
     void OnDraw(CDC*) override {}
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void OnCmdAll() { CTestDoc::Trace("view"); }
-    BOOL OnCmdPass(UINT) { CTestDoc::Trace("view declines"); return FALSE; }
+    BOOL OnCmdPass(UINT) {
+        CTestDoc::Trace("view declines");
+        return FALSE;
+    }
     DECLARE_MESSAGE_MAP()
 };
 

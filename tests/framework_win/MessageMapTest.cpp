@@ -71,7 +71,8 @@ END_MESSAGE_MAP()
 
 TEST(MessageMap, DerivedEntriesWinAndBaseEntriesStillServe) {
     CDerivedTestWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "map test", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr, nullptr));
+    ASSERT_TRUE(
+        wnd.CreateEx(0, nullptr, "map test", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr, nullptr));
     EXPECT_EQ(CWnd::FromHandlePermanent(wnd.m_hWnd), &wnd);
 
     EXPECT_EQ(wnd.SendMessage(WM_TEST_ASK), 22);            // derived entry first
@@ -101,14 +102,14 @@ TEST(MessageMap, DerivedEntriesWinAndBaseEntriesStillServe) {
 
 TEST(MessageMap, SubclassedControlFiltersThroughItsMap) {
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr, nullptr));
+    ASSERT_TRUE(
+        parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200, nullptr, nullptr));
     HWND hEdit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 5, 5, 200, 24, parent.m_hWnd,
                                    reinterpret_cast<HMENU>(7), ::GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(hEdit, nullptr);
     CLettersEdit edit;
     ASSERT_TRUE(edit.SubclassDlgItem(7, &parent));
-    for (char ch : std::string("a1b2"))
-        edit.SendMessage(WM_CHAR, static_cast<WPARAM>(ch), 1);
+    for (char ch : std::string("a1b2")) edit.SendMessage(WM_CHAR, static_cast<WPARAM>(ch), 1);
     EXPECT_EQ(edit.GetWindowText(), "ab");
 
     // Given back, the control takes digits again.

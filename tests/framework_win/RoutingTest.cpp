@@ -22,7 +22,7 @@ BOOL IsGrayed(HMENU hMenu, UINT nID) { return (::GetMenuState(hMenu, nID, MF_BYC
 TEST_F(MdiTest, CommandsTakeTheFirstHandlerOnTheRoute) {
     NewDocument();
     const std::pair<UINT, const char*> cases[] = {
-        {ID_CMD_ALL, "view"}, {ID_CMD_DOC, "doc"}, {ID_CMD_CHILD, "child"},
+        {ID_CMD_ALL, "view"},  {ID_CMD_DOC, "doc"}, {ID_CMD_CHILD, "child"},
         {ID_CMD_MAIN, "main"}, {ID_CMD_APP, "app"},
     };
     for (const auto& c : cases) {
@@ -57,10 +57,10 @@ TEST_F(MdiTest, CommandUiAsksTheRoute) {
         return ui.m_bEnabled;
     };
     EXPECT_TRUE(ask(ID_CMD_ALL));
-    EXPECT_TRUE(ask(ID_FILE_SAVE));       // the document's own command
-    EXPECT_FALSE(ask(ID_CMD_NONE));       // nobody handles it
-    EXPECT_FALSE(ask(ID_CMD_DISABLED));   // its update handler says no
-    EXPECT_TRUE(ask(ID_WINDOW_NEW));      // a child is open
+    EXPECT_TRUE(ask(ID_FILE_SAVE));      // the document's own command
+    EXPECT_FALSE(ask(ID_CMD_NONE));      // nobody handles it
+    EXPECT_FALSE(ask(ID_CMD_DISABLED));  // its update handler says no
+    EXPECT_TRUE(ask(ID_WINDOW_NEW));     // a child is open
 
     // The menu of the job window, as it drops down.
     HMENU hMenu = ::GetMenu(m_pMain->m_hWnd);

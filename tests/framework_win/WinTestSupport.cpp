@@ -65,6 +65,7 @@ public:
     }
 };
 
-[[maybe_unused]] ::testing::Environment* const g_cleanup = ::testing::AddGlobalTestEnvironment(new TestFolderCleanup);
+[[maybe_unused]] ::testing::Environment* const g_cleanup =
+    ::testing::AddGlobalTestEnvironment(new TestFolderCleanup);
 
 }  // namespace

@@ -32,8 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{"1/2/3", 0, "01/02/2003"}, DateCase{"12-25-99", 0, "12/25/1999"},
         DateCase{"12/25/89", 0, "12/25/2089"}, DateCase{"12/25/90", 0, "12/25/1990"},
         DateCase{"7;4\\1776", 0, "07/04/1776"}, DateCase{" 3 : 9 : 2024 ", 0, "03/09/2024"},
-        DateCase{"12/25/099", 0, "12/25/1999"}, DateCase{"12/25/0099", 0, "12/25/1999"},
-        DateCase{"", 0, ""},
+        DateCase{"12/25/099", 0, "12/25/1999"}, DateCase{"12/25/0099", 0, "12/25/1999"}, DateCase{"", 0, ""},
         // Format
         DateCase{"12/25", 1, ""}, DateCase{"12252024", 1, ""},
         // Month: an empty month reads as 00
@@ -132,7 +131,8 @@ TEST(Component, WritesItsProductDataFileForm) {
     CComponent c("Trim", 0x01020304, 260);
     CMemFile file;
     c.WriteToFile(file);
-    const std::vector<unsigned char> want = {'T', 'r', 'i', 'm', 0x0A, 0x04, 0x03, 0x02, 0x01, 0x04, 0x01, 0x00, 0x00};
+    const std::vector<unsigned char> want = {'T',  'r',  'i',  'm',  0x0A, 0x04, 0x03,
+                                             0x02, 0x01, 0x04, 0x01, 0x00, 0x00};
     EXPECT_EQ(file.Data(), want);
 }
 

@@ -39,15 +39,34 @@ ByteBuilder PairLayout(char secondType = 'N') {
     ByteBuilder b;
     b.NewClass("CTableStruct")
         .Word(2)
-        .NewClass("CFieldDesc").Text("Name").Byte('S').Word(5).Word(0).Word(6).Word(0)
-        .KnownClass(3).Text("Price").Byte(static_cast<unsigned char>(secondType)).Word(7).Word(2).Word(8).Word(0);
+        .NewClass("CFieldDesc")
+        .Text("Name")
+        .Byte('S')
+        .Word(5)
+        .Word(0)
+        .Word(6)
+        .Word(0)
+        .KnownClass(3)
+        .Text("Price")
+        .Byte(static_cast<unsigned char>(secondType))
+        .Word(7)
+        .Word(2)
+        .Word(8)
+        .Word(0);
     return b;
 }
 
 // After PairLayout: class CRecord 6, record 7, class CAlphaField 8, field 9,
 // class CNumberField 10, field 11.
 ByteBuilder& GoodFields(ByteBuilder& b) {
-    return b.NewClass("CAlphaField").Ref(2).Word(0).Text("abc").NewClass("CNumberField").Ref(2).Word(1).Append(kDouble12_5);
+    return b.NewClass("CAlphaField")
+        .Ref(2)
+        .Word(0)
+        .Text("abc")
+        .NewClass("CNumberField")
+        .Ref(2)
+        .Word(1)
+        .Append(kDouble12_5);
 }
 
 Bytes GoodRecord() {
@@ -70,15 +89,32 @@ TEST(HostileArchive, EveryTruncationEndsTheFile) {
 TEST(HostileArchive, TruncatedTableWithChildLines) {
     ByteBuilder b = PairLayout();
     b.NewClass("CTable").Word(1).NewClass("CRecord").Word(2);
-    b.NewClass("CAlphaField").Ref(2).Word(0).Text("abc").NewClass("CNumberField").Ref(2).Word(1).Append(kDouble12_5);
+    b.NewClass("CAlphaField")
+        .Ref(2)
+        .Word(0)
+        .Text("abc")
+        .NewClass("CNumberField")
+        .Ref(2)
+        .Word(1)
+        .Append(kDouble12_5);
     b.Ref(2).KnownClass(6).Word(1).KnownClass(8).Word(2);
-    b.KnownClass(10).Ref(2).Word(0).Text("x").KnownClass(12).Ref(2).Word(1).Append(kDoubleEmpty).Ref(2).Ref(0);
+    b.KnownClass(10)
+        .Ref(2)
+        .Word(0)
+        .Text("x")
+        .KnownClass(12)
+        .Ref(2)
+        .Word(1)
+        .Append(kDoubleEmpty)
+        .Ref(2)
+        .Ref(0);
     b.Ref(2).Ref(2);
     const Bytes whole = b;
     ASSERT_EQ(ReadFailure(whole, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTable)}), kNoFailure);
     for (size_t n = 0; n < whole.size(); ++n) {
         const Bytes cut(whole.begin(), whole.begin() + static_cast<long>(n));
-        EXPECT_EQ(ReadFailure(cut, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTable)}), CArchiveException::endOfFile)
+        EXPECT_EQ(ReadFailure(cut, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTable)}),
+                  CArchiveException::endOfFile)
             << "cut at " << n;
     }
 }
@@ -95,7 +131,16 @@ TEST(HostileArchive, UnknownClassName) {
 }
 
 TEST(HostileArchive, SchemaOtherThanOne) {
-    const Bytes descSchema2 = ByteBuilder().NewClass("CTableStruct").Word(1).NewClass("CFieldDesc", 2).Text("A").Byte('S').Word(1).Word(0).Word(1).Word(0);
+    const Bytes descSchema2 = ByteBuilder()
+                                  .NewClass("CTableStruct")
+                                  .Word(1)
+                                  .NewClass("CFieldDesc", 2)
+                                  .Text("A")
+                                  .Byte('S')
+                                  .Word(1)
+                                  .Word(0)
+                                  .Word(1)
+                                  .Word(0);
     EXPECT_EQ(ReadFailure(descSchema2, {RUNTIME_CLASS(CTableStruct)}), CArchiveException::badSchema);
 
     ByteBuilder b = PairLayout();
@@ -127,7 +172,14 @@ TEST(HostileArchive, ReferencesToIndexesThatDoNotExist) {
     EXPECT_EQ(ReadRecordAfterLayout(e), CArchiveException::badIndex);
 
     // A layout that is not read before the field that points at it.
-    const Bytes f = ByteBuilder().NewClass("CRecord").Word(1).NewClass("CAlphaField").NewClass("CTableStruct").Word(0).Word(0).Text("");
+    const Bytes f = ByteBuilder()
+                        .NewClass("CRecord")
+                        .Word(1)
+                        .NewClass("CAlphaField")
+                        .NewClass("CTableStruct")
+                        .Word(0)
+                        .Word(0)
+                        .Text("");
     EXPECT_EQ(ReadFailure(f, {RUNTIME_CLASS(CRecord)}), CArchiveException::badIndex);
 }
 
@@ -145,7 +197,8 @@ TEST(HostileArchive, OwnedObjectsAreNeverSharedOrMissing) {
 
 TEST(HostileArchive, ObjectOfAnotherClassWhereAKindIsExpected) {
     // A component among a layout's descriptors.
-    const Bytes a = ByteBuilder().NewClass("CTableStruct").Word(1).NewClass("CComponent").Text("A").Word(0).Word(0);
+    const Bytes a =
+        ByteBuilder().NewClass("CTableStruct").Word(1).NewClass("CComponent").Text("A").Word(0).Word(0);
     EXPECT_EQ(ReadFailure(a, {RUNTIME_CLASS(CTableStruct)}), CArchiveException::badClass);
 
     // The record's layout is a descriptor.
@@ -162,7 +215,8 @@ TEST(HostileArchive, ObjectOfAnotherClassWhereAKindIsExpected) {
     // A field where a table's record belongs.
     ByteBuilder d = PairLayout();
     d.NewClass("CTable").Word(1).NewClass("CAlphaField").Ref(2).Word(0).Text("");
-    EXPECT_EQ(ReadFailure(d, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTable)}), CArchiveException::badClass);
+    EXPECT_EQ(ReadFailure(d, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTable)}),
+              CArchiveException::badClass);
 
     // A record where the child table belongs.
     ByteBuilder e = PairLayout();
@@ -176,8 +230,23 @@ TEST(HostileArchive, ObjectOfAnotherClassWhereAKindIsExpected) {
 
     // A component among a technical description's components.
     ByteBuilder g;
-    g.NewClass("CTableStruct").Word(1).NewClass("CFieldDesc").Text("Tech").Byte('T').Word(80).Word(0).Word(62).Word(0);
-    g.NewClass("CRecord").Word(1).NewClass("CTechField").Ref(2).Word(0).Word(1).NewClass("CFieldDesc").Text("");
+    g.NewClass("CTableStruct")
+        .Word(1)
+        .NewClass("CFieldDesc")
+        .Text("Tech")
+        .Byte('T')
+        .Word(80)
+        .Word(0)
+        .Word(62)
+        .Word(0);
+    g.NewClass("CRecord")
+        .Word(1)
+        .NewClass("CTechField")
+        .Ref(2)
+        .Word(0)
+        .Word(1)
+        .NewClass("CFieldDesc")
+        .Text("");
     EXPECT_EQ(ReadRecordAfterLayout(g), CArchiveException::badClass);
 }
 
@@ -215,14 +284,24 @@ TEST(HostileArchive, RecordFieldKindsMustMatchTheTypeLetters) {
     unknown.NewClass("CRecord").Word(2);
     GoodFields(unknown).Ref(2).Ref(0);
     EXPECT_EQ(ReadRecordAfterLayout(unknown), CArchiveException::badClass);
-    EXPECT_EQ(ReadFailure(PairLayout('X'), {RUNTIME_CLASS(CTableStruct)}), kNoFailure);  // a layout alone may hold it
+    EXPECT_EQ(ReadFailure(PairLayout('X'), {RUNTIME_CLASS(CTableStruct)}),
+              kNoFailure);  // a layout alone may hold it
 }
 
 TEST(HostileArchive, RecordFieldsMustSitAtTheirOwnIndexOnTheRecordsLayout) {
     // Both fields claim index 0.
     ByteBuilder index = PairLayout('S');
     index.NewClass("CRecord").Word(2);
-    index.NewClass("CAlphaField").Ref(2).Word(0).Text("a").KnownClass(8).Ref(2).Word(0).Text("b").Ref(2).Ref(0);
+    index.NewClass("CAlphaField")
+        .Ref(2)
+        .Word(0)
+        .Text("a")
+        .KnownClass(8)
+        .Ref(2)
+        .Word(0)
+        .Text("b")
+        .Ref(2)
+        .Ref(0);
     EXPECT_EQ(ReadRecordAfterLayout(index), CArchiveException::genericException);
 
     // Two layouts; the record is on the first, its fields on the second.
@@ -232,18 +311,27 @@ TEST(HostileArchive, RecordFieldsMustSitAtTheirOwnIndexOnTheRecordsLayout) {
     two.KnownClass(3).Text("Price").Byte('N').Word(7).Word(2).Word(8).Word(0);
     two.NewClass("CRecord").Word(2).NewClass("CAlphaField").Ref(6).Word(0).Text("abc");
     two.NewClass("CNumberField").Ref(6).Word(1).Append(kDouble12_5).Ref(2).Ref(0);
-    EXPECT_EQ(ReadFailure(two, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CRecord)}),
-              CArchiveException::genericException);
+    EXPECT_EQ(
+        ReadFailure(two, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CRecord)}),
+        CArchiveException::genericException);
 
     // A table on the second layout holding a record on the first.
     ByteBuilder table = PairLayout();
     table.KnownClass(1).Word(2).KnownClass(3).Text("Name").Byte('S').Word(5).Word(0).Word(6).Word(0);
     table.KnownClass(3).Text("Price").Byte('N').Word(7).Word(2).Word(8).Word(0);
     table.NewClass("CTable").Word(1).NewClass("CRecord").Word(2);
-    table.NewClass("CAlphaField").Ref(2).Word(0).Text("abc").NewClass("CNumberField").Ref(2).Word(1).Append(kDouble12_5);
+    table.NewClass("CAlphaField")
+        .Ref(2)
+        .Word(0)
+        .Text("abc")
+        .NewClass("CNumberField")
+        .Ref(2)
+        .Word(1)
+        .Append(kDouble12_5);
     table.Ref(2).Ref(0).Ref(6);
-    EXPECT_EQ(ReadFailure(table, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTable)}),
-              CArchiveException::genericException);
+    EXPECT_EQ(
+        ReadFailure(table, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTable)}),
+        CArchiveException::genericException);
 }
 
 TEST(HostileArchive, CountsLargerThanTheBytesLeft) {
@@ -258,29 +346,54 @@ TEST(HostileArchive, CountsLargerThanTheBytesLeft) {
     EXPECT_EQ(ReadRecordAfterLayout(record), CArchiveException::endOfFile);
     ByteBuilder table = PairLayout();
     table.NewClass("CTable").Word(0xFFFF).Raw({0xFF, 0xFF, 0xFF, 0xFF});
-    EXPECT_EQ(ReadFailure(table, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTable)}), CArchiveException::endOfFile);
+    EXPECT_EQ(ReadFailure(table, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTable)}),
+              CArchiveException::endOfFile);
 
     // A technical description promising 60000 components.
     ByteBuilder tech;
-    tech.NewClass("CTableStruct").Word(1).NewClass("CFieldDesc").Text("Tech").Byte('T').Word(80).Word(0).Word(62).Word(0);
-    tech.NewClass("CRecord").Word(1).NewClass("CTechField").Ref(2).Word(0).Word(60000).NewClass("CComponent").Text("A").Word(0).Word(0);
+    tech.NewClass("CTableStruct")
+        .Word(1)
+        .NewClass("CFieldDesc")
+        .Text("Tech")
+        .Byte('T')
+        .Word(80)
+        .Word(0)
+        .Word(62)
+        .Word(0);
+    tech.NewClass("CRecord")
+        .Word(1)
+        .NewClass("CTechField")
+        .Ref(2)
+        .Word(0)
+        .Word(60000)
+        .NewClass("CComponent")
+        .Text("A")
+        .Word(0)
+        .Word(0);
     EXPECT_EQ(ReadRecordAfterLayout(tech), CArchiveException::endOfFile);
 
     // A text promising 0xFFFFFFFE bytes.
     ByteBuilder text = PairLayout();
-    text.NewClass("CRecord").Word(2).NewClass("CAlphaField").Ref(2).Word(0).Raw({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF}).Ascii("abc");
+    text.NewClass("CRecord")
+        .Word(2)
+        .NewClass("CAlphaField")
+        .Ref(2)
+        .Word(0)
+        .Raw({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0xFF})
+        .Ascii("abc");
     EXPECT_EQ(ReadRecordAfterLayout(text), CArchiveException::endOfFile);
 }
 
 TEST(HostileArchive, DeeplyNestedChildTablesStop) {
     // Records owning child tables owning records, far deeper than any job.
     ByteBuilder b;
-    b.NewClass("CTableStruct").Word(0);  // class 1, layout 2
-    b.NewClass("CTable").Word(1);        // class 3, table 4
+    b.NewClass("CTableStruct").Word(0);    // class 1, layout 2
+    b.NewClass("CTable").Word(1);          // class 3, table 4
     b.NewClass("CRecord").Word(0).Ref(2);  // class 5
     const int depth = 200;
     for (int i = 0; i < depth; ++i) b.KnownClass(3).Word(1).KnownClass(5).Word(0).Ref(2);
-    EXPECT_EQ(ReadFailure(b, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTable)}), CArchiveException::genericException);
+    EXPECT_EQ(ReadFailure(b, {RUNTIME_CLASS(CTableStruct), RUNTIME_CLASS(CTable)}),
+              CArchiveException::genericException);
 }
 
 }  // namespace

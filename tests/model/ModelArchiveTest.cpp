@@ -50,15 +50,46 @@ Bytes KindsLayout() {
     return ByteBuilder()
         .NewClass("CTableStruct")
         .Word(5)
-        .NewClass("CFieldDesc").Text("Name").Byte('S').Word(5).Word(0).Word(6).Word(0)
-        .KnownClass(3).Text("Words").Byte('W').Word(32000).Word(0).Word(15).Word(0)
-        .KnownClass(3).Text("Tech").Byte('T').Word(20).Word(0).Word(22).Word(0)
-        .KnownClass(3).Text("Price").Byte('N').Word(7).Word(2).Word(8).Word(1)
-        .KnownClass(3).Text("When").Byte('D').Word(10).Word(0).Word(10).Word(0);
+        .NewClass("CFieldDesc")
+        .Text("Name")
+        .Byte('S')
+        .Word(5)
+        .Word(0)
+        .Word(6)
+        .Word(0)
+        .KnownClass(3)
+        .Text("Words")
+        .Byte('W')
+        .Word(32000)
+        .Word(0)
+        .Word(15)
+        .Word(0)
+        .KnownClass(3)
+        .Text("Tech")
+        .Byte('T')
+        .Word(20)
+        .Word(0)
+        .Word(22)
+        .Word(0)
+        .KnownClass(3)
+        .Text("Price")
+        .Byte('N')
+        .Word(7)
+        .Word(2)
+        .Word(8)
+        .Word(1)
+        .KnownClass(3)
+        .Text("When")
+        .Byte('D')
+        .Word(10)
+        .Word(0)
+        .Word(10)
+        .Word(0);
 }
 
 TEST(ModelArchive, FieldDescriptor) {
-    const Bytes bytes = ByteBuilder().NewClass("CFieldDesc").Text("Cost").Byte('N').Word(10).Word(2).Word(11).Word(1);
+    const Bytes bytes =
+        ByteBuilder().NewClass("CFieldDesc").Text("Cost").Byte('N').Word(10).Word(2).Word(11).Word(1);
     Reader in(bytes);
     auto desc = in.Read<CFieldDesc>(RUNTIME_CLASS(CFieldDesc));
     EXPECT_TRUE(in.AtEnd());
@@ -74,7 +105,14 @@ TEST(ModelArchive, FieldDescriptor) {
 TEST(ModelArchive, DescriptorIsReadAsItStandsWithoutMessages) {
     MessageBoxRecorder boxes;
     const std::string longName(40, 'n');
-    const Bytes bytes = ByteBuilder().NewClass("CFieldDesc").Text(longName).Byte('q').Word(0xFFFF).Word(0x8000).Word(0).Word(0xFFFF);
+    const Bytes bytes = ByteBuilder()
+                            .NewClass("CFieldDesc")
+                            .Text(longName)
+                            .Byte('q')
+                            .Word(0xFFFF)
+                            .Word(0x8000)
+                            .Word(0)
+                            .Word(0xFFFF);
     Reader in(bytes);
     auto desc = in.Read<CFieldDesc>(RUNTIME_CLASS(CFieldDesc));
     EXPECT_EQ(desc->GetName(), longName.c_str());
@@ -119,7 +157,18 @@ TEST(ModelArchive, BuiltInLayoutReadsBackUnchangedWithoutMessages) {
     }
     EXPECT_TRUE(boxes.Shown().empty());
     // The first descriptor as the format spells it.
-    const Bytes head = ByteBuilder().NewClass("CTableStruct").Word(28).NewClass("CFieldDesc").Text("Itm").Byte('S').Word(3).Word(0).Word(4).Word(0).KnownClass(3).Text("Qty");
+    const Bytes head = ByteBuilder()
+                           .NewClass("CTableStruct")
+                           .Word(28)
+                           .NewClass("CFieldDesc")
+                           .Text("Itm")
+                           .Byte('S')
+                           .Word(3)
+                           .Word(0)
+                           .Word(4)
+                           .Word(0)
+                           .KnownClass(3)
+                           .Text("Qty");
     EXPECT_TRUE(std::equal(head.begin(), head.end(), bytes.begin()));
 }
 
@@ -145,7 +194,8 @@ TEST(ModelArchive, ComponentKeepsTheLow16BitsAndReadsThemWithoutSign) {
 
 // Reads the layout and one field after it, checks the field, writes both
 // back and compares with the bytes.
-void FieldRoundTrip(const Bytes& fieldBytes, const std::function<void(CField*)>& check, const Bytes* written = nullptr) {
+void FieldRoundTrip(const Bytes& fieldBytes, const std::function<void(CField*)>& check,
+                    const Bytes* written = nullptr) {
     const Bytes bytes = ByteBuilder().Append(KindsLayout()).Append(fieldBytes);
     Reader in(bytes);
     auto layout = in.Read<CTableStruct>(RUNTIME_CLASS(CTableStruct));
@@ -170,32 +220,44 @@ TEST(ModelArchive, AlphaField) {
 
 TEST(ModelArchive, AlphaFieldIsCutToItsLengthWhenRead) {
     const Bytes cut = ByteBuilder().NewClass("CAlphaField").Ref(2).Word(0).Text("Valve");
-    FieldRoundTrip(ByteBuilder().NewClass("CAlphaField").Ref(2).Word(0).Text("ValveBody"),
-                   [](CField* f) { EXPECT_EQ(f->GetText(), "Valve"); }, &cut);
+    FieldRoundTrip(
+        ByteBuilder().NewClass("CAlphaField").Ref(2).Word(0).Text("ValveBody"),
+        [](CField* f) { EXPECT_EQ(f->GetText(), "Valve"); }, &cut);
 }
 
 TEST(ModelArchive, WordsField) {
-    FieldRoundTrip(ByteBuilder().NewClass("CWordsField").Ref(2).Word(1).Text("Above the line").Word(10).Word(0xFFFF),
-                   [](CField* f) {
-                       ASSERT_TRUE(f->IsKindOf(RUNTIME_CLASS(CWordsField)));
-                       auto* w = static_cast<CWordsField*>(f);
-                       EXPECT_EQ(w->GetIndex(), 1);
-                       EXPECT_EQ(w->GetText(), "Above the line");
-                       EXPECT_EQ(w->m_nIndentLeft, 10);
-                       EXPECT_EQ(w->m_nIndentRight, 65535);
-                   });
+    FieldRoundTrip(
+        ByteBuilder().NewClass("CWordsField").Ref(2).Word(1).Text("Above the line").Word(10).Word(0xFFFF),
+        [](CField* f) {
+            ASSERT_TRUE(f->IsKindOf(RUNTIME_CLASS(CWordsField)));
+            auto* w = static_cast<CWordsField*>(f);
+            EXPECT_EQ(w->GetIndex(), 1);
+            EXPECT_EQ(w->GetText(), "Above the line");
+            EXPECT_EQ(w->m_nIndentLeft, 10);
+            EXPECT_EQ(w->m_nIndentRight, 65535);
+        });
 }
 
 TEST(ModelArchive, TechFieldWithComponents) {
     // After the layout: class CTechField 9, the field 10, class CComponent
     // 11, the components 12 and 13.
     FieldRoundTrip(ByteBuilder()
-                       .NewClass("CTechField").Ref(2).Word(2)
+                       .NewClass("CTechField")
+                       .Ref(2)
                        .Word(2)
-                       .NewClass("CComponent").Text("Body").Word(0).Word(4)
-                       .KnownClass(11).Text("Trim").Word(5).Word(3)
+                       .Word(2)
+                       .NewClass("CComponent")
+                       .Text("Body")
+                       .Word(0)
+                       .Word(4)
+                       .KnownClass(11)
+                       .Text("Trim")
+                       .Word(5)
+                       .Word(3)
                        .Text("Body Trim and more than twenty")  // read as it stands, uncut
-                       .Text("VALVES.DTA").Word(3).Word(1),
+                       .Text("VALVES.DTA")
+                       .Word(3)
+                       .Word(1),
                    [](CField* f) {
                        ASSERT_TRUE(f->IsKindOf(RUNTIME_CLASS(CTechField)));
                        auto* t = static_cast<CTechField*>(f);
@@ -244,11 +306,32 @@ TEST(ModelArchive, RecordWithEveryKind) {
                             .Append(KindsLayout())
                             .NewClass("CRecord")
                             .Word(5)
-                            .NewClass("CAlphaField").Ref(2).Word(0).Text("abc")
-                            .NewClass("CWordsField").Ref(2).Word(1).Text("w").Word(1).Word(2)
-                            .NewClass("CTechField").Ref(2).Word(2).Word(0).Text("").Text("").Word(0).Word(0)
-                            .NewClass("CNumberField").Ref(2).Word(3).Append(kDouble12_5)
-                            .NewClass("CDateField").Ref(2).Word(4).Text("")
+                            .NewClass("CAlphaField")
+                            .Ref(2)
+                            .Word(0)
+                            .Text("abc")
+                            .NewClass("CWordsField")
+                            .Ref(2)
+                            .Word(1)
+                            .Text("w")
+                            .Word(1)
+                            .Word(2)
+                            .NewClass("CTechField")
+                            .Ref(2)
+                            .Word(2)
+                            .Word(0)
+                            .Text("")
+                            .Text("")
+                            .Word(0)
+                            .Word(0)
+                            .NewClass("CNumberField")
+                            .Ref(2)
+                            .Word(3)
+                            .Append(kDouble12_5)
+                            .NewClass("CDateField")
+                            .Ref(2)
+                            .Word(4)
+                            .Text("")
                             .Ref(2)
                             .Ref(0);
     Reader in(bytes);
@@ -279,8 +362,20 @@ Bytes PairLayout() {
     return ByteBuilder()
         .NewClass("CTableStruct")
         .Word(2)
-        .NewClass("CFieldDesc").Text("Name").Byte('S').Word(5).Word(0).Word(6).Word(0)
-        .KnownClass(3).Text("Price").Byte('N').Word(7).Word(2).Word(8).Word(0);
+        .NewClass("CFieldDesc")
+        .Text("Name")
+        .Byte('S')
+        .Word(5)
+        .Word(0)
+        .Word(6)
+        .Word(0)
+        .KnownClass(3)
+        .Text("Price")
+        .Byte('N')
+        .Word(7)
+        .Word(2)
+        .Word(8)
+        .Word(0);
 }
 
 // A table of two lines; the first owns a child table of one line. Class
@@ -291,22 +386,44 @@ Bytes PairTable() {
     return ByteBuilder()
         .NewClass("CTable")
         .Word(2)
-        .NewClass("CRecord").Word(2)
-            .NewClass("CAlphaField").Ref(2).Word(0).Text("abc")
-            .NewClass("CNumberField").Ref(2).Word(1).Append(kDouble12_5)
-            .Ref(2)
-            .KnownClass(6).Word(1)
-                .KnownClass(8).Word(2)
-                    .KnownClass(10).Ref(2).Word(0).Text("x")
-                    .KnownClass(12).Ref(2).Word(1).Append(kDoubleEmpty)
-                    .Ref(2)
-                    .Ref(0)
-                .Ref(2)
-        .KnownClass(8).Word(2)
-            .KnownClass(10).Ref(2).Word(0).Text("")
-            .KnownClass(12).Ref(2).Word(1).Append(kDoubleOverflow)
-            .Ref(2)
-            .Ref(0)
+        .NewClass("CRecord")
+        .Word(2)
+        .NewClass("CAlphaField")
+        .Ref(2)
+        .Word(0)
+        .Text("abc")
+        .NewClass("CNumberField")
+        .Ref(2)
+        .Word(1)
+        .Append(kDouble12_5)
+        .Ref(2)
+        .KnownClass(6)
+        .Word(1)
+        .KnownClass(8)
+        .Word(2)
+        .KnownClass(10)
+        .Ref(2)
+        .Word(0)
+        .Text("x")
+        .KnownClass(12)
+        .Ref(2)
+        .Word(1)
+        .Append(kDoubleEmpty)
+        .Ref(2)
+        .Ref(0)
+        .Ref(2)
+        .KnownClass(8)
+        .Word(2)
+        .KnownClass(10)
+        .Ref(2)
+        .Word(0)
+        .Text("")
+        .KnownClass(12)
+        .Ref(2)
+        .Word(1)
+        .Append(kDoubleOverflow)
+        .Ref(2)
+        .Ref(0)
         .Ref(2);
 }
 
@@ -355,7 +472,8 @@ TEST(ModelArchive, JobTableReadsBackOntoTheLayoutsWrittenBeforeIt) {
     for (int i = 0; i < 3; ++i) {
         const CRecord* line = back->GetRecord(i);
         EXPECT_EQ(line->GetTableStruct(), summaryBack.get());
-        for (int f = 0; f < 28; ++f) EXPECT_EQ(line->GetField(f)->GetText(), table.GetRecord(i)->GetField(f)->GetText());
+        for (int f = 0; f < 28; ++f)
+            EXPECT_EQ(line->GetField(f)->GetText(), table.GetRecord(i)->GetField(f)->GetText());
         ASSERT_EQ(line->GetChild()->GetSize(), i);
         EXPECT_EQ(line->GetChild()->GetTableStruct(), detailBack.get());
         for (int d = 0; d < i; ++d) {

@@ -17,7 +17,7 @@ TEST(ReadDecimal, TakesTheLongestLeadingDecimalNumber) {
     EXPECT_EQ(ReadDecimal("1.5e3"), 1500.0);
     EXPECT_EQ(ReadDecimal("1.5E+3"), 1500.0);
     EXPECT_EQ(ReadDecimal("25e-1"), 2.5);
-    EXPECT_EQ(ReadDecimal("1e"), 1.0);    // no exponent digit: the exponent is not part of it
+    EXPECT_EQ(ReadDecimal("1e"), 1.0);  // no exponent digit: the exponent is not part of it
     EXPECT_EQ(ReadDecimal("1e+"), 1.0);
     EXPECT_EQ(ReadDecimal("3.25.7"), 3.25);
     EXPECT_EQ(ReadDecimal("1,234"), 1.0);
@@ -34,7 +34,7 @@ TEST(ReadDecimal, RefusesTheRuntimesOtherForms) {
     EXPECT_EQ(ReadDecimal("-INFINITY"), 0.0);
     EXPECT_EQ(ReadDecimal("nan"), 0.0);
     EXPECT_EQ(ReadDecimal("NaN(1)"), 0.0);
-    EXPECT_EQ(ReadDecimal("0x1A"), 0.0);   // the leading 0 only
+    EXPECT_EQ(ReadDecimal("0x1A"), 0.0);  // the leading 0 only
     EXPECT_EQ(ReadDecimal("0x1p3"), 0.0);
     EXPECT_EQ(ReadDecimal("12x3"), 12.0);
 }

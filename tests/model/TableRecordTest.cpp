@@ -22,7 +22,9 @@ protected:
     CTableStruct m_detail{1};
 
     static CString Text(const CRecord* r, const char* name) { return r->GetFieldByName(name)->GetText(); }
-    static void Set(CRecord* r, const char* name, const char* text) { r->GetFieldByName(name)->SetText(text); }
+    static void Set(CRecord* r, const char* name, const char* text) {
+        r->GetFieldByName(name)->SetText(text);
+    }
 
     // A Summary line with an item number and n Detail lines numbered by part.
     void FillLine(CRecord* r, const char* itm, int nDetails) {
@@ -244,7 +246,8 @@ TEST_F(TableTest, CopyToClipReplacesTheClipboardsDetailLines) {
     ASSERT_EQ(clip.GetChild()->GetSize(), 3);
     EXPECT_EQ(clip.GetChild()->GetRecord(0)->GetChild(), nullptr);
     EXPECT_EQ(Text(clip.GetChild()->GetRecord(2), "PartNumber"), "P2");
-    auto* clipTech = static_cast<CTechField*>(clip.GetChild()->GetRecord(0)->GetFieldByName("Technical Description"));
+    auto* clipTech =
+        static_cast<CTechField*>(clip.GetChild()->GetRecord(0)->GetFieldByName("Technical Description"));
     EXPECT_EQ(clipTech->GetText(), "Ball valve");
     EXPECT_EQ(clipTech->GetFileName(), "BALL.DTA");
     EXPECT_EQ(clipTech->m_nFileNo, 4);

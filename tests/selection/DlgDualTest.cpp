@@ -68,7 +68,8 @@ void ClickLine(CDialog& dlg, int id, int i) {
 }
 
 void Click(CDialog& dlg, int id) {
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
 }
 
 void Menu(CDialog& dlg, int id) { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
@@ -153,7 +154,8 @@ TEST_F(DlgDualTest, PicksAValveFromTheMenuFileAndHandsItBack) {
     });
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(caption, "- - Line #7 - - ");
-    EXPECT_EQ(title1, "Series C4 High Performance Butterfly Valves\nPick one value for every line on the left\n");
+    EXPECT_EQ(title1,
+              "Series C4 High Performance Butterfly Valves\nPick one value for every line on the left\n");
     EXPECT_EQ(title2.substr(0, 6), "Size:\n");
     EXPECT_EQ(initialLeft, (std::vector<std::string>(5, "")));
     ASSERT_GE(rightAfterFirst.size(), 2u);
@@ -218,7 +220,8 @@ TEST_F(DlgDualTest, OkWaitsForACompleteItemAndNextButtonsSetTheirFlags) {
     selection = nextDL.m_pSelection;
 
     // Next SL shows the editor window first.
-    HWND editor = ::CreateWindowExA(0, "STATIC", "editor", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND editor =
+        ::CreateWindowExA(0, "STATIC", "editor", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     CWnd editorWnd;
     editorWnd.Attach(editor);
     CDlgDual nextSL;
@@ -239,7 +242,8 @@ TEST_F(DlgDualTest, OkWaitsForACompleteItemAndNextButtonsSetTheirFlags) {
 
 TEST_F(DlgDualTest, ReopeningALineRestoresItsChoiceWithoutAlerting) {
     job.SetTech(2, "1600 150 CS MET WF", 401,
-                {{"Size", 0, 4}, {"Class", 5, 3}, {"Body", 9, 2}, {"Seat", 12, 3}, {"Ends", 16, 2}}, "SeriesC4.dta", 1);
+                {{"Size", 0, 4}, {"Class", 5, 3}, {"Body", 9, 2}, {"Seat", 12, 3}, {"Ends", 16, 2}},
+                "SeriesC4.dta", 1);
     CDlgDual dlg;
     Prepare(dlg, 2);
     std::vector<std::string> left;
@@ -272,8 +276,8 @@ TEST_F(DlgDualTest, ReopeningALineRestoresItsChoiceWithoutAlerting) {
 }
 
 TEST_F(DlgDualTest, GroupedLineReopensOnItsItemAndMarksMatchingGroups) {
-    job.SetTech(0, "0300 DA15AL 80 ISO", 402, {{"Size", 0, 4}, {"CylModel", 5, 6}, {"Supply", 12, 2}}, "ActDAC4.dta",
-                1);
+    job.SetTech(0, "0300 DA15AL 80 ISO", 402, {{"Size", 0, 4}, {"CylModel", 5, 6}, {"Supply", 12, 2}},
+                "ActDAC4.dta", 1);
     job.SetTech(1, "SV52-N120  5/2 NAMUR solenoid, 120 VAC", 403, {{"AccModel", 0, 9}}, "AccPneu.dta", 2);
     CDlgDual dlg;
     Prepare(dlg, 1);
@@ -302,8 +306,8 @@ TEST_F(DlgDualTest, GroupedLineReopensOnItsItemAndMarksMatchingGroups) {
 }
 
 TEST_F(DlgDualTest, AutoSelectPicksTheFirstMatchingLineOfTheChosenGroup) {
-    job.SetTech(0, "0300 SR15AL 60 ISO", 402, {{"Size", 0, 4}, {"CylModel", 5, 6}, {"Supply", 12, 2}}, "ActDAC4.dta",
-                1);
+    job.SetTech(0, "0300 SR15AL 60 ISO", 402, {{"Size", 0, 4}, {"CylModel", 5, 6}, {"Supply", 12, 2}},
+                "ActDAC4.dta", 1);
     int autoPicked = -2, manualPicked = -2;
     std::string price;
     for (BOOL autoSelect : {TRUE, FALSE}) {
@@ -314,7 +318,8 @@ TEST_F(DlgDualTest, AutoSelectPicksTheFirstMatchingLineOfTheChosenGroup) {
         Prepare(dlg, 1);
         CDialog::SetTestHook([&](CDialog& d) {
             Menu(d, ID_SEL_ACCESSORIES);
-            const int picked = static_cast<int>(::SendDlgItemMessageA(d.m_hWnd, IDC_SEL_RIGHT, LB_GETCURSEL, 0, 0));
+            const int picked =
+                static_cast<int>(::SendDlgItemMessageA(d.m_hWnd, IDC_SEL_RIGHT, LB_GETCURSEL, 0, 0));
             (autoSelect ? autoPicked : manualPicked) = picked;
             if (autoSelect) price = Text(d.m_hWnd, IDC_SEL_PRICE);
             d.SendMessage(WM_COMMAND, IDCANCEL);

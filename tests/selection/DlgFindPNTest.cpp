@@ -25,10 +25,13 @@ std::string Text(HWND hDlg, int id) {
 }
 
 void Click(CDialog& dlg, int id) {
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
 }
 
-int Progress(HWND hDlg) { return static_cast<int>(::SendDlgItemMessageA(hDlg, IDC_FPN_PROGRESS, PBM_GETPOS, 0, 0)); }
+int Progress(HWND hDlg) {
+    return static_cast<int>(::SendDlgItemMessageA(hDlg, IDC_FPN_PROGRESS, PBM_GETPOS, 0, 0));
+}
 
 class DlgFindPNTest : public ::testing::Test {
 protected:
@@ -135,8 +138,9 @@ TEST_F(DlgFindPNTest, TypingAfterAHitClearsItAndOkAsksForANewFind) {
     EXPECT_EQ(productAfterHit, "ACT");
     EXPECT_EQ(productAfterTyping, "");
     EXPECT_EQ(button, "Find");
-    EXPECT_EQ(messages.texts,
-              (std::vector<std::string>{"Before pressing the \"OK\" Button, you must \"Find\" a Part Number"}));
+    EXPECT_EQ(
+        messages.texts,
+        (std::vector<std::string>{"Before pressing the \"OK\" Button, you must \"Find\" a Part Number"}));
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ std::string HandWrittenGrouped() {
            // its item: a condition without values, two cells, one component
            + "SV-1 solenoid\n" + BYTES("\x01\x00\x00\x00") + "Gone\n" + BYTES("\x00\x00\x00\x00") +
            BYTES("\x02\x00\x00\x00") + "AP-1\n168.00\n" + BYTES("\x01\x00\x00\x00") + "AccModel\n" +
-           BYTES("\x00\x00\x00\x00") + BYTES("\x04\x00\x00\x00")
+           BYTES("\x00\x00\x00\x00") +
+           BYTES("\x04\x00\x00\x00")
            // group 2: nothing at all
            + "Empty\n" + BYTES("\x00\x00\x00\x00") + BYTES("\x00\x00\x00\x00") + BYTES("\x00\x00\x00\x00");
 }
@@ -65,7 +66,8 @@ protected:
     }
     void ExpectRefused(CLeadWnd& lead, const char* name = "G.dta") {
         ASSERT_FALSE(messages.texts.empty());
-        EXPECT_EQ(messages.texts.back(), std::string("Can NOT open ") + name + ".\n\nThis is not a current file.");
+        EXPECT_EQ(messages.texts.back(),
+                  std::string("Can NOT open ") + name + ".\n\nThis is not a current file.");
         EXPECT_EQ(lead.GetName(), "");
         EXPECT_EQ(lead.GetGroupCount(), 0);
         EXPECT_EQ(lead.GetRowCount(), 0);
@@ -120,9 +122,9 @@ TEST_F(GroupedFileTest, ReadsGroupsLinesConditionsAndComponents) {
 TEST_F(GroupedFileTest, NegativeCountsReadNothingAndCarriageReturnsStay) {
     const std::string bytes = kHead + BYTES("\x01\x00\x00\x00") + BYTES("\x00\x00\x00\x00") +
                               BYTES("\xff\xff\xff\xff")  // no column names
-                              + BYTES("\x01\x00\x00\x00") + "Title\r\n" + BYTES("\x01\x00\x00\x00") + "Group\n" +
-                              BYTES("\x00\x00\x00\x80")     // no cells
-                              + BYTES("\xfe\xff\xff\xff")   // no conditions
+                              + BYTES("\x01\x00\x00\x00") + "Title\r\n" + BYTES("\x01\x00\x00\x00") +
+                              "Group\n" + BYTES("\x00\x00\x00\x80")  // no cells
+                              + BYTES("\xfe\xff\xff\xff")            // no conditions
                               + BYTES("\x01\x00\x00\x00") + "Item\n" + BYTES("\x00\x00\x00\x00") +
                               BYTES("\x01\x00\x00\x00") + "cell\n" + BYTES("\xff\xff\xff\xff");
     CLeadWnd lead;
@@ -154,8 +156,8 @@ TEST_F(GroupedFileTest, HugeCountsAreRefusedBeforeAnyAllocation) {
     const size_t titles = names + 4 + 16;
     const size_t groups = titles + 4 + 12;
     const size_t cells = groups + 4 + 10;
-    for (const std::string& bytes : {patched(names, INT_MAX), patched(titles, 0x40000000), patched(groups, 1000000),
-                                     patched(cells, INT_MAX)}) {
+    for (const std::string& bytes : {patched(names, INT_MAX), patched(titles, 0x40000000),
+                                     patched(groups, 1000000), patched(cells, INT_MAX)}) {
         CLeadWnd lead;
         messages.texts.clear();
         EXPECT_FALSE(Load(lead, bytes));
@@ -209,12 +211,12 @@ TEST_F(GroupedFileTest, RandomDamageNeverCrashes) {
         }
         CFakeList left, right;
         CFakeText title, price, figure;
-        lead.FillLists(&title, &title, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), 1, &job,
-                       TRUE, TRUE);
+        lead.FillLists(&title, &title, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), 1,
+                       &job, TRUE, TRUE);
         for (int g = 0; g < left.GetCount(); ++g) {
             left.SetCurSel(g);
-            lead.SelChangeLeftListBox(&left, &title, &right, nullptr, TRUE, &price, &figure, &job, job.Detail(), 1,
-                                      job.TechColumn());
+            lead.SelChangeLeftListBox(&left, &title, &right, nullptr, TRUE, &price, &figure, &job,
+                                      job.Detail(), 1, job.TechColumn());
             for (int l = 0; l < right.GetCount(); ++l) {
                 right.SetCurSel(l);
                 lead.SelChangeRightListBox(&left, &right, &price, &figure, TRUE);

@@ -6,8 +6,8 @@
 #include <new>
 #include <stdexcept>
 
-#include "model/Component.h"
 #include "framework/core/Exceptions.h"
+#include "model/Component.h"
 #include "selection/LeadWnd.h"
 #include "selection/SelGuard.h"
 #include "tests/selection/FakeWindows.h"
@@ -30,8 +30,14 @@ productgen::GroupedFile Accessories() {
     solenoids.cells = {"NAMUR solenoids", "24 VDC"};
     solenoids.conditions = {{"Size", {"4", "6"}}};
     solenoids.items = {
-        {"SV-DA solenoid", {{"CylModel", {"DA10"}}}, {"SOL", "AP-1", "168.00", "SV-DA"}, {{"AccModel", 0, 5}}},
-        {"SV-SR solenoid", {{"CylModel", {"SR10"}}}, {"SOL", "AP-2", "9999999.99", "SV-SR"}, {{"AccModel", 0, 5}}},
+        {"SV-DA solenoid",
+         {{"CylModel", {"DA10"}}},
+         {"SOL", "AP-1", "168.00", "SV-DA"},
+         {{"AccModel", 0, 5}}},
+        {"SV-SR solenoid",
+         {{"CylModel", {"SR10"}}},
+         {"SOL", "AP-2", "9999999.99", "SV-SR"},
+         {{"AccModel", 0, 5}}},
         {"SV-any solenoid", {}, {"SOL", "AP-3", "99.00", "SV-ANY"}, {}},
     };
     productgen::Group switches;
@@ -60,13 +66,13 @@ protected:
         return target.LoadDataFile(folder.c_str(), "AccPneu.dta");
     }
     int Fill(BOOL bAuto) {
-        return lead.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), 1,
-                              &job, bAuto, TRUE);
+        return lead.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr,
+                              job.TechColumn(), 1, &job, bAuto, TRUE);
     }
     int PickGroup(int g, BOOL bAuto = TRUE) {
         left.SetCurSel(g);
-        return lead.SelChangeLeftListBox(&left, &title, &right, &dialog, bAuto, &price, &figure, &job, job.Detail(),
-                                         1, job.TechColumn());
+        return lead.SelChangeLeftListBox(&left, &title, &right, &dialog, bAuto, &price, &figure, &job,
+                                         job.Detail(), 1, job.TechColumn());
     }
     BOOL PickItem(int l, BOOL alert = TRUE) {
         right.SetCurSel(l);
@@ -93,7 +99,8 @@ TEST_F(GroupedSelectionTest, FillListsMarksTheGroupsWhoseConditionsHold) {
     EXPECT_EQ(Fill(TRUE), 2);
     EXPECT_EQ(title1.text, "Accessories\nfor actuators\n");
     EXPECT_EQ(title2.text, "");
-    EXPECT_EQ(left.lines, (std::vector<std::string>{kMark + "Solenoids", kMark + "Switches", kBlank + "Packaging"}));
+    EXPECT_EQ(left.lines,
+              (std::vector<std::string>{kMark + "Solenoids", kMark + "Switches", kBlank + "Packaging"}));
 
     Fill(FALSE);
     EXPECT_EQ(left.lines,
@@ -104,8 +111,8 @@ TEST_F(GroupedSelectionTest, ItemLinesAreMarkedOnlyUnderAMarkedGroup) {
     Fill(TRUE);
     EXPECT_EQ(PickGroup(0), 2);
     EXPECT_EQ(title.text, "NAMUR solenoids\n24 VDC\n");
-    EXPECT_EQ(right.lines,
-              (std::vector<std::string>{kMark + "SV-DA solenoid", kBlank + "SV-SR solenoid", kMark + "SV-any solenoid"}));
+    EXPECT_EQ(right.lines, (std::vector<std::string>{kMark + "SV-DA solenoid", kBlank + "SV-SR solenoid",
+                                                     kMark + "SV-any solenoid"}));
     EXPECT_EQ(right.tabStops, (std::vector<int>{8, 124, 160}));  // 4u, 62u, 80u with u = 2
 
     EXPECT_EQ(PickGroup(2), 0);  // unmarked group: no line is marked
@@ -120,7 +127,8 @@ TEST_F(GroupedSelectionTest, ItemLinesAreMarkedOnlyUnderAMarkedGroup) {
 }
 
 TEST_F(GroupedSelectionTest, PickShowsPriceAndFigureAndRaisesTheAlerts) {
-    const std::string poa = "Price on Application (POA)\nSelected item exists\nPrice NOT included in Corvantis";
+    const std::string poa =
+        "Price on Application (POA)\nSelected item exists\nPrice NOT included in Corvantis";
     const std::string notVantrel = "This is NOT an Vantrel Selection";
     ScopedSettings on(CSelSettings{});
     Fill(TRUE);
@@ -162,8 +170,8 @@ TEST_F(GroupedSelectionTest, AnItemWithoutPriceOrFigureCellReadsThemAsEmpty) {
     CString description;
     CStringArray names, values;
     names.Add("mine");
-    EXPECT_TRUE(lead.GetSelection(&left, &right, &price, &figure, &description, &names, &values, nullptr, nullptr,
-                                  nullptr, nullptr));
+    EXPECT_TRUE(lead.GetSelection(&left, &right, &price, &figure, &description, &names, &values, nullptr,
+                                  nullptr, nullptr, nullptr));
     EXPECT_EQ(description, "LS short");
     EXPECT_EQ(names.GetSize(), 1);  // cell count differs from the names: left as they were
 }
@@ -177,8 +185,8 @@ TEST_F(GroupedSelectionTest, GetSelectionHandsBackNameCellsAndComponents) {
     int fileNo = 0, style = 0;
     CObArray components;
     components.Add(new CComponent("stale", 0, 1));
-    ASSERT_TRUE(lead.GetSelection(&left, &right, &price, &figure, &description, &names, &values, &fileName, &fileNo,
-                                  &style, &components));
+    ASSERT_TRUE(lead.GetSelection(&left, &right, &price, &figure, &description, &names, &values, &fileName,
+                                  &fileNo, &style, &components));
     EXPECT_EQ(description, "SV-DA solenoid");
     ASSERT_EQ(values.GetSize(), 4);
     EXPECT_EQ(names.GetAt(1), "PartNumber");
@@ -234,10 +242,20 @@ TEST_F(GroupedSelectionTest, AlternativesJoinNeighboursAndSetsCombineByAnd) {
     // (Size 6 or Size... ) and CylModel DA10: the or1 set holds on its second member.
     EXPECT_TRUE(Holds({{"Bore", {"9"}}, {"or1", {"x"}}, {"CylModel", {"DA10"}}, {"Size", {"4"}}}));
     // P, or, Q, R, or2, S, T = (P or Q) and (R or S) and T
-    EXPECT_FALSE(Holds({{"Size", {"4"}}, {"or", {"x"}}, {"Bore", {"1"}}, {"Plant", {"Z"}}, {"or2", {"x"}},
-                        {"Stem", {"1"}}, {"CylModel", {"DA10"}}}));
-    EXPECT_TRUE(Holds({{"Size", {"4"}}, {"or", {"x"}}, {"Bore", {"1"}}, {"Plant", {"Z"}}, {"or2", {"x"}},
-                       {"CylModel", {"DA10"}}, {"Product", {""}}}));
+    EXPECT_FALSE(Holds({{"Size", {"4"}},
+                        {"or", {"x"}},
+                        {"Bore", {"1"}},
+                        {"Plant", {"Z"}},
+                        {"or2", {"x"}},
+                        {"Stem", {"1"}},
+                        {"CylModel", {"DA10"}}}));
+    EXPECT_TRUE(Holds({{"Size", {"4"}},
+                       {"or", {"x"}},
+                       {"Bore", {"1"}},
+                       {"Plant", {"Z"}},
+                       {"or2", {"x"}},
+                       {"CylModel", {"DA10"}},
+                       {"Product", {""}}}));
     // A marker at the end is ignored; one at the start is an ordinary condition.
     EXPECT_TRUE(Holds({{"Size", {"4"}}, {"or8", {"x"}}}));
     EXPECT_FALSE(Holds({{"or", {"x"}}, {"Size", {"4"}}}));
@@ -340,8 +358,8 @@ TEST(SelGuard, NoExceptionLeavesAHandler) {
     EXPECT_NO_THROW(RunGuarded([] { throw std::runtime_error("x"); }));
     RunGuarded([&] { after = true; });
     EXPECT_TRUE(after);
-    EXPECT_EQ(messages.texts, (std::vector<std::string>{"An invalid argument was encountered.", "Out of memory.",
-                                                        "No error message is available."}));
+    EXPECT_EQ(messages.texts, (std::vector<std::string>{"An invalid argument was encountered.",
+                                                        "Out of memory.", "No error message is available."}));
 }
 
 }  // namespace

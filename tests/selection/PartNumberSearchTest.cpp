@@ -38,8 +38,9 @@ protected:
         g.columnNames = {"Product", "PartNumber", "list", "QuoteDescription"};
         productgen::Group group;
         group.name = "Solenoids";
-        group.items = {{"Short PN-1 line", {}, {"SOL", "PN-1", "9.00"}, {}},  // too few cells: never a hit
-                       {"SV PN-1 solenoid", {}, {"SOL", "PN-1", "7.00", "Solenoid valve"}, {{"AccModel", 0, 2}}}};
+        group.items = {
+            {"Short PN-1 line", {}, {"SOL", "PN-1", "9.00"}, {}},  // too few cells: never a hit
+            {"SV PN-1 solenoid", {}, {"SOL", "PN-1", "7.00", "Solenoid valve"}, {{"AccModel", 0, 2}}}};
         productgen::Group other;
         other.name = "Other";
         other.items = {{"Other PN-1", {}, {"OTH", "PN-1", "8.00", "Other"}, {}}};

@@ -93,14 +93,15 @@ group G
 
 TEST(ProductDescription, MistakesNameTheirLine) {
     const char* bad[] = {
-        "number 1\n",                                                            // form first
-        "form table\ncolumn A\n  value x\ncolumn B\n  caption B\n",              // choosing after plain
-        "form table\ncolumn A\nrow 1 | 2\n",                                     // cell count
-        "form table\nnumber x\n",                                                // number
-        "form grouped\ncells a\n",                                               // outside an item
-        "form table\ncolumn A\nprice B\n",                                       // unknown price column
+        "number 1\n",                                                // form first
+        "form table\ncolumn A\n  value x\ncolumn B\n  caption B\n",  // choosing after plain
+        "form table\ncolumn A\nrow 1 | 2\n",                         // cell count
+        "form table\nnumber x\n",                                    // number
+        "form grouped\ncells a\n",                                   // outside an item
+        "form table\ncolumn A\nprice B\n",                           // unknown price column
     };
-    for (const char* text : bad) EXPECT_THROW(productgen::ParseDescription(text), productgen::DescriptionError) << text;
+    for (const char* text : bad)
+        EXPECT_THROW(productgen::ParseDescription(text), productgen::DescriptionError) << text;
     try {
         productgen::ParseDescription("form table\n\nbogus\n");
         FAIL();
@@ -128,8 +129,8 @@ protected:
     void Pick(CDualWnd& dual, const std::vector<int>& choices) {
         for (size_t i = 0; i < choices.size(); ++i) {
             left.SetCurSel(static_cast<int>(i));
-            dual.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, &job, job.Detail(), 0,
-                                      job.TechColumn());
+            dual.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, &job,
+                                      job.Detail(), 0, job.TechColumn());
             right.SetCurSel(choices[i]);
             dual.SelChangeRightListBox(&left, &right, &price, &figure, TRUE);
         }
@@ -175,7 +176,8 @@ TEST_F(SampleDataTest, FilesHoldRealisticProducts) {
         EXPECT_GE(s->Find("list"), 0);
     }
     int poa = 0;
-    for (int r = 0; r < valves.GetRowCount(); ++r) poa += valves.GetCell(r, valves.m_nPriceCol) == "9999999.99";
+    for (int r = 0; r < valves.GetRowCount(); ++r)
+        poa += valves.GetCell(r, valves.m_nPriceCol) == "9999999.99";
     EXPECT_GT(poa, 0);
     // Every description fits the job's 80-character Technical Description.
     EXPECT_LE(valves.GetItemDescription(0, 0, 0).GetLength(), 80);
@@ -195,8 +197,8 @@ TEST_F(SampleDataTest, ValveThenActuatorThenMatchingAccessories) {
 
     CDualWnd valves;
     ASSERT_TRUE(valves.LoadDataFile(s_folder->c_str(), "SeriesC4.dta"));
-    valves.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), valveRow,
-                     &job, TRUE, FALSE);
+    valves.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(),
+                     valveRow, &job, TRUE, FALSE);
     Pick(valves, {1, 0, 0, 0, 0});  // 3 inch, class 150, carbon steel, PTFE, wafer
     EXPECT_EQ(price.text, "780.00");
     Take(valves, valveRow);
@@ -215,8 +217,8 @@ TEST_F(SampleDataTest, ValveThenActuatorThenMatchingAccessories) {
     actuators.SelChangeRightListBox(&left, &right, &price, &figure, TRUE);
     for (int line : {2, 3}) {
         left.SetCurSel(line);
-        actuators.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, &job, job.Detail(),
-                                       actuatorRow, job.TechColumn());
+        actuators.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, &job,
+                                       job.Detail(), actuatorRow, job.TechColumn());
         right.SetCurSel(line == 2 ? 1 : 0);  // 80 psig, ISO mount
         actuators.SelChangeRightListBox(&left, &right, &price, &figure, TRUE);
     }
@@ -234,17 +236,20 @@ TEST_F(SampleDataTest, ValveThenActuatorThenMatchingAccessories) {
     // above), filter regulators (80 psig), mounting kits; not export packaging.
     EXPECT_EQ(marked, (std::vector<std::string>{"Solenoid Valves", "Limit Switch Boxes", "Positioners",
                                                 "Air Filter Regulators", "Mounting Kits"}));
-    EXPECT_EQ(accessories.FindFirstMatchingGroup(&job, job.Detail(), accessoryRow, job.TechColumn(), TRUE), 0);
+    EXPECT_EQ(accessories.FindFirstMatchingGroup(&job, job.Detail(), accessoryRow, job.TechColumn(), TRUE),
+              0);
     left.SetCurSel(0);
-    accessories.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, &job, job.Detail(),
-                                     accessoryRow, job.TechColumn());
+    accessories.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, &job,
+                                     job.Detail(), accessoryRow, job.TechColumn());
     ASSERT_EQ(right.GetCount(), 5);
     EXPECT_EQ(right.lines[0][0], '\xBB');  // 5/2 way suits a double-acting actuator
     EXPECT_EQ(right.lines[2][0], ' ');     // 3/2 way does not
     left.SetCurSel(4);
-    accessories.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, &job, job.Detail(),
-                                     accessoryRow, job.TechColumn());
-    EXPECT_EQ(accessories.FindFirstMatchingLine(&left, &job, job.Detail(), accessoryRow, job.TechColumn(), TRUE), 0);
+    accessories.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, &job,
+                                     job.Detail(), accessoryRow, job.TechColumn());
+    EXPECT_EQ(
+        accessories.FindFirstMatchingLine(&left, &job, job.Detail(), accessoryRow, job.TechColumn(), TRUE),
+        0);
     job.SetSummaryField("Plant", "EXP-2");
     accessories.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(),
                           accessoryRow, &job, TRUE, TRUE);

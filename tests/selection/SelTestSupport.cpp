@@ -73,8 +73,9 @@ CTechField* JobLines::Tech(int row) const {
     return dynamic_cast<CTechField*>(Detail()->GetRecord(row)->GetField(TechColumn()));
 }
 
-void JobLines::SetTech(int row, const char* text, int fileNo, const std::vector<productgen::Component>& components,
-                       const char* fileName, int style) {
+void JobLines::SetTech(int row, const char* text, int fileNo,
+                       const std::vector<productgen::Component>& components, const char* fileName,
+                       int style) {
     CTechField* pField = Tech(row);
     pField->SetText(text);
     pField->SetFileName(fileName);

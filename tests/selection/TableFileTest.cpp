@@ -26,14 +26,18 @@ std::string HandWrittenTable() {
            + BYTES("\x02\x00\x00\x00")        // price column
            // first-level set: titles, captions, initial lines
            + BYTES("\x01\x00\x00\x00") + "Valves\n" + BYTES("\x01\x00\x00\x00") + "Size:\n" +
-           BYTES("\x01\x00\x00\x00") + "\n"
+           BYTES("\x01\x00\x00\x00") +
+           "\n"
            // one per-column set
-           + BYTES("\x01\x00\x00\x00") + BYTES("\x01\x00\x00\x00") + "Pick a size\n" + BYTES("\x02\x00\x00\x00") +
-           "0200\n0300\n" + BYTES("\x02\x00\x00\x00") + "2 inch\n3 inch\n"
+           + BYTES("\x01\x00\x00\x00") + BYTES("\x01\x00\x00\x00") + "Pick a size\n" +
+           BYTES("\x02\x00\x00\x00") + "0200\n0300\n" + BYTES("\x02\x00\x00\x00") +
+           "2 inch\n3 inch\n"
            // one component
-           + BYTES("\x01\x00\x00\x00") + "Size\n" + BYTES("\x00\x00\x00\x00") + BYTES("\x04\x00\x00\x00")
+           + BYTES("\x01\x00\x00\x00") + "Size\n" + BYTES("\x00\x00\x00\x00") +
+           BYTES("\x04\x00\x00\x00")
            // column names
-           + BYTES("\x03\x00\x00\x00") + "Size\nPartNumber\nlist\n"
+           + BYTES("\x03\x00\x00\x00") +
+           "Size\nPartNumber\nlist\n"
            // cells
            + "0200\nP-1\n100.00\n0300\nP-2\n9999999.99\n";
 }
@@ -63,7 +67,8 @@ protected:
     }
     void ExpectRefused(const CDualWnd& dual, const char* name = "T.dta") {
         ASSERT_FALSE(messages.texts.empty());
-        EXPECT_EQ(messages.texts.back(), std::string("Can NOT open ") + name + ".\n\nThis is not a current file.");
+        EXPECT_EQ(messages.texts.back(),
+                  std::string("Can NOT open ") + name + ".\n\nThis is not a current file.");
         EXPECT_EQ(dual.GetName(), "");
         EXPECT_EQ(const_cast<CDualWnd&>(dual).GetRowCount(), 0);
         EXPECT_EQ(dual.GetCount(), 0);
@@ -124,8 +129,7 @@ TEST_F(TableFileTest, RefusesAWrongHead) {
     for (const std::string& head : {std::string("dta-File for CorvantisZoro Ver 5.0\n"),
                                     std::string("dta-file for CorvantisZoro Ver 6.0\n"),
                                     std::string("dta-File for CorvantisZoro Ver 6.0\r\n"), std::string("\n"),
-                                    std::string("dta-File for CorvantisZoro Ver 6.0"),
-                                    std::string()}) {
+                                    std::string("dta-File for CorvantisZoro Ver 6.0"), std::string()}) {
         CDualWnd dual;
         EXPECT_FALSE(Load(dual, head + body)) << head;
         ExpectRefused(dual);
@@ -140,8 +144,9 @@ TEST_F(TableFileTest, RefusesAWrongHead) {
 TEST_F(TableFileTest, ZeroRowsAndNonPositiveListCounts) {
     // rows 0; every list count 0 or negative; N = -1, M = 0, K = -5.
     const std::string bytes = kHead + BYTES("\x07\x00\x00\x00") + BYTES("\x00\x00\x00\x00") +
-                              BYTES("\x00\x00\x00\x00") + BYTES("\x00\x00\x00\x00") + BYTES("\xff\xff\xff\xff") +
-                              BYTES("\x00\x00\x00\x00") + BYTES("\x00\x00\x00\x80") + BYTES("\xff\xff\xff\xff") +
+                              BYTES("\x00\x00\x00\x00") + BYTES("\x00\x00\x00\x00") +
+                              BYTES("\xff\xff\xff\xff") + BYTES("\x00\x00\x00\x00") +
+                              BYTES("\x00\x00\x00\x80") + BYTES("\xff\xff\xff\xff") +
                               BYTES("\x00\x00\x00\x00") + BYTES("\xfb\xff\xff\xff");
     CDualWnd dual;
     ASSERT_TRUE(Load(dual, bytes));
@@ -198,7 +203,8 @@ TEST_F(TableFileTest, CountsBeyondTheBytesLeftAreRefusedBeforeAnyAllocation) {
         {"huge rows", Patched(good, numbers + 4, INT_MAX)},
         {"huge cols", Patched(good, numbers + 8, INT_MAX)},
         {"rows x cols beyond the file", Patched(Patched(good, numbers + 4, 65536), numbers + 8, 65536)},
-        {"rows x cols overflowing 32 bits", Patched(Patched(good, numbers + 4, 0x10000), numbers + 8, 0x10001)},
+        {"rows x cols overflowing 32 bits",
+         Patched(Patched(good, numbers + 4, 0x10000), numbers + 8, 0x10001)},
         {"negative rows", Patched(good, numbers + 4, -2)},
         {"negative cols", Patched(good, numbers + 8, -3)},
         {"rows without columns", Patched(Patched(good, numbers + 4, 1000000), numbers + 8, 0)},
@@ -251,7 +257,8 @@ TEST_F(TableFileTest, RandomDamageNeverCrashes) {
         dual.FillLists(&title, &title, &left, nullptr, &price, &figure, nullptr, 1, 0, nullptr, TRUE, TRUE);
         for (int j = 0; j < left.GetCount(); ++j) {
             left.SetCurSel(j);
-            dual.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, nullptr, nullptr, 0, 1);
+            dual.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, nullptr, nullptr,
+                                      0, 1);
             right.SetCurSel(0);
             dual.SelChangeRightListBox(&left, &right, &price, &figure, TRUE);
         }

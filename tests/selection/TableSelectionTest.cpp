@@ -41,8 +41,8 @@ protected:
     }
     int SelectLeft(int i) {
         left.SetCurSel(i);
-        return dual.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, nullptr, nullptr, 0,
-                                         1);
+        return dual.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, nullptr,
+                                         nullptr, 0, 1);
     }
     BOOL SelectRight(int k, BOOL alert = TRUE) {
         right.SetCurSel(k);
@@ -62,8 +62,8 @@ protected:
 };
 
 TEST_F(TableSelectionTest, FillListsShowsTitlesCaptionsAndTheInitialLines) {
-    const int n = dual.FillLists(&title1, &title2, &left, nullptr, &price, &figure, nullptr, 1, 0, nullptr, TRUE,
-                                 TRUE);
+    const int n =
+        dual.FillLists(&title1, &title2, &left, nullptr, &price, &figure, nullptr, 1, 0, nullptr, TRUE, TRUE);
     EXPECT_EQ(n, 2);
     EXPECT_EQ(title1.text, "Valve titles\nSecond\n");
     EXPECT_EQ(title2.text, "Size:\nBody:\n");
@@ -124,14 +124,15 @@ TEST_F(TableSelectionTest, TheFirstMatchingRowIsTheChosenItem) {
     EXPECT_EQ(price.text, "9999999.99");
     EXPECT_EQ(figure.text, "F-300C");
     CString description;
-    ASSERT_TRUE(dual.GetSelection(&left, &right, &price, &figure, &description, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, nullptr));
+    ASSERT_TRUE(dual.GetSelection(&left, &right, &price, &figure, &description, nullptr, nullptr, nullptr,
+                                  nullptr, nullptr, nullptr));
     EXPECT_EQ(description, "0300 CS");
     EXPECT_TRUE(messages.texts.empty());
 }
 
 TEST_F(TableSelectionTest, PriceOnApplicationMessageFollowsTheAlertSetting) {
-    const std::string poa = "Price on Application (POA)\nSelected item exists\nPrice NOT included in Corvantis";
+    const std::string poa =
+        "Price on Application (POA)\nSelected item exists\nPrice NOT included in Corvantis";
     {
         ScopedSettings on(CSelSettings{});
         SetLeft({"0300", ""});
@@ -139,8 +140,8 @@ TEST_F(TableSelectionTest, PriceOnApplicationMessageFollowsTheAlertSetting) {
         ASSERT_EQ(messages.texts, (std::vector<std::string>{poa}));
         EXPECT_EQ(messages.styles[0], static_cast<UINT>(MB_OK));
         CString description;
-        dual.GetSelection(&left, &right, &price, &figure, &description, nullptr, nullptr, nullptr, nullptr, nullptr,
-                          nullptr);
+        dual.GetSelection(&left, &right, &price, &figure, &description, nullptr, nullptr, nullptr, nullptr,
+                          nullptr, nullptr);
         EXPECT_EQ(messages.texts.size(), 2u);  // again on OK
 
         // Restoring a line's choice never alerts.
@@ -164,8 +165,8 @@ TEST_F(TableSelectionTest, GetSelectionHandsBackTheWholeItem) {
     int fileNo = 0, style = 0;
     CObArray components;
     components.Add(new CComponent("stale", 1, 1));  // deleted by the hand-back
-    ASSERT_TRUE(dual.GetSelection(&left, &right, &price, &figure, &description, &names, &values, &fileName, &fileNo,
-                                  &style, &components));
+    ASSERT_TRUE(dual.GetSelection(&left, &right, &price, &figure, &description, &names, &values, &fileName,
+                                  &fileNo, &style, &components));
     EXPECT_EQ(description, "0200 CS");
     ASSERT_EQ(names.GetSize(), 5);
     EXPECT_EQ(names.GetAt(3), "list");
@@ -180,8 +181,8 @@ TEST_F(TableSelectionTest, GetSelectionHandsBackTheWholeItem) {
     // Without a complete choice nothing is handed back.
     SetLeft({"0400", "CS"});
     description = "kept";
-    EXPECT_FALSE(dual.GetSelection(&left, &right, &price, &figure, &description, &names, &values, &fileName, &fileNo,
-                                   &style, &components));
+    EXPECT_FALSE(dual.GetSelection(&left, &right, &price, &figure, &description, &names, &values, &fileName,
+                                   &fileNo, &style, &components));
     EXPECT_EQ(description, "kept");
     EXPECT_TRUE(components.IsEmpty());
 }
@@ -195,8 +196,8 @@ TEST_F(TableSelectionTest, NamesAndValuesStayWhenTheNamesDoNotCoverTheColumns) {
     CStringArray names, values;
     names.Add("mine");
     CString description;
-    ASSERT_TRUE(shortNames.GetSelection(&left, &right, &price, &figure, &description, &names, &values, nullptr,
-                                        nullptr, nullptr, nullptr));
+    ASSERT_TRUE(shortNames.GetSelection(&left, &right, &price, &figure, &description, &names, &values,
+                                        nullptr, nullptr, nullptr, nullptr));
     EXPECT_EQ(names.GetSize(), 1);
     EXPECT_EQ(values.GetSize(), 0);
 
@@ -238,16 +239,16 @@ TEST_F(TableSelectionTest, RestoreTakesTheLinesOwnValuesWithoutAlert) {
     const int row = job.AddDetail();
     job.SetTech(row, "0300 CS", 401, {{"Size", 0, 4}, {"Body", 5, 2}});
     ScopedSettings on(CSelSettings{});
-    dual.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), row, &job,
-                   TRUE, FALSE);
+    dual.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), row,
+                   &job, TRUE, FALSE);
     EXPECT_EQ(left.lines, (std::vector<std::string>{"0300", "CS"}));
     EXPECT_EQ(price.text, "9999999.99");
     EXPECT_TRUE(messages.texts.empty());
 
     // A line component longer than the file's is not taken.
     job.SetTech(row, "0300 CSX", 401, {{"Size", 0, 4}, {"Body", 5, 3}});
-    dual.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), row, &job,
-                   TRUE, FALSE);
+    dual.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), row,
+                   &job, TRUE, FALSE);
     EXPECT_EQ(left.lines, (std::vector<std::string>{"0300", ""}));
 }
 
@@ -260,14 +261,14 @@ TEST_F(TableSelectionTest, RestoreBorrowsFromTheNearestLineOfAnotherFile) {
     job.SetTech(farRow, "0400", 402, {{"Size", 0, 4}});
     job.SetTech(sameFile, "0300 SS", 401, {{"Size", 0, 4}, {"Body", 5, 2}});  // passed over: this file
     job.SetTech(nearRow, "xx 0200   ", 402, {{"Other", 0, 2}, {"Size", 3, 4}});
-    dual.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), edited, &job,
-                   TRUE, FALSE);
+    dual.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), edited,
+                   &job, TRUE, FALSE);
     EXPECT_EQ(left.lines, (std::vector<std::string>{"0200", ""}));
 
     // The nearest line with the component decides, even when its value is empty.
     job.SetTech(nearRow, "       ", 402, {{"Size", 3, 4}});
-    dual.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), edited, &job,
-                   TRUE, FALSE);
+    dual.FillLists(&title1, &title2, &left, job.Detail(), &price, &figure, nullptr, job.TechColumn(), edited,
+                   &job, TRUE, FALSE);
     EXPECT_EQ(left.lines, (std::vector<std::string>{"", ""}));
 }
 
@@ -316,8 +317,8 @@ TEST_F(TableSelectionTest, InconsistentListStatesAreReportedTersely) {
     EXPECT_EQ(SelectLeft(-1), 1);
     CDualWnd empty;
     left.sel = 0;
-    EXPECT_EQ(empty.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, nullptr, nullptr, 0,
-                                         1),
+    EXPECT_EQ(empty.SelChangeLeftListBox(&left, &title, &right, &dialog, TRUE, &price, &figure, nullptr,
+                                         nullptr, 0, 1),
               1);
     left.sel = 0;
     right.lines = {"0200\t2 inch"};

@@ -3,13 +3,9 @@
 
 #include <string>
 
-TEST(Smoke, TargetIs64Bit)
-{
-    EXPECT_EQ(sizeof(void*), 8u);
-}
+TEST(Smoke, TargetIs64Bit) { EXPECT_EQ(sizeof(void*), 8u); }
 
-TEST(Smoke, StandardLibraryWorks)
-{
+TEST(Smoke, StandardLibraryWorks) {
     std::string s = "valve";
     s += " actuator";
     EXPECT_EQ(s.size(), 14u);

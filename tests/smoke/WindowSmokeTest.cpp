@@ -4,11 +4,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(WindowSmoke, CreatesAndDestroysStaticWindow)
-{
-    HWND hwnd = CreateWindowExA(0, "STATIC", "smoke", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                10, 10, 200, 100, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+TEST(WindowSmoke, CreatesAndDestroysStaticWindow) {
+    HWND hwnd = CreateWindowExA(0, "STATIC", "smoke", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(hwnd, nullptr) << "CreateWindowExA failed, error " << GetLastError();
     EXPECT_TRUE(IsWindow(hwnd));
 

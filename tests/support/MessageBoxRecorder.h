@@ -54,11 +54,15 @@ private:
             return answer;
         }
         switch (type & 0x0F) {
-        case MB_YESNO:
-        case MB_YESNOCANCEL: return IDYES;
-        case MB_RETRYCANCEL: return IDRETRY;
-        case MB_ABORTRETRYIGNORE: return IDABORT;
-        default: return IDOK;
+            case MB_YESNO:
+            case MB_YESNOCANCEL:
+                return IDYES;
+            case MB_RETRYCANCEL:
+                return IDRETRY;
+            case MB_ABORTRETRYIGNORE:
+                return IDABORT;
+            default:
+                return IDOK;
         }
     }
 

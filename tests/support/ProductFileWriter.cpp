@@ -264,7 +264,8 @@ private:
             CurrentColumn().values.push_back(v);
         } else if (key == "component") {
             std::vector<std::string> w = SplitWords(rest);
-            if (w.size() != 2 && !(w.size() == 4 && w[2] == "at")) Fail("component <name> <length> [at <start>]");
+            if (w.size() != 2 && !(w.size() == 4 && w[2] == "at"))
+                Fail("component <name> <length> [at <start>]");
             Column& c = CurrentColumn();
             c.hasComponent = true;
             c.component.name = w[0];
@@ -321,7 +322,8 @@ private:
         t.priceColumn = ColumnIndex(t.columnNames, m_price);
         for (const RowSource& r : m_rows) {
             if (!r.expand) {
-                if (r.cells.size() != m_columns.size()) Fail("a row needs " + std::to_string(t.cols) + " cells");
+                if (r.cells.size() != m_columns.size())
+                    Fail("a row needs " + std::to_string(t.cols) + " cells");
                 t.rows.push_back(r.cells);
             } else {
                 Expand(r.expansion, t);
@@ -373,8 +375,10 @@ private:
                 bool poa = false;
                 double price = e.base;
                 for (const Value* v : picked) {
-                    if (v->adder == "POA") poa = true;
-                    else if (!v->adder.empty()) price += std::stod(v->adder);
+                    if (v->adder == "POA")
+                        poa = true;
+                    else if (!v->adder.empty())
+                        price += std::stod(v->adder);
                 }
                 for (const auto& filter : e.poa) {
                     bool all = true;
@@ -396,9 +400,12 @@ private:
                         continue;
                     }
                     auto it = e.templates.find(m_columns[c].name);
-                    if (it != e.templates.end()) row.push_back(Substitute(it->second, picked, priceText));
-                    else if (m_columns[c].name == m_price) row.push_back(priceText);
-                    else row.push_back(std::string());
+                    if (it != e.templates.end())
+                        row.push_back(Substitute(it->second, picked, priceText));
+                    else if (m_columns[c].name == m_price)
+                        row.push_back(priceText);
+                    else
+                        row.push_back(std::string());
                 }
                 t.rows.push_back(row);
                 return;
@@ -457,7 +464,8 @@ private:
             if (!m_inItem) Fail("component belongs to an item");
             std::vector<std::string> w = SplitWords(rest);
             if (w.size() != 3) Fail("component <name> <start> <length>");
-            m_groupedFile.groups.back().items.back().components.push_back({w[0], std::stoi(w[1]), std::stoi(w[2])});
+            m_groupedFile.groups.back().items.back().components.push_back(
+                {w[0], std::stoi(w[1]), std::stoi(w[2])});
         } else {
             Fail("unknown statement " + key);
         }
