@@ -13,6 +13,7 @@
 
 #include <windows.h>
 
+#include "framework/core/String.h"
 #include "framework/win/Types.h"
 
 class CPrintDialog;
@@ -34,13 +35,13 @@ public:
     UINT GetFromPage() const;
     UINT GetToPage() const;
 
-    CPrintDialog* m_pPD;      // the print dialog of this run (owned)
-    BOOL m_bDirect;           // print without asking: to the printer chosen last
-    BOOL m_bPreview;          // a print preview, not a print
-    BOOL m_bContinuePrinting; // cleared by the view to end the run before a page
-    UINT m_nCurPage;          // the page being prepared or printed (1-based)
-    UINT m_nNumPreviewPages;  // pages side by side in preview (1 or 2)
-    CString m_strPageDesc;    // preview status format ("Page %u" / "Pages %u-%u")
-    LPVOID m_lpUserData;      // free for the view
-    CRect m_rectDraw;         // drawing rectangle of the current page (see above)
+    CPrintDialog* m_pPD;       // the print dialog of this run (owned)
+    BOOL m_bDirect;            // print without asking: to the printer chosen last
+    BOOL m_bPreview;           // a print preview, not a print
+    BOOL m_bContinuePrinting;  // cleared by the view to end the run before a page
+    UINT m_nCurPage;           // the page being prepared or printed (1-based)
+    UINT m_nNumPreviewPages;   // pages side by side in preview (1 or 2)
+    CString m_strPageDesc;     // preview status format ("Page %u" / "Pages %u-%u")
+    LPVOID m_lpUserData;       // free for the view
+    CRect m_rectDraw;          // drawing rectangle of the current page (see above)
 };

@@ -3,6 +3,7 @@
 #include "framework/core/Document.h"
 #include "framework/win/Frame.h"
 #include "framework/win/MessageMap.h"
+#include "framework/win/PrintInfo.h"
 #include "framework/win/PrivateMessages.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
@@ -77,7 +78,21 @@ void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*) {
 
 void CView::OnActivateFrame(UINT, CFrameWnd*) {}
 
-void CView::OnPrepareDC(CDC*) {}
+void CView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
+    // Printing on: a view that knows no page count ends after page 1.
+    if (pInfo && pDC && pInfo->GetMaxPage() == 0xffff && pInfo->m_nCurPage > 1)
+        pInfo->m_bContinuePrinting = FALSE;
+}
+
+BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInfo); }
+
+void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
+
+void CView::OnPrint(CDC* pDC, CPrintInfo*) { OnDraw(pDC); }
+
+void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
+
+void CView::OnEndPrintPreview(CDC*, CPrintInfo*, POINT, CPreviewView*) {}
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
