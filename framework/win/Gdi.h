@@ -45,6 +45,9 @@ class CFont : public CGdiObject {
 public:
     BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
     BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName, HDC hDC = nullptr);
+    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                    BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                    BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename);
     int GetLogFont(LOGFONTA* pLogFont) const { return GetObject(sizeof(LOGFONTA), pLogFont); }
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 };
@@ -104,6 +107,8 @@ public:
     int DrawText(LPCSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
         return ::DrawTextA(m_hDC, lpszString, nCount, lpRect, nFormat);
     }
+    UINT GetTextAlign() const { return ::GetTextAlign(m_hDC); }
+    HFONT GetCurrentFont() const { return static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)); }
     BOOL MoveTo(int x, int y) { return ::MoveToEx(m_hDC, x, y, nullptr); }
     BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
     BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
@@ -114,6 +119,11 @@ public:
     }
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
         return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
+    }
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop) {
+        return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc,
+                            nSrcWidth, nSrcHeight, dwRop);
     }
     int IntersectClipRect(int x1, int y1, int x2, int y2) {
         return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
