@@ -158,7 +158,7 @@ BOOL CLetterBuilder::IsAltGroup() const {
     return group.CompareNoCase(RptMsg::kAltGroup) == 0;
 }
 
-CString CLetterBuilder::ItemDescription(CRecord* pLine) const {
+CString CLetterBuilder::DetailDescriptions(CRecord* pLine) const {
     CString text;
     const BOOL bAlt = IsAltGroup();
     if (CTable* pDetails = pLine->GetChild()) {
@@ -173,6 +173,11 @@ CString CLetterBuilder::ItemDescription(CRecord* pLine) const {
             text += " " + description;
         }
     }
+    return text;
+}
+
+CString CLetterBuilder::ItemDescription(CRecord* pLine) const {
+    CString text = DetailDescriptions(pLine);
     const CString tag = FieldText(pLine, "Tag");
     if (!tag.IsEmpty()) text = tag + "^" + text;
     const CString service = FieldText(pLine, "Service");

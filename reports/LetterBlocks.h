@@ -69,6 +69,9 @@ public:
     // The description column of an item: Service^Tag^ the Detail lines'
     // descriptions, then ^ the words below and a final ^.
     CString ItemDescription(CRecord* pLine) const;
+    // The Detail lines' descriptions, each after one blank (the alternative
+    // ones for the marketing group that prints them).
+    CString DetailDescriptions(CRecord* pLine) const;
     // TRUE when the job's marketing group prints the alternative texts.
     BOOL IsAltGroup() const;
 
