@@ -5,8 +5,15 @@
 #include "model/CorvDoc.h"
 #include "reports/PageFurniture.h"
 #include "reports/QuoteOne.h"
+#include "reports/QuoteThree.h"
+#include "reports/QuoteTwo.h"
 #include "reports/ReportMessages.h"
 #include "reports/RptBaseClass.h"
+#include "reports/RptComm.h"
+#include "reports/RptICDS.h"
+#include "reports/RptPropSum1.h"
+#include "reports/RptPropSum2.h"
+#include "reports/RptPurchOrd.h"
 
 const int kSelectOrder[kReportCount] = {
     kRptQuote,     kRptScope,      kRptScopePriced,     kRptDistribution,
@@ -96,6 +103,21 @@ CRptBaseClass* CreateReport(int nReport) {
             return new CQuoteOne(0, 0);
         case kRptScopePriced:
             return new CQuoteOne(0, 1);
+        case kRptDistribution:
+            return new CQuoteTwo;
+        case kRptParts:
+            return new CQuoteThree;
+        case kRptPurchaseOrder:
+            return new CRptPurchOrd;
+        case kRptProposalSummary:
+        case kRptProposalSummaryPlant:
+            return new CRptPropSum1;
+        case kRptICDS:
+            return new CRptICDS;
+        case kRptCommission:
+            return new CRptComm;
+        case kRptSellPrice:
+            return new CRptPropSum2;
         default:
             return IsValidReport(nReport) ? new CRptBaseClass : nullptr;
     }
@@ -108,6 +130,22 @@ int BuildReportBody(int nReport, CRptBaseClass* pReport, CDC* pDC, CPrintInfo* p
         case kRptScope:
         case kRptScopePriced:
             return static_cast<CQuoteOne*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop);
+        case kRptDistribution:
+            return static_cast<CQuoteTwo*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop);
+        case kRptParts:
+            return static_cast<CQuoteThree*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop);
+        case kRptPurchaseOrder:
+            return static_cast<CRptPurchOrd*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop);
+        case kRptProposalSummary:
+        case kRptProposalSummaryPlant:
+            return static_cast<CRptPropSum1*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop,
+                                                                    nReport == kRptProposalSummaryPlant);
+        case kRptICDS:
+            return static_cast<CRptICDS*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop);
+        case kRptCommission:
+            return static_cast<CRptComm*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop);
+        case kRptSellPrice:
+            return static_cast<CRptPropSum2*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop);
         default: {
             // Not built yet: one page with the furniture only.
             CBandCursor cur;
