@@ -129,6 +129,20 @@ public:
         return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
     }
     int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
+
+    // --- Printing: documents, pages, printer settings, unit conversion ---
+    int StartDoc(const DOCINFOA* lpDocInfo) { return ::StartDocA(m_hDC, lpDocInfo); }
+    int StartPage() { return ::StartPage(m_hDC); }
+    int EndPage() { return ::EndPage(m_hDC); }
+    int EndDoc() { return ::EndDoc(m_hDC); }
+    int AbortDoc() { return ::AbortDoc(m_hDC); }
+    // A printer context takes new settings (orientation, paper) between pages.
+    BOOL ResetDC(const DEVMODEA* lpDevMode) { return ::ResetDCA(m_hDC, lpDevMode) != nullptr; }
+    int GetMapMode() const { return ::GetMapMode(m_hDC); }
+    BOOL DPtoLP(LPPOINT lpPoints, int nCount = 1) const { return ::DPtoLP(m_hDC, lpPoints, nCount); }
+    BOOL DPtoLP(LPRECT lpRect) const { return ::DPtoLP(m_hDC, reinterpret_cast<LPPOINT>(lpRect), 2); }
+    BOOL LPtoDP(LPPOINT lpPoints, int nCount = 1) const { return ::LPtoDP(m_hDC, lpPoints, nCount); }
+    BOOL LPtoDP(LPRECT lpRect) const { return ::LPtoDP(m_hDC, reinterpret_cast<LPPOINT>(lpRect), 2); }
 };
 
 // The DC of a WM_PAINT (BeginPaint/EndPaint).

@@ -69,7 +69,12 @@ public:
     // nor GetDefaults finds one.
     static void SetNoPrinterForTest(BOOL bNoPrinter);
 
+    // Why the last DoModal returned IDCANCEL: 0 when the user cancelled,
+    // else the common dialog error (PDERR_NODEFAULTPRN: no printer at all).
+    DWORD GetLastError() const { return m_nLastError; }
+
 protected:
     BOOL m_bPrintSetupOnly;
+    DWORD m_nLastError = 0;
     mutable LPDEVMODEA m_pLockedDevMode = nullptr;
 };

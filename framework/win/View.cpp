@@ -3,6 +3,7 @@
 #include "framework/core/Document.h"
 #include "framework/win/Frame.h"
 #include "framework/win/MessageMap.h"
+#include "framework/win/PreviewView.h"
 #include "framework/win/PrintInfo.h"
 #include "framework/win/PrivateMessages.h"
 
@@ -40,6 +41,8 @@ int CView::OnCreate(LPCREATESTRUCTA lpcs) {
 }
 
 void CView::OnDestroy() {
+    // The view goes with its preview open (its frame or document closes).
+    if (m_pPreviewView) m_pPreviewView->ClosePreview(FALSE);
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame && pFrame->GetActiveView() == this) pFrame->SetActiveView(nullptr, FALSE);
     CWnd::OnDestroy();
@@ -91,8 +94,6 @@ void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
 void CView::OnPrint(CDC* pDC, CPrintInfo*) { OnDraw(pDC); }
 
 void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
-
-void CView::OnEndPrintPreview(CDC*, CPrintInfo*, POINT, CPreviewView*) {}
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
     if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;

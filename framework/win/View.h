@@ -48,9 +48,14 @@ public:
     // FALSE when the user cancelled or there is no printer.
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
 
-    // Command handlers of the print loop.
-    void OnFilePrint();         // ID_FILE_PRINT and ID_FILE_PRINT_DIRECT
+    // Command handlers of the print loop; a view maps the commands it
+    // offers to them (or to its own handlers that end by calling them).
+    void OnFilePrint();         // ID_FILE_PRINT: asks for the printer
+    void OnFilePrintDirect();   // ID_FILE_PRINT_DIRECT: the printer chosen last
     void OnFilePrintPreview();  // ID_FILE_PRINT_PREVIEW
+
+    // The preview window while this view previews a print, else null.
+    CPreviewView* GetPreviewView() const { return m_pPreviewView; }
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
@@ -65,5 +70,14 @@ public:
 
     CDocument* m_pDocument = nullptr;
 
+protected:
+    // One print: OnPreparePrinting, then the page loop on the printer.
+    void RunPrint(BOOL bDirect);
+
+private:
+    friend class CPreviewView;
+    CPreviewView* m_pPreviewView = nullptr;
+
+public:
     DECLARE_MESSAGE_MAP()
 };
