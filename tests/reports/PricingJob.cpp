@@ -1,5 +1,7 @@
 #include "tests/reports/PricingJob.h"
 
+#include <string>
+
 #include "model/CorvDoc.h"
 #include "model/Field.h"
 #include "model/NewJobDefaults.h"
@@ -12,13 +14,6 @@ void Put(CRecord* pLine, const char* pszName, const CString& text) {
 }
 
 namespace {
-// The freight rate changes only through the freight command, which belongs
-// to the application; a test job sets it directly.
-class CPricingJob : public CCorvDoc {
-public:
-    void SetRate(const CString& rate) { m_strFreightRate = rate; }
-};
-
 CRecord* NewLine(CCorvDoc& doc) {
     CTable* pTable = doc.m_pTable;
     // A new job holds one empty line: use it first.
@@ -62,13 +57,30 @@ CRecord* AddPricedLine(CCorvDoc& doc, const char* pszItem, const char* pszQty, c
 }
 
 std::unique_ptr<CCorvDoc> MakePricingJob(const PricingJobOptions& options) {
-    auto pJob = std::make_unique<CPricingJob>();
-    CPricingJob* pRated = pJob.get();
-    std::unique_ptr<CCorvDoc> pDoc(pJob.release());
+    auto pDoc = std::make_unique<CCorvDoc>();
     CNewJobDefaults defaults;
     defaults.m_strPayment = "Net 30 Days";
     pDoc->InitNewJobData(defaults);
-    CCorvDoc& doc = *pDoc;
+    FillPricingJob(*pDoc, options);
+    return pDoc;
+}
+
+void AddPlainLines(CCorvDoc& doc, int nFirst, int nCount) {
+    const char* plants[] = {"WEST", "EAST", "CENTRAL", "NORTH", "SOUTH"};
+    for (int i = nFirst; i < nFirst + nCount; ++i) {
+        CRecord* pLine = AddPricedLine(doc, std::to_string(i).c_str(), "2", "100.00");
+        Put(pLine, "Final", "110.00");
+        Put(pLine, "List", "200.00");
+        Put(pLine, "Cost", "80.00");
+        Put(pLine, "Comm", "5.00");
+        Put(pLine, "Size", "2");
+        Put(pLine, "Type", "BALL");
+        Put(pLine, "Plant", plants[i % 5]);
+    }
+}
+
+void FillPricingJob(CCorvDoc& doc, const PricingJobOptions& options) {
+    doc.SetPayment("Net 30 Days");
     doc.SetCustomer("Harbour Chemical Works");
     doc.SetCustAddrsLn1("12 Dock Road");
     doc.SetCustCity("Baytown");
@@ -104,7 +116,7 @@ std::unique_ptr<CCorvDoc> MakePricingJob(const PricingJobOptions& options) {
     doc.SetBillToName("Harbour Chemical Accounts");
     doc.SetBillToState("TX");
     doc.SetBillToZip("77001");
-    pRated->SetRate("12.50");
+    doc.ApplyFreight("12.50", FALSE);
 
     CRecord* p1 = AddPricedLine(doc, "1", "3", "");
     PutPrices(p1, "2000.00", "0.7500", "1500.00", "1600.00", "1000.00", "33.33");
@@ -171,5 +183,4 @@ std::unique_ptr<CCorvDoc> MakePricingJob(const PricingJobOptions& options) {
         Put(p6, "Comm", "5.00");
     }
     if (options.bTrailingBlank) doc.m_pTable->AddRecord(doc.m_pDetailStruct);
-    return pDoc;
 }

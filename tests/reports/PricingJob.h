@@ -23,6 +23,11 @@ struct PricingJobOptions {
 //   4 (bEmptyNetLine): 5 x (no net) / (no final) / 100.00 / 50.00 / - / 5.00 / EAST
 //   6 (bOverflowLine): 2 x 10.00 / ********** / 10.00 / 5.00 / - / 5.00 / WEST
 std::unique_ptr<CCorvDoc> MakePricingJob(const PricingJobOptions& options = PricingJobOptions());
+// The same header texts and lines, added to a job (a new job in its window).
+void FillPricingJob(CCorvDoc& doc, const PricingJobOptions& options = PricingJobOptions());
+// Appends nCount lines numbered from nFirst: 2 x net 100.00, final 110.00,
+// list 200.00, cost 80.00, 5 % commission, size 2 ball, on five plants.
+void AddPlainLines(CCorvDoc& doc, int nFirst, int nCount);
 
 // Appends a Summary line with the given item number, quantity and net.
 CRecord* AddPricedLine(CCorvDoc& doc, const char* pszItem, const char* pszQty, const char* pszNet);

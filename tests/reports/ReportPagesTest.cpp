@@ -22,17 +22,7 @@ namespace {
 // The job with 150 more priced lines, on five plants.
 std::unique_ptr<CCorvDoc> LongJob() {
     auto pDoc = MakePricingJob();
-    const char* plants[] = {"WEST", "EAST", "CENTRAL", "NORTH", "SOUTH"};
-    for (int i = 10; i < 160; ++i) {
-        CRecord* pLine = AddPricedLine(*pDoc, std::to_string(i).c_str(), "2", "100.00");
-        Put(pLine, "Final", "110.00");
-        Put(pLine, "List", "200.00");
-        Put(pLine, "Cost", "80.00");
-        Put(pLine, "Comm", "5.00");
-        Put(pLine, "Size", "2");
-        Put(pLine, "Type", "BALL");
-        Put(pLine, "Plant", plants[i % 5]);
-    }
+    AddPlainLines(*pDoc, 10, 150);
     return pDoc;
 }
 
