@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "model/Table.h"
 #include "reports/PageMetrics.h"
 #include "reports/ReportCatalog.h"
 #include "reports/RptBaseClass.h"
+#include "tests/app/AppTestSupport.h"
 #include "tests/reports/ReportJob.h"
 
 namespace {
@@ -206,4 +208,7 @@ TEST_F(LetterPages, RendersPageOneWhenAskedTo) {
     HENHMETAFILE hEmf = recorder.Record([&](CDC* pDC) { PrintReportPage(pDC, &print->info, job); });
     EXPECT_TRUE(recorder.SaveBitmap(hEmf, path, 100));
     ::DeleteEnhMetaFile(hEmf);
+    // The job itself, cut to a two-page letter, for a look at its preview.
+    while (doc.m_pTable->GetSize() > 14) doc.m_pTable->RemoveRecord(doc.m_pTable->GetSize() - 1);
+    WriteFileBytes(std::string(path) + ".job", SerializeJob(doc));
 }
