@@ -2,6 +2,8 @@
 // the page count learnt from page 1, and the job window as it was after Close.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "framework/win/MDI.h"
 #include "framework/win/PreviewView.h"
 #include "framework/win/PrintDialog.h"
@@ -93,6 +95,42 @@ TEST_F(PreviewTest, OpensOnPageOneWithTheCountLearntThereAndHidesTheView) {
     CRect view;
     m_pView->GetClientRect(&view);
     EXPECT_GT(view.Height(), 0);
+}
+
+TEST_F(PreviewTest, APageIsPlayedOnScreenWhereItLiesOnPaper) {
+    SKIP_WITHOUT_PRINTER();
+    Command(ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+    // The page at 100 pixels per inch: the view's text starts one inch from
+    // the left and one inch down (100, -100 in hundredths of an inch).
+    CSize page(m_pView->m_nBeginWidth * 100 / ::GetDeviceCaps(Preview()->GetPrinterDC()->m_hDC, LOGPIXELSX),
+               m_pView->m_nBeginHeight * 100 / ::GetDeviceCaps(Preview()->GetPrinterDC()->m_hDC, LOGPIXELSY));
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, page.cx, page.cy);
+    ::ReleaseDC(nullptr, hScreen);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    RECT rc{0, 0, page.cx, page.cy};
+    ::FillRect(hMem, &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    CPreviewView::PlayPage(hMem, Preview()->GetPageMetafile(0), rc);
+    CRect ink(page.cx, page.cy, -1, -1);
+    for (int y = 0; y < page.cy; ++y)
+        for (int x = 0; x < page.cx; ++x)
+            if (::GetPixel(hMem, x, y) != RGB(255, 255, 255)) {
+                ink.left = std::min<LONG>(ink.left, x);
+                ink.top = std::min<LONG>(ink.top, y);
+                ink.right = std::max<LONG>(ink.right, x);
+                ink.bottom = std::max<LONG>(ink.bottom, y);
+            }
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMem);
+    EXPECT_NEAR(ink.left, 100, 6);
+    EXPECT_NEAR(ink.top, 100, 8);
+    // 20 hundredths of an inch high letters: about 0.2 inch of ink.
+    EXPECT_NEAR(ink.Height(), 18, 6);
+    EXPECT_GT(ink.Width(), 150);
+    Click(CPreviewView::IDC_PREVIEW_CLOSE);
 }
 
 TEST_F(PreviewTest, NextAndPrevMoveAndEveryPageIsDrawnAgainWhenShown) {
