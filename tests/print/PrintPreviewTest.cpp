@@ -8,6 +8,7 @@
 #include "framework/win/PreviewView.h"
 #include "framework/win/PrintDialog.h"
 #include "framework/win/StdIds.h"
+#include "tests/framework_win/TestIds.h"
 #include "tests/framework_win/WinTestSupport.h"
 #include "tests/print/PrintFixture.h"
 
@@ -192,6 +193,22 @@ TEST_F(PreviewTest, TwoPagesSideBySideAndZoom) {
     Click(CPreviewView::IDC_PREVIEW_CLOSE);
 }
 
+TEST_F(PreviewTest, ALandscapeReportIsPreviewedOnALandscapePage) {
+    SKIP_WITHOUT_PRINTER();
+    m_pView->m_bLandscape = TRUE;
+    Command(ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(Preview(), nullptr);
+    ENHMETAHEADER header{};
+    ASSERT_TRUE(::GetEnhMetaFileHeader(Preview()->GetPageMetafile(0), sizeof header, &header));
+    EXPECT_GT(header.szlDevice.cx, header.szlDevice.cy);
+    EXPECT_EQ(m_pView->m_pages[0].rectDraw, CRect(0, 0, header.szlDevice.cx, header.szlDevice.cy));
+    Click(CPreviewView::IDC_PREVIEW_CLOSE);
+    // The view put the user's orientation back when the preview ended.
+    auto* pMode = static_cast<DEVMODEA*>(::GlobalLock(theTestApp.m_hDevMode));
+    EXPECT_EQ(pMode->dmOrientation, DMORIENT_PORTRAIT);
+    ::GlobalUnlock(theTestApp.m_hDevMode);
+}
+
 TEST_F(PreviewTest, PrintFromThePreviewClosesItAndPrintsThroughTheView) {
     SKIP_WITHOUT_PRINTER();
     Command(ID_FILE_PRINT_PREVIEW);
@@ -208,9 +225,18 @@ TEST_F(PreviewTest, ClosingTheWindowOrTheDocumentInPreviewEndsThePrintOnce) {
     SKIP_WITHOUT_PRINTER();
     Command(ID_FILE_PRINT_PREVIEW);
     ASSERT_NE(Preview(), nullptr);
-    // A second preview of the same view is not started.
+    // The view's commands are off while it previews: no second preview,
+    // no print over the open one; the document's commands still arrive.
     Command(ID_FILE_PRINT_PREVIEW);
+    Command(ID_FILE_PRINT);
     EXPECT_EQ(m_pView->m_log, Log({"prepare", "begin", "dc 1", "print 1"}));
+    CCmdUI state;
+    state.m_nID = ID_FILE_PRINT;
+    state.DoUpdate(m_pView, TRUE);
+    EXPECT_FALSE(state.m_bEnabled);
+    Trace().clear();
+    Command(ID_CMD_ALL);
+    EXPECT_EQ(Trace(), Log({"doc"}));
 
     // The frame closes with the preview open: the print ends exactly once,
     // before the view goes.
