@@ -2,7 +2,6 @@
 // each command records the report number and runs the print loop; the
 // report object is made on the first page, kept while the pages print and
 // deleted when the print or preview ends.
-#include "app/CorvApp.h"
 #include "editor/CorvView.h"
 #include "editor/DlgPrtSelect.h"
 #include "framework/win/Gdi.h"
@@ -11,6 +10,7 @@
 #include "model/CorvDoc.h"
 #include "reports/ReportCatalog.h"
 #include "reports/RptBaseClass.h"
+#include "workspace/Workspace.h"
 
 CRptBaseClass** CCorvView::ReportSlot(int nReport) {
     switch (nReport) {
@@ -99,7 +99,7 @@ void CCorvView::OnPreviewCommission() { PreviewReport(kRptCommission); }
 void CCorvView::OnPreviewPurchaseOrder() { PreviewReport(kRptPurchaseOrder); }
 
 void CCorvView::OnPrintSelect() {
-    CCorvApp* pApp = CorvGetApp();
+    CCorvSettings& settings = CorvGetWorkspace().Settings();
     CDlgPrtSelect dlg;
     int* const ticks[kReportCount] = {&dlg.m_bQuote,
                                       &dlg.m_bScope,
@@ -113,19 +113,9 @@ void CCorvView::OnPrintSelect() {
                                       &dlg.m_bCommission,
                                       &dlg.m_bPurchaseOrder};
     // The dialog's boxes, the print defaults and the batch share one order.
-    for (int i = 0; i < kReportCount; ++i) *ticks[i] = pApp->m_nPrintDefault[i];
+    for (int i = 0; i < kReportCount; ++i) *ticks[i] = settings.m_nPrintDefault[i];
     if (dlg.DoModal() != IDOK) return;
-    pApp->SetPrintDefaultQuote(dlg.m_bQuote);
-    pApp->SetPrintDefaultScope(dlg.m_bScope);
-    pApp->SetPrintDefaultScopePriced(dlg.m_bScopePriced);
-    pApp->SetPrintDefaultDistribution(dlg.m_bDistribution);
-    pApp->SetPrintDefaultParts(dlg.m_bParts);
-    pApp->SetPrintDefaultICDS(dlg.m_bICDS);
-    pApp->SetPrintDefaultProposalSummary(dlg.m_bProposalSummary);
-    pApp->SetPrintDefaultProposalSummaryPlant(dlg.m_bProposalSummaryPlant);
-    pApp->SetPrintDefaultProjectSellPrice(dlg.m_bProjectSellPrice);
-    pApp->SetPrintDefaultCommission(dlg.m_bCommission);
-    pApp->SetPrintDefaultPurchaseOrder(dlg.m_bPurchaseOrder);
+    for (int i = 0; i < kReportCount; ++i) settings.SetPrintDefault(i, *ticks[i]);
 
     // Only the first report of the batch asks for the printer.
     const int nReportBefore = m_nReport;

@@ -1,19 +1,12 @@
 #include "reports/ReportSettings.h"
 
-#include "framework/win/App.h"
-
-namespace {
-BOOL IsOn(CWinApp* pApp, const char* pszKey) {
-    return pApp->GetProfileString("Quotation", pszKey, "Yes") != "No";
-}
-}  // namespace
+#include "workspace/Workspace.h"
 
 CReportSettings GetReportSettings() {
+    const CCorvSettings& s = CorvGetWorkspace().Settings();
     CReportSettings settings;
-    CWinApp* pApp = AfxGetApp();
-    if (!pApp) return settings;
-    settings.m_bPrintLogo = IsOn(pApp, "PrintLogo");
-    settings.m_bPrintHeader = IsOn(pApp, "PrintHeader");
-    settings.m_bPrintFooter = IsOn(pApp, "PrintFooter");
+    settings.m_bPrintLogo = s.m_bPrintLogo;
+    settings.m_bPrintHeader = s.m_bPrintHeader;
+    settings.m_bPrintFooter = s.m_bPrintFooter;
     return settings;
 }

@@ -46,7 +46,66 @@ const char* const kButtonTexts[] = {WinMsg::kPreviewPrint,   WinMsg::kPreviewNex
                                     WinMsg::kPreviewTwoPage, WinMsg::kPreviewZoomIn, WinMsg::kPreviewZoomOut,
                                     WinMsg::kPreviewClose};
 
+// Plays one record; a fixed mapping mode (inches, millimetres, twips) is
+// played as the equivalent scaling measured on the recording's reference
+// device, as the header gives it. Some players compute those modes from
+// the context they play into, which shrinks a page recorded against a
+// 300-dpi printer to a third when played on a 96-dpi screen.
+int CALLBACK PlayRecord(HDC hDC, HANDLETABLE* pTable, const ENHMETARECORD* pRecord, int nHandles,
+                        LPARAM lParam) {
+    const auto* pHeader = reinterpret_cast<const ENHMETAHEADER*>(lParam);
+    if (pRecord->iType != EMR_SETMAPMODE) {
+        ::PlayEnhMetaFileRecord(hDC, pTable, pRecord, nHandles);
+        return TRUE;
+    }
+    const auto* pMode = reinterpret_cast<const EMRSETMAPMODE*>(pRecord);
+    // Logical units per millimetre as numerator / denominator.
+    LONG num = 0, den = 1;
+    switch (pMode->iMode) {
+        case MM_LOMETRIC:
+            num = 10;
+            break;
+        case MM_HIMETRIC:
+            num = 100;
+            break;
+        case MM_LOENGLISH:
+            num = 1000, den = 254;
+            break;
+        case MM_HIENGLISH:
+            num = 10000, den = 254;
+            break;
+        case MM_TWIPS:
+            num = 14400, den = 254;
+            break;
+        default:
+            ::PlayEnhMetaFileRecord(hDC, pTable, pRecord, nHandles);
+            return TRUE;
+    }
+    EMRSETMAPMODE anisotropic = *pMode;
+    anisotropic.iMode = MM_ANISOTROPIC;
+    ::PlayEnhMetaFileRecord(hDC, pTable, reinterpret_cast<const ENHMETARECORD*>(&anisotropic), nHandles);
+    EMRSETWINDOWEXTEX window{};
+    window.emr.iType = EMR_SETWINDOWEXTEX;
+    window.emr.nSize = sizeof window;
+    window.szlExtent.cx = pHeader->szlMillimeters.cx * num;
+    window.szlExtent.cy = pHeader->szlMillimeters.cy * num;
+    ::PlayEnhMetaFileRecord(hDC, pTable, reinterpret_cast<const ENHMETARECORD*>(&window), nHandles);
+    EMRSETVIEWPORTEXTEX viewport{};
+    viewport.emr.iType = EMR_SETVIEWPORTEXTEX;
+    viewport.emr.nSize = sizeof viewport;
+    viewport.szlExtent.cx = pHeader->szlDevice.cx * den;
+    viewport.szlExtent.cy = -pHeader->szlDevice.cy * den;  // y grows upwards
+    ::PlayEnhMetaFileRecord(hDC, pTable, reinterpret_cast<const ENHMETARECORD*>(&viewport), nHandles);
+    return TRUE;
+}
+
 }  // namespace
+
+void CPreviewView::PlayPage(HDC hDC, HENHMETAFILE hPage, const RECT& rect) {
+    ENHMETAHEADER header{};
+    if (!hPage || !::GetEnhMetaFileHeader(hPage, sizeof header, &header)) return;
+    ::EnumEnhMetaFile(hDC, hPage, PlayRecord, &header, &rect);
+}
 
 CPreviewView::CPreviewView() = default;
 
@@ -470,7 +529,9 @@ void CPreviewView::OnPaint() {
         shadow.OffsetRect(kShadow, kShadow);
         dc.FillRect(&shadow, static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
         dc.FillRect(&page, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-        ::PlayEnhMetaFile(dc.m_hDC, m_hPage[i], &page);
+        int nSaved = dc.SaveDC();
+        PlayPage(dc.m_hDC, m_hPage[i], page);
+        dc.RestoreDC(nSaved);
         CRect border = page;
         border.InflateRect(1, 1);
         ::FrameRect(dc.m_hDC, &border, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));

@@ -49,6 +49,8 @@ public:
     // The recording of the nIndex-th page on screen (0 or 1), or null.
     HENHMETAFILE GetPageMetafile(int nIndex) const;
     CDC* GetPrinterDC() { return &m_dcPrint; }
+    // Plays a recorded page into rect of hDC, the page filling the rectangle.
+    static void PlayPage(HDC hDC, HENHMETAFILE hPage, const RECT& rect);
     CPrintInfo* GetPrintInfo() const { return m_pInfo; }
 
     // The toolbar's commands.

@@ -3,7 +3,7 @@
 #include "framework/win/PrintDialog.h"
 
 CPrintInfo::CPrintInfo()
-    : m_pPD(new CPrintDialog(FALSE)),
+    : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOSELECTION)),
       m_bDirect(FALSE),
       m_bPreview(FALSE),
       m_bContinuePrinting(TRUE),

@@ -96,6 +96,8 @@ void CView::OnPrint(CDC* pDC, CPrintInfo*) { OnDraw(pDC); }
 void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
-    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    // While the preview stands in for the view, the view's own commands
+    // (printing again, editing what is not shown) are off; the document's stay.
+    if (!m_pPreviewView && CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
     return m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }

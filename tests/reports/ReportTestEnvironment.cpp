@@ -7,7 +7,10 @@
 namespace {
 class ReportEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { UseFreshProfile("reports.ini"); }
+    void SetUp() override {
+        UseFreshProfile("reports.ini");
+        TestApp().ReadSettings();  // the defaults: logo, letterhead and footer on
+    }
     void TearDown() override { RemoveTestDir(); }
 };
 
