@@ -126,6 +126,29 @@ TEST(ReportPages, TitlesOfTheLaterPages) {
     EXPECT_EQ(PageOneHeading(kRptICDS).str(), "Item Cost Development Sheet");
 }
 
+TEST(ReportPages, FontsOrientationsAndTopsOfTheSevenReports) {
+    // The priced letters print in the job's font below the letterhead.
+    for (int nReport : {kRptDistribution, kRptParts}) {
+        EXPECT_TRUE(IsLetter(nReport));
+        EXPECT_EQ(FirstPageTop(nReport), 75);
+        EXPECT_EQ(ReportOrientation(nReport), 0);
+    }
+    struct Sheet {
+        int nReport, nHeight;
+        short nOrientation;
+    };
+    for (const Sheet& s :
+         {Sheet{kRptPurchaseOrder, -15, DMORIENT_LANDSCAPE},
+          Sheet{kRptProposalSummary, -10, DMORIENT_LANDSCAPE},
+          Sheet{kRptProposalSummaryPlant, -10, DMORIENT_LANDSCAPE}, Sheet{kRptICDS, -12, DMORIENT_LANDSCAPE},
+          Sheet{kRptCommission, -12, DMORIENT_PORTRAIT}, Sheet{kRptSellPrice, -14, DMORIENT_LANDSCAPE}}) {
+        EXPECT_FALSE(IsLetter(s.nReport));
+        EXPECT_EQ(FirstPageTop(s.nReport), 60) << s.nReport;
+        EXPECT_EQ(ReportFontHeight(s.nReport), s.nHeight) << s.nReport;
+        EXPECT_EQ(ReportOrientation(s.nReport), s.nOrientation) << s.nReport;
+    }
+}
+
 TEST(ReportPages, ABuildOnTheSameObjectAgainGivesTheSameBandsAndPages) {
     auto pDoc = LongJob();
     for (int nReport : {kRptDistribution, kRptParts, kRptPurchaseOrder, kRptProposalSummary,
