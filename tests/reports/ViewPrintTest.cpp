@@ -3,9 +3,12 @@
 // the report chosen before it.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "framework/core/CmdTarget.h"
 #include "framework/win/Dialog.h"
@@ -47,18 +50,35 @@ std::string PrintedFolderUnix() {
     return p.substr(0, p.find_last_of('/')) + "/printed";
 }
 
-// The newest print's file name.
-std::string NewestPrint() {
+// The names of the prints made so far.
+std::set<std::string> Prints() {
+    std::set<std::string> names;
     std::error_code ec;
-    std::string newest;
-    std::filesystem::file_time_type when{};
-    for (const auto& entry : std::filesystem::directory_iterator(PrintedFolder(), ec)) {
-        if (newest.empty() || entry.last_write_time() >= when) {
-            newest = entry.path().filename().string();
-            when = entry.last_write_time();
+    for (const auto& entry : std::filesystem::directory_iterator(PrintedFolder(), ec))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// The one print that is not among `before`, once its converter has
+// finished writing it ("" when none came).
+std::string NewPrint(const std::set<std::string>& before) {
+    for (int i = 0; i < 200; ++i) {
+        for (const std::string& name : Prints()) {
+            if (before.count(name)) continue;
+            const std::string path = PrintedFolder() + "\\" + name;
+            std::error_code ec;
+            auto size = std::filesystem::file_size(path, ec);
+            for (int j = 0; j < 50; ++j) {
+                PumpMessages(200);
+                const auto now = std::filesystem::file_size(path, ec);
+                if (now == size && now > 0) break;
+                size = now;
+            }
+            return name;
         }
+        PumpMessages(100);
     }
-    return newest;
+    return std::string();
 }
 
 // Runs a program of the machine (outside Wine) and waits for it.
@@ -163,13 +183,13 @@ TEST_F(ViewPrint, TheQuotationLetterComesOutAsAThreePagePdf) {
     CCorvView* pView = dynamic_cast<CCorvView*>(pDoc->GetViews().at(0));
     ASSERT_NE(pView, nullptr);
 
-    const int before = PrintedCount();
+    const std::set<std::string> before = Prints();
     CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
     pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_QUOTE);
     PumpMessages();
-    ASSERT_EQ(WaitForPrinted(before + 1), before + 1);
-    PumpMessages(1500);  // the converter finishes writing the file
-    const std::string pdf = PrintedFolderUnix() + "/" + NewestPrint();
+    const std::string name = NewPrint(before);
+    ASSERT_FALSE(name.empty());
+    const std::string pdf = PrintedFolderUnix() + "/" + name;
     std::string textUnix = "/tmp/corv-letter-" + std::to_string(::GetCurrentProcessId()) + ".txt";
     ASSERT_TRUE(RunUnix("Z:\\usr\\bin\\gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=txtwrite -sOutputFile=" +
                         textUnix + " " + pdf));
@@ -203,6 +223,45 @@ TEST_F(ViewPrint, TheQuotationLetterComesOutAsAThreePagePdf) {
          pos = letter.find("Corvantis Flow Controls - Dayton", pos + 1))
         ++footers;
     EXPECT_EQ(footers, 3u);
+    CPrintDialog::ClearTestHooks();
+}
+
+namespace {
+// How the pages of the print made after `before` are shown: "landscape"
+// when a page is wider than high or turned a quarter (ps2pdf keeps the
+// upright box and turns the page), else "portrait".
+std::vector<std::string> NewPageOrientations(const std::set<std::string>& before) {
+    const std::string pdf = ReadFileBytes(PrintedFolder() + "\\" + NewPrint(before));
+    std::vector<std::string> pages;
+    for (size_t pos = pdf.find("/MediaBox [0 0 "); pos != std::string::npos;
+         pos = pdf.find("/MediaBox [0 0 ", pos + 1)) {
+        int w = 0, h = 0;
+        std::sscanf(pdf.c_str() + pos, "/MediaBox [0 0 %d %d", &w, &h);
+        const size_t next = pdf.find("/MediaBox", pos + 1);
+        const std::string page = pdf.substr(pos, next == std::string::npos ? std::string::npos : next - pos);
+        const bool turned =
+            page.find("/Rotate 90") != std::string::npos || page.find("/Rotate 270") != std::string::npos;
+        pages.push_back((w > h) != turned ? "landscape" : "portrait");
+    }
+    return pages;
+}
+}  // namespace
+
+TEST_F(ViewPrint, LandscapeReportsComeOutLandscapeAndTheNextLetterPortrait) {
+    std::set<std::string> before = Prints();
+    CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
+    Command(ID_FILE_PRINT_PURCH_ORD);
+    EXPECT_EQ(NewPageOrientations(before), (std::vector<std::string>{"landscape"}));
+    EXPECT_EQ(m_pView->m_pReportFont, nullptr);
+    EXPECT_EQ(m_pView->m_pPurchOrd, nullptr);
+
+    // The plain Print command prints the report chosen last, in the
+    // orientation the user had.
+    before = Prints();
+    CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
+    m_pView->m_nReport = kRptQuote;
+    Command(ID_FILE_PRINT);
+    EXPECT_EQ(NewPageOrientations(before), (std::vector<std::string>{"portrait"}));
     CPrintDialog::ClearTestHooks();
 }
 
