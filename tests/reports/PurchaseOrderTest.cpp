@@ -83,3 +83,17 @@ TEST(PurchaseOrder, AJobWithoutLinesPrintsAZeroTotal) {
     EXPECT_EQ(page.Report().GetBandCount(), 5);
     EXPECT_EQ(BandLines(page.Report().GetBand(3)), (Columns{{"Total Net:"}, {"0.00"}}));
 }
+
+TEST(PurchaseOrder, TheMarketingGroupWithAlternativeTextsPrintsThemWhereSet) {
+    auto pDoc = MakePricingJob();
+    pDoc->SetMarketGroup(" kestrom ");
+    CRecord* pItem1 = pDoc->m_pTable->GetRecord(0);
+    Put(pItem1->GetChild()->GetRecord(0), "AltQuoteDescription", "DN100 ball valve  ");
+    Put(pItem1->GetChild()->GetRecord(1), "AltQuoteDescription", "   ");
+    BodyPage page(kRptPurchaseOrder);
+    page.Build(*pDoc);
+    // The first alternative without its trailing blanks; the second is only
+    // blanks, so the plain description stands.
+    EXPECT_EQ(ColumnLines(page.Report().GetBand(3), 2),
+              Lines({"DN100 ball valve double acting actuator", "FV-101", ""}));
+}
