@@ -66,13 +66,13 @@ std::string NewPrint(const std::set<std::string>& before) {
         for (const std::string& name : Prints()) {
             if (before.count(name)) continue;
             const std::string path = PrintedFolder() + "\\" + name;
-            std::error_code ec;
-            auto size = std::filesystem::file_size(path, ec);
-            for (int j = 0; j < 50; ++j) {
-                PumpMessages(200);
-                const auto now = std::filesystem::file_size(path, ec);
-                if (now == size && now > 0) break;
-                size = now;
+            // A PDF is whole once its trailer is written.
+            for (int j = 0; j < 100; ++j) {
+                const std::string bytes = ReadFileBytes(path);
+                if (bytes.size() > 5 &&
+                    bytes.find("%%EOF", bytes.size() > 64 ? bytes.size() - 64 : 0) != std::string::npos)
+                    break;
+                PumpMessages(100);
             }
             return name;
         }
