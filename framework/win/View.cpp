@@ -73,6 +73,11 @@ void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
 void CView::OnUpdate(CView*, LPARAM, CObject*) { Invalidate(TRUE); }
 
 void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*) {
+    // Previewing, the keyboard belongs to the preview (its paging keys).
+    if (bActivate && pActivateView == this && m_pPreviewView && m_pPreviewView->m_hWnd) {
+        m_pPreviewView->SetFocus();
+        return;
+    }
     if (bActivate && pActivateView == this && m_hWnd) {
         HWND hFocus = ::GetFocus();
         if (hFocus != m_hWnd && !::IsChild(m_hWnd, hFocus)) SetFocus();

@@ -156,6 +156,14 @@ TEST_F(PreviewTest, NextAndPrevMoveAndEveryPageIsDrawnAgainWhenShown) {
     EXPECT_EQ(ShownTexts(0), Log({CPrintTestView::PageText(1).GetString()}));
     for (const auto& page : m_pView->m_pages) EXPECT_EQ(page.rectDraw, m_pView->m_pages[0].rectDraw);
 
+    // Coming back to the window from another one, the keyboard is the preview's.
+    CFrameWnd* pFrame = m_pView->GetParentFrame();
+    ASSERT_NE(m_pPrintTemplate->OpenDocumentFile(nullptr), nullptr);
+    PumpMessages();
+    m_pMain->MDIActivate(pFrame);
+    PumpMessages();
+    EXPECT_EQ(::GetFocus(), Preview()->m_hWnd);
+
     // The keyboard pages too.
     Preview()->SendMessage(WM_KEYDOWN, VK_NEXT);
     EXPECT_EQ(Preview()->GetCurrentPage(), 2u);
