@@ -63,6 +63,9 @@ void CCorvView::OnFilePrintPreview() {
     OnDeleteBottomBlanks();
     m_bInPreview = TRUE;
     CView::OnFilePrintPreview();
+    // No preview came up (no printer, or its set-up failed): the window must
+    // not stay in the state that refuses to close and skips edit commits.
+    m_bInPreview = GetPreviewView() != nullptr;
 }
 
 void CCorvView::PrintReport(int nReport) {

@@ -329,3 +329,17 @@ TEST_F(ViewPrint, WithoutAPrinterNothingPrintsAndNothingIsLeft) {
     EXPECT_EQ(PrintedCount(), before);
     EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);
 }
+
+TEST_F(ViewPrint, PreviewThatCannotStartLeavesTheWindowOutOfPreview) {
+    CPrintDialog::SetNoPrinterForTest(TRUE);
+    MessageBoxRecorder boxes;
+    Command(ID_FILE_PREVIEW_QUOTE);
+    CPrintDialog::SetNoPrinterForTest(FALSE);
+    PumpMessages(300);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(m_pView->GetPreviewView(), nullptr);
+    // Left set, the window would refuse to close when minimized and its
+    // document would skip this view's edit commit.
+    EXPECT_FALSE(m_pView->m_bInPreview);
+    EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);
+}
