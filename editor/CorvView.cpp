@@ -110,13 +110,6 @@ CCorvView::CCorvView() = default;
 CCorvView::~CCorvView() {
     DeletePrintObjects();
     delete m_pSelection;
-    delete m_pDetailBrush;
-    delete m_pBackBrush;
-    delete m_pDetailWnd;
-    delete m_pEditWnd;
-    delete m_pHScroll;
-    delete m_pVScroll;
-    delete m_pFont;
 }
 
 CCorvDoc* CCorvView::GetDocument() const { return static_cast<CCorvDoc*>(m_pDocument); }
@@ -134,7 +127,7 @@ CRecord* CCorvView::GetCurrentSummaryLine() const {
 }
 
 BOOL CCorvView::PreCreateWindow(CREATESTRUCTA& cs) {
-    m_pBackBrush = new CBrush(RGB(255, 255, 153));
+    m_pBackBrush = std::make_unique<CBrush>(RGB(255, 255, 153));
     m_strClassName =
         AfxRegisterWndClass(CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW), *m_pBackBrush, nullptr);
     cs.lpszClass = m_strClassName;
@@ -156,21 +149,21 @@ void CCorvView::OnInitialUpdate() {
     CRect rc;
     GetClientRect(&rc);
     const DWORD dwBar = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    m_pHScroll = new CCorvScrollBar;
+    m_pHScroll = std::make_unique<CCorvScrollBar>();
     m_pHScroll->Create(dwBar | SBS_HORZ,
                        CRect(0, rc.bottom - Grid::kBarSize, rc.right - Grid::kBarSize, rc.bottom), this,
                        kHScrollId);
     m_pHScroll->SetScrollRange(0, std::max(pDoc->m_pSummaryStruct->GetSize() - 1, 0), FALSE);
     m_pHScroll->SetScrollPos(0, TRUE);
-    m_pVScroll = new CCorvScrollBar;
+    m_pVScroll = std::make_unique<CCorvScrollBar>();
     m_pVScroll->Create(dwBar | SBS_VERT,
                        CRect(rc.right - Grid::kBarSize, 0, rc.right, rc.bottom - Grid::kBarSize), this,
                        kVScrollId);
     m_pVScroll->SetScrollRange(0, std::max(pDoc->m_pTable->GetSize() - 1, 0), FALSE);
     m_pVScroll->SetScrollPos(0, TRUE);
 
-    m_pEditWnd = new CEditWnd(this, nullptr, pDoc->m_pTable, m_pHScroll, m_pVScroll, m_pSumWidths.data(),
-                              pDoc->m_pDetailStruct);
+    m_pEditWnd = std::make_unique<CEditWnd>(this, nullptr, pDoc->m_pTable, m_pHScroll.get(), m_pVScroll.get(),
+                                            m_pSumWidths.data(), pDoc->m_pDetailStruct);
     m_pEditWnd->Create(WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 0, 0), this, kEditorId);
     m_pEditWnd->SetFont(*m_pFont, TRUE);
 
@@ -186,13 +179,13 @@ void CCorvView::OnInitialUpdate() {
                            rcClient.bottom - rcFrame.top, TRUE);
     }
 
-    m_pDetailBrush = new CBrush(RGB(192, 192, 192));
+    m_pDetailBrush = std::make_unique<CBrush>(RGB(192, 192, 192));
     LPCSTR lpszDetailClass =
         AfxRegisterWndClass(CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW), *m_pDetailBrush,
                             ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
     GetClientRect(&rc);
     CRect rcDetail(rc.left, rc.top + rc.Height() / 3, rc.right - Grid::kBarSize, rc.bottom - Grid::kBarSize);
-    m_pDetailWnd = new CDetailWnd;
+    m_pDetailWnd = std::make_unique<CDetailWnd>();
     m_pDetailWnd->Create(
         lpszDetailClass, EditorMsg::kDetailScreen,
         WS_CHILD | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, rcDetail, this,
@@ -211,8 +204,7 @@ void CCorvView::OnInitialUpdate() {
 }
 
 void CCorvView::RebuildFont() {
-    delete m_pFont;
-    m_pFont = new CFont;
+    m_pFont = std::make_unique<CFont>();
     const LOGFONT lf = GetDocument()->m_lfFont;
     m_pFont->CreateFontIndirect(&lf);
 }
@@ -220,7 +212,7 @@ void CCorvView::RebuildFont() {
 void CCorvView::CalcMetrics() {
     CCorvDoc* pDoc = GetDocument();
     CClientDC dc(this);
-    HGDIOBJ hOld = dc.SelectObject(m_pFont);
+    HGDIOBJ hOld = dc.SelectObject(m_pFont.get());
     TEXTMETRICA tm = {};
     dc.GetTextMetrics(&tm);
     dc.SelectObject(hOld);
@@ -251,7 +243,7 @@ int CCorvView::GetColumnLimit() const {
 void CCorvView::OnDraw(CDC* pDC) {
     CCorvDoc* pDoc = GetDocument();
     if (!pDoc || !pDoc->m_pTable || !m_pFont || !m_pHScroll) return;
-    DrawTable(*pDoc->m_pTable, pDC, m_pFont, pDoc->m_crFontColor, GetClientRectLessBars(),
+    DrawTable(*pDoc->m_pTable, pDC, m_pFont.get(), pDoc->m_crFontColor, GetClientRectLessBars(),
               m_pSumWidths.data(), m_nLeftMargin, m_nRowHeight, GetColumnLimit(), m_nVisibleRows, Grid::kTop,
               Grid::kCellMargin, Grid::kTextOffset, m_pHScroll->GetScrollPos(), m_pVScroll->GetScrollPos());
 }
@@ -354,18 +346,18 @@ void CCorvView::OnKeyDown(UINT nChar, UINT, UINT) {
     CCorvDoc* pDoc = GetDocument();
     if (!m_pEditWnd || !pDoc || !pDoc->m_pTable) return;
     GridContext g{this,
-                  m_pHScroll,
-                  m_pVScroll,
-                  m_pEditWnd,
+                  m_pHScroll.get(),
+                  m_pVScroll.get(),
+                  m_pEditWnd.get(),
                   m_pSumWidths.data(),
                   static_cast<int>(m_pSumWidths.size()),
                   m_nLeftMargin,
                   m_nRowHeight,
                   m_nVisibleRows,
                   GetClientRectLessBars(),
-                  [this](UINT nCode) { OnHScroll(nCode, 0, m_pHScroll); },
+                  [this](UINT nCode) { OnHScroll(nCode, 0, m_pHScroll.get()); },
                   [this](UINT nCode) {
-                      OnVScroll(nCode, 0, m_pVScroll);
+                      OnVScroll(nCode, 0, m_pVScroll.get());
                   }};
     GridKeyDown(g, nChar);
 }

@@ -6,6 +6,8 @@
 // update hints.
 #pragma once
 
+#include <memory>
+
 #include <vector>
 
 #include "framework/win/Gdi.h"
@@ -104,13 +106,13 @@ public:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
 
     CString m_strClassName;
-    CFont* m_pFont = nullptr;
-    CCorvScrollBar* m_pHScroll = nullptr;
-    CCorvScrollBar* m_pVScroll = nullptr;
-    CEditWnd* m_pEditWnd = nullptr;
-    CDetailWnd* m_pDetailWnd = nullptr;
-    CBrush* m_pBackBrush = nullptr;
-    CBrush* m_pDetailBrush = nullptr;
+    std::unique_ptr<CFont> m_pFont;
+    std::unique_ptr<CCorvScrollBar> m_pHScroll;
+    std::unique_ptr<CCorvScrollBar> m_pVScroll;
+    std::unique_ptr<CEditWnd> m_pEditWnd;
+    std::unique_ptr<CDetailWnd> m_pDetailWnd;
+    std::unique_ptr<CBrush> m_pBackBrush;
+    std::unique_ptr<CBrush> m_pDetailBrush;
     int m_nLaterTop = 0;
     std::vector<int> m_pSumWidths;
     std::vector<int> m_pDetWidths;

@@ -6,6 +6,8 @@
 // texts back and writes them into the line.
 #pragma once
 
+#include <memory>
+
 #include "framework/core/String.h"
 #include "framework/win/Dialog.h"
 #include "framework/win/Types.h"
@@ -140,17 +142,17 @@ public:
     CString m_strPC;
     CTable* m_pTable;
     CTableStruct* m_pLayout;
-    CNumEdit* m_pQtyEdit;
-    CNumEdit* m_pNetEdit;
-    CNumEdit* m_pMultEdit;
-    CNumEdit* m_pMarginEdit;
-    CNumEdit* m_pFinalEdit;
-    CNumEdit* m_pBuyOutEdit;
-    CNumEdit* m_pCommEdit;
-    CSetButton* m_pOkButton;
-    CSetButton* m_pCancelButton;
-    CSetButton* m_pPrevButton;
-    CSetButton* m_pNextButton;
+    std::unique_ptr<CNumEdit> m_pQtyEdit;
+    std::unique_ptr<CNumEdit> m_pNetEdit;
+    std::unique_ptr<CNumEdit> m_pMultEdit;
+    std::unique_ptr<CNumEdit> m_pMarginEdit;
+    std::unique_ptr<CNumEdit> m_pFinalEdit;
+    std::unique_ptr<CNumEdit> m_pBuyOutEdit;
+    std::unique_ptr<CNumEdit> m_pCommEdit;
+    std::unique_ptr<CSetButton> m_pOkButton;
+    std::unique_ptr<CSetButton> m_pCancelButton;
+    std::unique_ptr<CSetButton> m_pPrevButton;
+    std::unique_ptr<CSetButton> m_pNextButton;
     BOOL m_bPrev = FALSE;
     BOOL m_bNext = FALSE;
     int m_nRow = 0;

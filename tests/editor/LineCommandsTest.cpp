@@ -29,7 +29,7 @@ protected:
     void SetUp() override {
         JobWindowTest::SetUp();
         if (HasFatalFailure()) return;
-        m_pDetail = m_pView->m_pDetailWnd;
+        m_pDetail = m_pView->m_pDetailWnd.get();
     }
     void TearDown() override {
         CFontDialog::ClearTestHooks();

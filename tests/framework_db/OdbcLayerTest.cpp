@@ -9,15 +9,16 @@
 #include <ctime>
 #include <memory>
 
-#include "DbTestEnv.h"
 #include "database/ColumnCheck.h"
 #include "database/Connection.h"
 #include "database/ConvertSet.h"
 #include "database/DbEngine.h"
 #include "database/Schema.h"
+#include "framework/core/OwnedObArray.h"
 #include "framework/db/DBException.h"
 #include "framework/db/Database.h"
 #include "framework/db/Recordset.h"
+#include "tests/database/DbTestEnv.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 namespace {
@@ -149,11 +150,9 @@ TEST(FixedDataSource, TheProgramsConnectionStringReachesTheQuotationDatabase) {
     MessageBoxRecorder boxes;
     CDatabase db;
     ASSERT_TRUE(OpenQuotationDatabase(db)) << (boxes.Texts().empty() ? "" : boxes.Texts()[0]);
-    CConvertSet* pSet = nullptr;
-    CObArray expected;
+    std::unique_ptr<CConvertSet> pSet;
+    COwnedObArray expected;
     BuildExpectedColumns(DbTable::Project, expected);
     EXPECT_TRUE(OpenCheckedRecordSet(db, pSet, expected, "Project", "CorvNumber DESC", ""));
-    delete pSet;
-    DeleteExpectedColumns(expected);
     EXPECT_TRUE(boxes.Texts().empty());
 }

@@ -2,7 +2,7 @@
 // the built-in layouts. Expected texts are worked out by hand.
 #include <gtest/gtest.h>
 
-#include "tests/document/DocTestSupport.h"
+#include "tests/model/DocTestSupport.h"
 
 namespace {
 // A Summary line with Cost 60.00, List 100.00 and FrtAmount 5.00.

@@ -1,7 +1,7 @@
 // Job totals: each line's value times its Qty, summed over the Summary lines.
 #include <gtest/gtest.h>
 
-#include "tests/document/DocTestSupport.h"
+#include "tests/model/DocTestSupport.h"
 
 namespace {
 class JobTotals : public ::testing::Test {

@@ -2,7 +2,7 @@
 // hand from the Detail lines.
 #include <gtest/gtest.h>
 
-#include "tests/document/DocTestSupport.h"
+#include "tests/model/DocTestSupport.h"
 
 namespace {
 class RollUp : public ::testing::Test {

@@ -11,8 +11,8 @@
 #include "model/NewJobDefaults.h"
 #include "model/TechField.h"
 #include "model/WordsField.h"
-#include "tests/document/DocTestSupport.h"
-#include "tests/document/HeaderFields.h"
+#include "tests/model/DocTestSupport.h"
+#include "tests/model/HeaderFields.h"
 
 namespace {
 const std::string kIdent = "Job File for CorvantisZoro Ver 6.0";

@@ -4,7 +4,7 @@
 
 #include <limits>
 
-#include "tests/document/DocTestSupport.h"
+#include "tests/model/DocTestSupport.h"
 
 TEST(SlotsList, AddKeepsNamesAndValuesSideBySideInOrder) {
     CSlots s;

@@ -3,7 +3,7 @@
 // expected text is worked out by hand from the relations.
 #include <gtest/gtest.h>
 
-#include "tests/document/DocTestSupport.h"
+#include "tests/model/DocTestSupport.h"
 
 namespace {
 Entries NetFromMult(const char* list, const char* mult) {

@@ -6,8 +6,8 @@
 
 #include "model/FaceName.h"
 #include "model/NewJobDefaults.h"
-#include "tests/document/DocTestSupport.h"
-#include "tests/document/HeaderFields.h"
+#include "tests/model/DocTestSupport.h"
+#include "tests/model/HeaderFields.h"
 
 namespace {
 CString Repeat(char ch, int n) { return CString(ch, n); }
