@@ -12,6 +12,7 @@
 #include "selection/DualWnd.h"
 #include "selection/LeadWnd.h"
 #include "tests/selection/SelTestSupport.h"
+#include "tests/support/TypeKeys.h"
 
 namespace {
 
@@ -387,6 +388,27 @@ TEST_F(DlgDualTest, FigureNumberEntryAutoButtonAndFailedLoads) {
     EXPECT_TRUE(open);
     EXPECT_EQ(messages.texts.back(), "Unable to open SeriesC4.dta");
     selection = failed.m_pSelection;
+}
+
+TEST_F(DlgDualTest, AFigureNumberTypedKeyByKeyIsFoundAsTyped) {
+    CDlgDual dlg;
+    Prepare(dlg, 0);
+    std::string typed;
+    std::vector<std::string> left;
+    CDialog::SetTestHook([&](CDialog& d) {
+        HWND h = d.m_hWnd;
+        Menu(d, ID_SEL_ACTUATOR);
+        HWND entry = ::GetDlgItem(h, IDC_SEL_FIGURE_ENTRY);
+        TypeKeys(entry, "sr15al-bkt");
+        typed = Text(h, IDC_SEL_FIGURE_ENTRY);
+        d.SendMessage(WM_COMMAND, IDOK);
+        left = ListLines(h, IDC_SEL_LEFT);
+        d.SendMessage(WM_COMMAND, IDCANCEL);
+    });
+    dlg.DoModal();
+    EXPECT_EQ(typed, "sr15al-bkt");
+    EXPECT_EQ(left, (std::vector<std::string>{"0200", "SR15AL", "60", "BKT"}));
+    selection = dlg.m_pSelection;
 }
 
 TEST_F(DlgDualTest, OpensWhereItWasLastMoved) {
