@@ -25,19 +25,17 @@ constexpr int kSummaryLines = 2000;
 constexpr int kDetailLines = 10;
 constexpr int kRuns = 11;
 
-// Median time of several runs, in milliseconds; after each run, untimed,
-// the optional clean-up.
-double MedianOf(const std::function<void()>& run, const std::function<void()>& cleanUp = {}) {
-    std::vector<double> times;
-    for (int i = 0; i < kRuns; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        times.push_back(took.count());
-        if (cleanUp) cleanUp();
-    }
-    std::nth_element(times.begin(), times.begin() + kRuns / 2, times.end());
-    return times[kRuns / 2];
+// Milliseconds one call of run takes.
+double Time(const std::function<void()>& run) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    return took.count();
+}
+
+double Median(std::vector<double> times) {
+    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2), times.end());
+    return times[times.size() / 2];
 }
 
 // The objects the job file holds: the table, its lines, their fields and
@@ -75,13 +73,14 @@ int main() {
     CCorvDoc job;
     FillSampleJob(job, kSummaryLines, kDetailLines);
 
-    const double writeJob = MedianOf([&] {
+    auto writeJob = [&] {
         CFile file(jobPath.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary);
         CArchive ar(&file, CArchive::store);
         job.Serialize(ar);
         ar.Close();
         file.Close();
-    });
+    };
+    writeJob();
 
     std::vector<unsigned char> bytes;
     {
@@ -94,44 +93,51 @@ int main() {
         std::fclose(f);
         if (got != bytes.size()) return 1;
     }
-
-    const double writeRaw = MedianOf([&] {
+    auto writeRaw = [&] {
         FILE* f = std::fopen(rawPath.c_str(), "wb");
         std::fwrite(bytes.data(), 1, bytes.size(), f);
         std::fclose(f);
-    });
+    };
 
     // The job read is kept until the time is taken: closing a job is not
     // part of reading it.
     size_t lines = 0;
     std::unique_ptr<CCorvDoc> pRead;
-    const double readJob = MedianOf(
-        [&] {
-            pRead = std::make_unique<CCorvDoc>();
-            CFile file(jobPath.c_str(), CFile::modeRead | CFile::typeBinary);
-            CArchive ar(&file, CArchive::load);
-            pRead->Serialize(ar);
-            ar.Close();
-            file.Close();
-            lines = static_cast<size_t>(pRead->m_pTable->GetSize());
-        },
-        [&] { pRead.reset(); });
-
+    auto readJob = [&] {
+        pRead = std::make_unique<CCorvDoc>();
+        CFile file(jobPath.c_str(), CFile::modeRead | CFile::typeBinary);
+        CArchive ar(&file, CArchive::load);
+        pRead->Serialize(ar);
+        ar.Close();
+        file.Close();
+        lines = static_cast<size_t>(pRead->m_pTable->GetSize());
+    };
     std::vector<unsigned char> back(bytes.size());
-    const double readRaw = MedianOf([&] {
+    auto readRaw = [&] {
         FILE* f = std::fopen(rawPath.c_str(), "rb");
         const size_t got = std::fread(back.data(), 1, back.size(), f);
         std::fclose(f);
         if (got != back.size()) std::printf("short read\n");
-    });
+    };
+
+    // Each kind is timed in a block of its own: what one leaves behind (a
+    // freed job, dirty pages) must not land on another's time.
+    std::vector<double> jobWrites, rawWrites, jobReads, rawReads;
+    for (int i = 0; i < kRuns; ++i) jobWrites.push_back(Time(writeJob));
+    for (int i = 0; i < kRuns; ++i) rawWrites.push_back(Time(writeRaw));
+    for (int i = 0; i < kRuns; ++i) {
+        jobReads.push_back(Time(readJob));
+        pRead.reset();
+    }
+    for (int i = 0; i < kRuns; ++i) rawReads.push_back(Time(readRaw));
 
     const size_t objects = CountObjects(job);
     std::printf(
         "job file: %d Summary lines x %d Detail lines, %zu objects, %zu bytes (read back %zu lines)\n",
         kSummaryLines, kDetailLines, objects, bytes.size(), lines);
     std::printf("median of %d runs\n", kRuns);
-    Report("write", writeJob, writeRaw, objects);
-    Report("read", readJob, readRaw, objects);
+    Report("write", Median(jobWrites), Median(rawWrites), objects);
+    Report("read", Median(jobReads), Median(rawReads), objects);
 
     std::remove(jobPath.c_str());
     std::remove(rawPath.c_str());
