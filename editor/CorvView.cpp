@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
-#include "app/CorvApp.h"
 #include "editor/CorvScrollBar.h"
 #include "editor/DetailWnd.h"
 #include "editor/EditWnd.h"
 #include "editor/EditorMessages.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridUpdate.h"
+#include "editor/TableDraw.h"
+#include "framework/win/App.h"
 #include "framework/win/Frame.h"
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
@@ -17,6 +18,7 @@
 #include "model/TableStruct.h"
 #include "res/resource.h"
 #include "selection/Selection.h"
+#include "workspace/Workspace.h"
 
 IMPLEMENT_DYNCREATE(CCorvView, CView)
 
@@ -169,9 +171,9 @@ void CCorvView::OnInitialUpdate() {
         WS_CHILD | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, rcDetail, this,
         kDetailWndId);
 
-    CCorvApp* pApp = CorvGetApp();
-    m_bArrowControl = pApp->m_bMoveByChar;
-    if (pApp->m_bMaximizeView && pFrame) {
+    const CCorvSettings& settings = CorvGetWorkspace().Settings();
+    m_bArrowControl = settings.m_bMoveByChar;
+    if (settings.m_bMaximizeView && pFrame) {
         WINDOWPLACEMENT wp = {};
         wp.length = sizeof wp;
         ::GetWindowPlacement(pFrame->m_hWnd, &wp);
@@ -222,10 +224,9 @@ int CCorvView::GetColumnLimit() const {
 void CCorvView::OnDraw(CDC* pDC) {
     CCorvDoc* pDoc = GetDocument();
     if (!pDoc || !pDoc->m_pTable || !m_pFont || !m_pHScroll) return;
-    pDoc->m_pTable->Draw(pDC, m_pFont, pDoc->m_crFontColor, GetClientRectLessBars(), m_pSumWidths.data(),
-                         m_nLeftMargin, m_nRowHeight, GetColumnLimit(), m_nVisibleRows, Grid::kTop,
-                         Grid::kCellMargin, Grid::kTextOffset, m_pHScroll->GetScrollPos(),
-                         m_pVScroll->GetScrollPos());
+    DrawTable(*pDoc->m_pTable, pDC, m_pFont, pDoc->m_crFontColor, GetClientRectLessBars(),
+              m_pSumWidths.data(), m_nLeftMargin, m_nRowHeight, GetColumnLimit(), m_nVisibleRows, Grid::kTop,
+              Grid::kCellMargin, Grid::kTextOffset, m_pHScroll->GetScrollPos(), m_pVScroll->GetScrollPos());
 }
 
 BOOL CCorvView::IsDetailVisible() const {
