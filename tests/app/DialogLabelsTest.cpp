@@ -42,43 +42,45 @@ bool IsTextStatic(HWND hWnd) {
            type == SS_SIMPLE;
 }
 
+// The text's extent with the control's font: wrapped at the given width,
+// or on one line when width is 0.
+RECT Extent(HWND hCtl, const std::string& text, LONG width, UINT extra) {
+    HDC hdc = ::GetDC(hCtl);
+    HGDIOBJ old = ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(::SendMessageA(hCtl, WM_GETFONT, 0, 0)));
+    RECT need{0, 0, width, 0};
+    ::DrawTextA(hdc, text.c_str(), -1, &need, DT_CALCRECT | extra | (width ? DT_WORDBREAK : DT_SINGLELINE));
+    ::SelectObject(hdc, old);
+    ::ReleaseDC(hCtl, hdc);
+    return need;
+}
+
+// Pixels as dialog units of the control's dialog, to size the template by.
+std::string Units(HWND hCtl, LONG px, bool vertical) {
+    RECT unit{0, 0, 100, 100};
+    ::MapDialogRect(::GetParent(hCtl), &unit);
+    const LONG per100 = vertical ? unit.bottom : unit.right;
+    return std::to_string((px * 100 + per100 - 1) / per100);
+}
+
 // What a label lacks to show its text, or "" when it fits.
 std::string Shortfall(HWND hLabel) {
     const std::string text = TextOf(hLabel);
     if (text.empty()) return "";
     const LONG style = ::GetWindowLongA(hLabel, GWL_STYLE);
+    const UINT prefix = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0U;
+    const LONG type = style & SS_TYPEMASK;
     RECT client;
     ::GetClientRect(hLabel, &client);
-    HDC hdc = ::GetDC(hLabel);
-    HGDIOBJ old = ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(::SendMessageA(hLabel, WM_GETFONT, 0, 0)));
-    UINT format = DT_CALCRECT | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0U);
-    const LONG type = style & SS_TYPEMASK;
     const bool oneLine = type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE;
-    RECT need{0, 0, client.right, 0};
-    ::DrawTextA(hdc, text.c_str(), -1, &need, format | (oneLine ? DT_SINGLELINE : DT_WORDBREAK));
-    ::SelectObject(hdc, old);
-    ::ReleaseDC(hLabel, hdc);
-    // In dialog units too, to size the template by.
-    RECT unit{0, 0, 100, 100};
-    ::MapDialogRect(::GetParent(hLabel), &unit);
-    const auto du = [&](LONG px, LONG per100) {
-        return std::to_string((px * 100 + per100 - 1) / per100);
-    };
+    const RECT need = Extent(hLabel, text, oneLine ? 0 : client.right, prefix);
+    const RECT line = Extent(hLabel, text, 0, prefix);
     std::string lack;
     if (need.right > client.right)
-        lack += "width " + du(need.right, unit.right) + " > " + du(client.right, unit.right) + " ";
-    if (need.bottom > client.bottom) {
-        RECT oneLine{0, 0, 0, 0};
-        HDC hdc2 = ::GetDC(hLabel);
-        HGDIOBJ old2 =
-            ::SelectObject(hdc2, reinterpret_cast<HGDIOBJ>(::SendMessageA(hLabel, WM_GETFONT, 0, 0)));
-        ::DrawTextA(hdc2, text.c_str(), -1, &oneLine, DT_CALCRECT | DT_SINGLELINE);
-        ::SelectObject(hdc2, old2);
-        ::ReleaseDC(hLabel, hdc2);
-        lack += "height " + du(need.bottom, unit.bottom) + " > " + du(client.bottom, unit.bottom) +
-                " (one line takes width " + du(oneLine.right, unit.right) + ", has " +
-                du(client.right, unit.right) + ")";
-    }
+        lack +=
+            "width " + Units(hLabel, need.right, false) + " > " + Units(hLabel, client.right, false) + " ";
+    if (need.bottom > client.bottom)
+        lack += "wraps onto lines it has no room for (one line takes width " +
+                Units(hLabel, line.right, false) + ", has " + Units(hLabel, client.right, false) + ")";
     return lack;
 }
 
@@ -97,18 +99,9 @@ std::string TickBoxShortfall(HWND hBox) {
     if (text.empty() || (::GetWindowLongA(hBox, GWL_STYLE) & BS_MULTILINE)) return "";
     RECT client;
     ::GetClientRect(hBox, &client);
-    HDC hdc = ::GetDC(hBox);
-    HGDIOBJ old = ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(::SendMessageA(hBox, WM_GETFONT, 0, 0)));
-    RECT need{0, 0, 0, 0};
-    ::DrawTextA(hdc, text.c_str(), -1, &need, DT_CALCRECT | DT_SINGLELINE);
-    ::SelectObject(hdc, old);
-    ::ReleaseDC(hBox, hdc);
-    const LONG width = need.right + ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    const LONG width = Extent(hBox, text, 0, 0).right + ::GetSystemMetrics(SM_CXMENUCHECK) + 4;
     if (width <= client.right) return "";
-    RECT unit{0, 0, 100, 100};
-    ::MapDialogRect(::GetParent(hBox), &unit);
-    return "width " + std::to_string((width * 100 + unit.right - 1) / unit.right) + " > " +
-           std::to_string(client.right * 100 / unit.right);
+    return "width " + Units(hBox, width, false) + " > " + Units(hBox, client.right, false);
 }
 
 }  // namespace
