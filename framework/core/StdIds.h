@@ -39,6 +39,10 @@
 #define ID_NEXT_PANE 57680
 #define ID_PREV_PANE 57681
 
+// The application's title (message boxes carry it); without it the
+// application is named after its executable.
+#define AFX_IDS_APP_TITLE 57344
+
 // View menu: the ids double as the bars' control ids
 #define ID_VIEW_TOOLBAR 59392
 #define ID_VIEW_STATUS_BAR 59393

@@ -29,6 +29,10 @@ public:
 };
 
 // Edit (or any window) text.
+// Sets a control's text only when it differs from what the control holds,
+// so the caret and selection of an edit stay where the user left them.
+void AfxSetWindowText(HWND hWnd, LPCSTR lpszNew);
+
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);

@@ -264,3 +264,51 @@ TEST(ArchiveObjects, HugeCountsAndDeepNestingEndInTheException) {
         EXPECT_THROW(in.ar.ReadObject(RUNTIME_CLASS(CTestNode)), CArchiveException);
     }
 }
+
+// Objects written as owned are numbered without being remembered: the bytes
+// must be those of the general form, so later references to shared objects
+// keep their indexes, short and long.
+TEST(ArchiveObjects, OwnedObjectsWriteTheSameBytesAsRememberedOnes) {
+    std::vector<CTestLeaf> owned(0x8010);
+    CTestLeaf shared(7), lateShared(9);
+    CTestNode node;
+    node.m_pShared = &shared;
+    for (int i = 0; i < 3; ++i) node.m_children.Add(&owned[static_cast<size_t>(i)]);
+
+    auto write = [&](bool bOwned) {
+        CMemFile file;
+        CArchive ar(&file, CArchive::store);
+        ar.WriteObject(&shared);
+        if (bOwned)
+            ar.WriteOwnedObject(&node);
+        else
+            ar.WriteObject(&node);
+        for (size_t i = 3; i < owned.size(); ++i) {
+            if (bOwned)
+                ar.WriteOwnedObject(&owned[i]);
+            else
+                ar.WriteObject(&owned[i]);
+        }
+        ar.WriteObject(&lateShared);
+        ar.WriteObject(&shared);      // short back reference
+        ar.WriteObject(&lateShared);  // index beyond 0x7FFE
+        ar.WriteOwnedObject(nullptr);
+        ar.Close();
+        return file.Data();
+    };
+    const Bytes remembered = write(false);
+    const Bytes owning = write(true);
+    EXPECT_EQ(owning, remembered);
+    EXPECT_EQ(Bytes(owning.end() - 10, owning.end()),
+              (Bytes{0x02, 0x00, 0xFF, 0x7F, 0x15, 0x80, 0x00, 0x00, 0x00, 0x00}));
+    node.m_children.RemoveAll();
+
+    // And they read back: the node's shared leaf is the first object.
+    Loader in(owning);
+    CObject* pShared = in.ar.ReadObject(RUNTIME_CLASS(CTestLeaf));
+    auto* pNode = static_cast<CTestNode*>(in.ar.ReadOwnedObject(RUNTIME_CLASS(CTestNode)));
+    EXPECT_EQ(pNode->m_pShared, pShared);
+    EXPECT_EQ(pNode->m_children.GetSize(), 3);
+    delete pNode;
+    delete pShared;
+}

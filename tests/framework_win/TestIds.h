@@ -4,6 +4,7 @@
 #define IDR_TESTFRAME 2
 #define IDR_TESTDOC 3
 #define IDD_TEST 100
+#define IDD_TEST_PLACED 101
 
 #define IDC_NAME 1001
 #define IDC_COUNT 1002
