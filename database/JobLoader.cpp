@@ -111,12 +111,11 @@ BOOL CJobLoader::LoadDetail(const CString& strSort, const CString& strFilter) {
             ReadDetailRow(pSet.get());
             // A line number that names no line raises the table's
             // invalid-argument error, which ends the load.
-            CRecord* pSummary = m_pDoc->m_pTable->GetRecord(static_cast<int>(m_detailRow.m_nSumLineNo) - 1);
+            CRecord* pSummary = m_pDoc->m_pTable->GetRecord(m_detailRow.SummaryIndex());
             CTable* pDetails = pSummary->GetChild();
             if (!pDetails) AfxThrowInvalidArgException();
             pDetails->AddRecord();
-            DetailToDoc(static_cast<int>(m_detailRow.m_nSumLineNo) - 1,
-                        static_cast<int>(m_detailRow.m_nDtlLineNo) - 1);
+            DetailToDoc(m_detailRow.SummaryIndex(), m_detailRow.DetailIndex());
             pSet->MoveNext();
         }
     }
