@@ -3,8 +3,10 @@
 // exactly as it was.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 
 #include "DbTestEnv.h"
 #include "TestJob.h"
@@ -446,6 +448,45 @@ TEST_P(StoreJobTest, ConnectionLostMidStoreLeavesTheDatabaseAsItWas) {
     m_db->ExecuteAll({"DROP TRIGGER corv_cut ON Summary", "DROP FUNCTION corv_cut_connection()"});
     EXPECT_EQ(m_db->Snapshot(), before);
 }
+
+#ifndef _WIN32
+// The server itself stops (at once, as a crash would end it) while a store
+// is half done: its deletes and the Project row sent, a Summary row on its
+// way. Once the server is back, the database holds what it held before.
+TEST_P(StoreJobTest, ServerStoppedMidStoreLeavesTheDatabaseAsItWas) {
+    if (GetParam() != TestEngine::PostgreSQL) GTEST_SKIP() << "needs a server that can be stopped";
+    const char* pszTool = std::getenv("CORV_DB_SETUP");
+    if (pszTool == nullptr || std::getenv("CORV_PG_DIR") == nullptr)
+        GTEST_SKIP() << "CORV_DB_SETUP and CORV_PG_DIR name no server of this run (tools/test sets them)";
+    const std::string strTool = std::string("bash '") + pszTool + "' postgres ";
+    ASSERT_TRUE(Store({IDYES}));
+    const std::string n = Number();
+    auto before = m_db->Snapshot();
+    // The first Summary row waits long enough for the server to be stopped.
+    m_db->ExecuteAll(
+        {"CREATE FUNCTION corv_slow_row() RETURNS trigger LANGUAGE plpgsql AS "
+         "'BEGIN PERFORM pg_sleep(3); RETURN NEW; END'",
+         "CREATE TRIGGER corv_slow BEFORE INSERT ON Summary FOR EACH ROW EXECUTE FUNCTION "
+         "corv_slow_row()"});
+    m_doc.SetCustomer("Changed");
+    m_doc.m_bChangedSinceStore = TRUE;
+    std::thread halt([&strTool] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+        EXPECT_EQ(std::system((strTool + "halt").c_str()), 0);
+    });
+    const BOOL bStored = Store({IDYES});
+    halt.join();
+    ASSERT_EQ(std::system((strTool + "resume").c_str()), 0) << "the server did not start again";
+    EXPECT_FALSE(bStored);
+    ASSERT_EQ(m_boxes.Texts().size(), 3u);
+    EXPECT_FALSE(m_boxes.Texts()[1].empty());  // the driver's text
+    EXPECT_EQ(m_boxes.Texts()[2], "\"Corv: " + n + "\" was NOT Replaced in the Database");
+    EXPECT_TRUE(m_doc.m_bChangedSinceStore);
+
+    m_db->ExecuteAll({"DROP TRIGGER corv_slow ON Summary", "DROP FUNCTION corv_slow_row()"});
+    EXPECT_EQ(m_db->Snapshot(), before);
+}
+#endif
 
 INSTANTIATE_TEST_SUITE_P(Engines, StoreJobTest, ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),
                          [](const ::testing::TestParamInfo<TestEngine>& info) {
