@@ -43,6 +43,9 @@ inline constexpr const char* kDidNotUpdate = "Did NOT Update Database.";
 // A value of a number column that is not a number: table, column, value.
 inline constexpr const char* kNotANumberFmt =
     "The %s value \"%s\" is not a number:\n\"%s\"\n\nNothing was stored in the Database.";
+// A text holding a NUL character (shown as \0): table, column, value.
+inline constexpr const char* kNulCharacterFmt =
+    "The %s value \"%s\" holds a NUL character:\n\"%s\"\n\nNothing was stored in the Database.";
 
 // The job's title after a store.
 inline constexpr const char* kTitleCorv = "Corv: ";

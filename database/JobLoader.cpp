@@ -96,12 +96,7 @@ BOOL CJobLoader::LoadDetail(const CString& strSort, const CString& strFilter) {
             ReadDetailRow(pSet.get());
             // A line number that names no line raises the table's
             // invalid-argument error, which ends the load.
-            CRecord* pSummary = m_pDoc->m_pTable->GetRecord(static_cast<int>(m_detailRow.m_nSumLineNo) - 1);
-            CTable* pDetails = pSummary->GetChild();
-            if (!pDetails) AfxThrowInvalidArgException();
-            pDetails->AddRecord();
-            DetailToDoc(static_cast<int>(m_detailRow.m_nSumLineNo) - 1,
-                        static_cast<int>(m_detailRow.m_nDtlLineNo) - 1);
+            PlaceDetailRow(*m_pDoc, m_detailRow);
             pSet->MoveNext();
         }
     }
@@ -117,6 +112,13 @@ void CJobLoader::ReadSummaryRow(CConvertSet* pSet) { m_summaryRow.Read(*pSet); }
 void CJobLoader::SummaryToDoc(int nIndex) { m_summaryRow.ToRecord(*m_pDoc->m_pTable->GetRecord(nIndex)); }
 
 void CJobLoader::ReadDetailRow(CConvertSet* pSet) { m_detailRow.Read(*pSet); }
+
+void CJobLoader::PlaceDetailRow(CCorvDoc& doc, const CDetailRow& row) {
+    CTable* pDetails = doc.m_pTable->GetRecord(row.SummaryIndex())->GetChild();
+    if (!pDetails) AfxThrowInvalidArgException();
+    pDetails->AddRecord();
+    row.ToRecord(*pDetails->GetRecord(row.DetailIndex()));
+}
 
 void CJobLoader::DetailToDoc(int nSummary, int nDetail) {
     CTable* pDetails = m_pDoc->m_pTable->GetRecord(nSummary)->GetChild();

@@ -44,6 +44,10 @@ public:
     void SummaryToDoc(int nIndex);
     void ReadDetailRow(CConvertSet* pSet);
     void DetailToDoc(int nSummary, int nDetail);
+    // Puts a Detail row into the job: a new Detail line under the Summary
+    // line the row names, then the row into the Detail line it names. A
+    // number that names no line raises the invalid-argument error.
+    static void PlaceDetailRow(CCorvDoc& doc, const CDetailRow& row);
 
     // The freight rate goes to the job through the document's freight
     // operation without repricing; a failed load puts the job back to a

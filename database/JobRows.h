@@ -81,6 +81,14 @@ public:
     void ToRecord(CRecord& record) const;
     void Clear();
 
+    // The zero-based indexes of the Summary line and of the Detail line the
+    // row names, or -1 when its number names no line at all (0, negative).
+    // A damaged row may hold any integer, the smallest one too: nothing is
+    // computed from it before it is checked.
+    int SummaryIndex() const { return LineIndex(m_nSumLineNo); }
+    int DetailIndex() const { return LineIndex(m_nDtlLineNo); }
+    static int LineIndex(LONG nLineNo) { return nLineNo >= 1 ? static_cast<int>(nLineNo - 1) : -1; }
+
     LONG m_nSumLineNo = 0;
     LONG m_nDtlLineNo = 0;
     CString m_strField[kFields];  // in the Detail layout's order

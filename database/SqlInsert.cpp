@@ -24,17 +24,26 @@ void CSqlInsert::Key(const char* pszColumn) {
     m_nKeyAt = m_strSQL.GetLength();
 }
 
+void CSqlInsert::RefuseNul(const char* pszColumn, const CString& strValue) const {
+    if (strValue.str().find('\0') != std::string::npos)
+        throw CSqlValueException(SchemaTableName(m_table), pszColumn, strValue,
+                                 CSqlValueException::Problem::NulCharacter);
+}
+
 void CSqlInsert::Text(const char* pszColumn, const CString& strValue) {
+    RefuseNul(pszColumn, strValue);
     CSndTo::AppendSqlText(m_strSQL, strValue, Next(pszColumn));
 }
 
 void CSqlInsert::Number(const char* pszColumn, const CString& strValue) {
+    RefuseNul(pszColumn, strValue);
     if (!CSndTo::IsSqlNumber(strValue))
         throw CSqlValueException(SchemaTableName(m_table), pszColumn, strValue);
     CSndTo::AppendSqlNumber(m_strSQL, strValue, Next(pszColumn));
 }
 
 void CSqlInsert::Date(const char* pszColumn, const CString& strValue) {
+    RefuseNul(pszColumn, strValue);
     CSndTo::AppendSqlText(m_strSQL, m_engine.DateValue(strValue), Next(pszColumn));
 }
 

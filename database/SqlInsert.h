@@ -23,6 +23,7 @@ public:
 
     // The first column, whose value FinishRow leaves to the caller.
     void Key(const char* pszColumn);
+    // Every value: a text holding a NUL character raises CSqlValueException.
     // Text form (NULL when blank).
     void Text(const char* pszColumn, const CString& strValue);
     // Number form; CSqlValueException when the text is not a number.
@@ -41,6 +42,7 @@ private:
     // Checks that the column is the next one; TRUE for its not-first flag.
     BOOL Next(const char* pszColumn);
     void CheckComplete() const;
+    void RefuseNul(const char* pszColumn, const CString& strValue) const;
 
     DbTable m_table;
     const CDbEngine& m_engine;

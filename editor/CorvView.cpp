@@ -180,9 +180,14 @@ void CCorvView::OnInitialUpdate() {
     }
 
     m_pDetailBrush = std::make_unique<CBrush>(RGB(192, 192, 192));
-    LPCSTR lpszDetailClass =
-        AfxRegisterWndClass(CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW), *m_pDetailBrush,
-                            ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
+    // The window class outlives every view, so it takes the stock brush of
+    // the same grey rather than this view's brush: one class then serves
+    // every view. A class per view was never freed (nor the copy of the
+    // icon the system makes for each class), and named a deleted brush
+    // once its view was gone.
+    LPCSTR lpszDetailClass = AfxRegisterWndClass(
+        CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW), static_cast<HBRUSH>(::GetStockObject(LTGRAY_BRUSH)),
+        ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
     GetClientRect(&rc);
     CRect rcDetail(rc.left, rc.top + rc.Height() / 3, rc.right - Grid::kBarSize, rc.bottom - Grid::kBarSize);
     m_pDetailWnd = std::make_unique<CDetailWnd>();

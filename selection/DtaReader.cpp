@@ -29,7 +29,9 @@ bool CDtaReader::ReadFile(const char* pszPath) {
     return true;
 }
 
-CString CDtaReader::ReadLine() {
+CString CDtaReader::ReadLine() { return CString(std::string(ReadLineView())); }
+
+std::string_view CDtaReader::ReadLineView() {
     if (AtEnd()) Fail();
     const char* start = m_bytes.data() + m_pos;
     const size_t left = BytesLeft();
@@ -38,7 +40,7 @@ CString CDtaReader::ReadLine() {
     if (!lf) Fail();
     const size_t len = static_cast<size_t>(static_cast<const char*>(lf) - start);
     m_pos += len + 1;
-    return CString(std::string(start, len));
+    return std::string_view(start, len);
 }
 
 int CDtaReader::ReadInt() {

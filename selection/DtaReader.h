@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 #include <vector>
 
 #include "framework/core/Exceptions.h"
@@ -29,6 +30,9 @@ public:
     // nothing else (a carriage return before it stays). A line without its
     // line feed is an error: the file was cut off.
     CString ReadLine();
+    // The same line as a view into the file's bytes, valid while the reader
+    // lives.
+    std::string_view ReadLineView();
     // 4 bytes, signed, little-endian, directly behind the previous byte.
     int ReadInt();
     // An int used as a number of items, each needing at least nMinItemBytes

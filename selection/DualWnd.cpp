@@ -56,8 +56,7 @@ void CDualWnd::FreeAll() {
     m_arrSets.DeleteAll();
     m_firstLevel = CChoiceWnd();
     m_nRows = m_nCols = 0;
-    m_cells.clear();
-    m_cells.shrink_to_fit();
+    m_cells.Clear();
     m_candidates.clear();
     m_candidates.shrink_to_fit();
 }
@@ -69,12 +68,6 @@ CChoiceWnd* CDualWnd::Set(int i) const { return static_cast<CChoiceWnd*>(m_arrSe
 CString CDualWnd::GetComponentName(int i) const { return Component(i)->GetName(); }
 int CDualWnd::GetComponentStart(int i) const { return Component(i)->m_nStart; }
 int CDualWnd::GetComponentLength(int i) const { return Component(i)->m_nLength; }
-
-const CString& CDualWnd::CellRef(int nRow, int nCol) const {
-    static const CString empty;
-    if (nRow < 0 || nRow >= m_nRows || nCol < 0 || nCol >= m_nCols) return empty;
-    return m_cells[static_cast<size_t>(nRow) * static_cast<size_t>(m_nCols) + static_cast<size_t>(nCol)];
-}
 
 CString CDualWnd::GetCell(int nRow, int nCol) { return CellRef(nRow, nCol); }
 
@@ -99,7 +92,8 @@ void CDualWnd::ReadBody(CDtaReader& reader) {
     }
     m_nRows = rows;
     m_nCols = cols;
-    m_cells.assign(static_cast<size_t>(rows) * static_cast<size_t>(cols), CString());
+    // Every cell is at least its line feed: the bytes left bound the texts.
+    m_cells.Reset(rows, cols, reader.BytesLeft());
     m_candidates.assign(static_cast<size_t>(rows) + 1, -1);
 
     m_firstLevel.Load(reader);
@@ -115,6 +109,7 @@ void CDualWnd::ReadBody(CDtaReader& reader) {
         CString name = reader.ReadLine();
         const int start = reader.ReadInt();
         const int length = reader.ReadInt();
+        if (!ProductFile::ComponentFits(start, length)) CDtaReader::Fail();
         CComponent* pComponent = new CComponent(name, start, length);
         m_arrComponents.Add(pComponent);
         lineLength += pComponent->m_nLength;
@@ -124,7 +119,8 @@ void CDualWnd::ReadBody(CDtaReader& reader) {
     for (int k = 0; k < nNames; ++k) m_arrColNames.Add(reader.ReadLine());
 
     reader.RequireItems(static_cast<long long>(rows) * cols, DtaItemBytes::kLine);
-    for (CString& cell : m_cells) cell = reader.ReadLine();
+    const long long nCells = static_cast<long long>(rows) * cols;
+    for (long long i = 0; i < nCells; ++i) m_cells.Append(reader.ReadLineView());
 }
 
 // ---------------------------------------------------------------- narrowing
@@ -138,7 +134,7 @@ void CDualWnd::Narrow(int nCol, const CString& text) {
     size_t out = 0;
     for (size_t in = 0; m_candidates[in] != -1; ++in) {
         const int r = m_candidates[in];
-        if (CellRef(r, nCol) == text) m_candidates[out++] = r;
+        if (CellView(r, nCol) == text.str()) m_candidates[out++] = r;
     }
     m_candidates[out] = -1;
 }
@@ -158,7 +154,7 @@ BOOL CDualWnd::LookUpPrice(CSelListBox* pLeft, CSelTextWnd* pPrice, CSelTextWnd*
         SelSetText(pFigure, "");
         return FALSE;
     }
-    const CString& price = CellRef(r0, m_nPriceCol);
+    const CString price = CellRef(r0, m_nPriceCol);
     if (bAlert && GetSelSettings().bPOAAlert && price == ProductFile::kPriceOnApplication)
         AfxMessageBox(SelMsg::kPriceOnApplication, MB_OK);
     SelSetText(pPrice, price);
@@ -284,7 +280,7 @@ int CDualWnd::SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSel
             const CString value = set.GetList2(k);
             bool present = false;
             for (size_t c = 0; m_candidates[c] != -1; ++c)
-                if (CellRef(m_candidates[c], i) == value) {
+                if (CellView(m_candidates[c], i) == value.str()) {
                     present = true;
                     break;
                 }
@@ -363,7 +359,7 @@ CString CDualWnd::GetItemDescription(int i, int, int) {
     std::string line(static_cast<size_t>(length), ' ');
     for (int m = 0; m < nComponents; ++m) {
         const CComponent* c = Component(m);
-        const CString& value = CellRef(i, m);
+        const CString value = CellRef(i, m);
         // A component reaching past the line is cut at its end.
         long long n = c->m_nLength < value.GetLength() ? c->m_nLength : value.GetLength();
         if (c->m_nStart >= length) continue;

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "selection/CellTable.h"
 #include "selection/ChoiceWnd.h"
 #include "selection/Selection.h"
 
@@ -45,11 +46,14 @@ public:
     int GetColCount() const { return m_nCols; }
     int GetSetCount() const { return m_arrSets.GetSize(); }
     const CChoiceWnd& GetFirstLevel() const { return m_firstLevel; }
+    // Bytes the cells take in memory.
+    size_t CellBytes() const { return m_cells.Bytes(); }
 
 private:
     const CComponent* Component(int i) const;
     CChoiceWnd* Set(int i) const;
-    const CString& CellRef(int nRow, int nCol) const;
+    std::string_view CellView(int nRow, int nCol) const { return m_cells.View(nRow, nCol); }
+    CString CellRef(int nRow, int nCol) const { return m_cells.Get(nRow, nCol); }
     void ReadBody(CDtaReader& reader);
     void FreeAll();
     void CopyMembers(const CDualWnd& other);
@@ -66,6 +70,6 @@ private:
     CObArray m_arrSets;  // of CChoiceWnd, owned
     int m_nRows = 0;
     int m_nCols = 0;
-    std::vector<CString> m_cells;   // rows x cols, row-major
+    CCellTable m_cells;             // rows x cols, row-major
     std::vector<int> m_candidates;  // matching rows, then -1; empty until loaded
 };

@@ -2,6 +2,7 @@
 
 #include "model/Component.h"
 #include "selection/DtaReader.h"
+#include "selection/ProductFiles.h"
 
 IMPLEMENT_DYNAMIC(CMoreLine, CMoreEntry)
 
@@ -26,6 +27,7 @@ void CMoreLine::ReadBody(CDtaReader& reader) {
         const CString name = reader.ReadLine();
         const int start = reader.ReadInt();
         const int length = reader.ReadInt();
+        if (!ProductFile::ComponentFits(start, length)) CDtaReader::Fail();
         AddComponent(name, start, length);
     }
 }

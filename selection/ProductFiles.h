@@ -44,4 +44,11 @@ inline constexpr char kVantrelMark = '\xBB';
 // Positions in a description line end up as 16-bit words in the job file, so
 // no description line can be longer than this.
 inline constexpr long long kMaxDescriptionLine = 0xFFFF;
+
+// A component's place in its description line fits the job file's 16-bit
+// words: its end lies within the longest line (a negative start or length
+// counts as 0, as the component itself takes it).
+inline bool ComponentFits(long long nStart, long long nLength) {
+    return (nStart > 0 ? nStart : 0) + (nLength > 0 ? nLength : 0) <= kMaxDescriptionLine;
+}
 }  // namespace ProductFile

@@ -18,7 +18,26 @@ const char* ModeString(UINT flags) {
     return text ? "r" : "rb";
 }
 
+FileFaultHook& FaultHook() {
+    static FileFaultHook s_hook;
+    return s_hook;
+}
+
+// The injected errno for this call, or 0; sets errno as the failing call would.
+int InjectedFault(FileCall call, const char* pszFileName) {
+    if (!FaultHook()) return 0;
+    const int nError = FaultHook()(call, pszFileName);
+    if (nError != 0) errno = nError;
+    return nError;
+}
+
 }  // namespace
+
+FileFaultHook CorvSetFileFaultHook(FileFaultHook hook) {
+    FileFaultHook previous = std::move(FaultHook());
+    FaultHook() = std::move(hook);
+    return previous;
+}
 
 CFile::CFile(const char* pszFileName, UINT nOpenFlags) {
     CFileException e;
@@ -30,7 +49,9 @@ CFile::~CFile() { Abort(); }
 bool CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pError) {
     Abort();
     m_strFileName = pszFileName;
-    if ((nOpenFlags & modeCreate) && (nOpenFlags & modeNoTruncate)) {
+    if (InjectedFault(FileCall::Open, pszFileName) != 0) {
+        // As the system fails it: nothing opened.
+    } else if ((nOpenFlags & modeCreate) && (nOpenFlags & modeNoTruncate)) {
         // Open an existing file without emptying it, or create it.
         m_fp = std::fopen(pszFileName, (nOpenFlags & typeText) ? "r+" : "r+b");
         if (!m_fp) m_fp = std::fopen(pszFileName, ModeString(nOpenFlags));
@@ -53,7 +74,13 @@ void CFile::Close() {
     FILE* fp = m_fp;
     m_fp = nullptr;
     const bool failed = std::ferror(fp) != 0;
-    if (std::fclose(fp) != 0 || failed)
+    const bool injected = InjectedFault(FileCall::Close, m_strFileName) != 0;
+    const int nInjected = errno;
+    if (injected) {
+        std::fclose(fp);
+        errno = nInjected;
+    }
+    if (injected || std::fclose(fp) != 0 || failed)
         AfxThrowFileException(CFileException::ErrnoToCause(errno), errno, m_strFileName);
 }
 
@@ -73,7 +100,8 @@ UINT CFile::Read(void* pBuf, UINT nCount) {
 
 void CFile::Write(const void* pBuf, UINT nCount) {
     if (!m_fp) AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
-    if (nCount && std::fwrite(pBuf, 1, nCount, m_fp) != nCount)
+    if (nCount &&
+        (InjectedFault(FileCall::Write, m_strFileName) != 0 || std::fwrite(pBuf, 1, nCount, m_fp) != nCount))
         AfxThrowFileException(
             errno == ENOSPC ? CFileException::diskFull : CFileException::ErrnoToCause(errno), errno,
             m_strFileName);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "framework/core/Exceptions.h"
@@ -81,3 +82,13 @@ public:
     // Writes the text as it stands ("\n" is written as the platform's line break in text mode).
     void WriteString(const char* psz);
 };
+
+// Faults injected by tests: before each open, write and close of a CFile
+// (not of a CMemFile) the file layer asks the hook, which answers 0 to let
+// the call go on, or an errno value (ENOSPC: the disk is full, EACCES: the
+// folder may not be written, ...) that makes the call fail as the system
+// would have failed it. No hook is installed outside tests.
+enum class FileCall { Open, Write, Close };
+using FileFaultHook = std::function<int(FileCall call, const char* pszFileName)>;
+// Installs a hook (an empty one removes it); returns the previous hook.
+FileFaultHook CorvSetFileFaultHook(FileFaultHook hook);

@@ -14,6 +14,7 @@
 #include "DbTestEnv.h"
 #include "TestJob.h"
 #include "app/CorvApp.h"
+#include "database/Connection.h"
 #include "database/DlgFindJob.h"
 #include "database/SndToRpt.h"
 #include "framework/win/DocTemplate.h"
@@ -529,4 +530,40 @@ TEST_F(FindDialogTest, DateRangeStartsUnusedOverTheLastThirtyDays) {
     EXPECT_EQ(to.wYear, today.GetYear());
     EXPECT_EQ(to.wMonth, today.GetMonth());
     EXPECT_EQ(to.wDay, today.GetDay());
+}
+
+// The quotation database is gone (its file deleted, its share not there):
+// Find tells the user and lists nothing; a database that goes between Find
+// and OK leaves no half-loaded job behind.
+TEST_F(FindDialogTest, AMissingDatabaseIsToldAtFindAndAtOk) {
+    const std::string n = StoreSample();
+    const std::string strGone =
+        "DSN=Ostry Quotes;UID=Corv2004;PWD=Kelso_Wrint;NoCreat=1;Database=" + TestRunFolder().strHostPath +
+        "/gone-quotes.db";
+    const size_t nBefore = FinderEnvironment::Jobs().size();
+
+    CorvSetConnectStringForTests(strGone.c_str());
+    m_boxes.Clear();
+    Texts listed;
+    CDialog::SetTestHook([&](CDialog& dlg) {
+        listed = Find(dlg, IDC_FIND_CORV_NUMBER, n.c_str());
+        Click(dlg, IDCANCEL);
+    });
+    g_app.OnFileFind();
+    EXPECT_TRUE(listed.empty());
+    ASSERT_EQ(m_boxes.Texts().size(), 1u);  // the driver's text
+    EXPECT_EQ(FinderEnvironment::Jobs().size(), nBefore);
+
+    m_boxes.Clear();
+    CDialog::SetTestHook([&](CDialog& dlg) {
+        CorvSetConnectStringForTests(m_db->ConnectString().c_str());
+        listed = Find(dlg, IDC_FIND_CORV_NUMBER, n.c_str());
+        CorvSetConnectStringForTests(strGone.c_str());
+        Click(dlg, IDC_FIND_OK);
+    });
+    g_app.OnFileFind();
+    EXPECT_EQ(listed, Texts{n});
+    EXPECT_EQ(m_boxes.Texts().size(), 1u);
+    EXPECT_EQ(FinderEnvironment::Jobs().size(), nBefore);
+    CorvSetConnectStringForTests(m_db->ConnectString().c_str());
 }

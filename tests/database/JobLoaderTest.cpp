@@ -293,6 +293,22 @@ TEST_P(JobLoaderTest, ALineNumberThatNamesNoLineFailsTheLoadAndLeavesANewJob) {
             "INSERT INTO Detail (CorvNumber, SumLineNo, DtlLineNo, Product) VALUES (77, NULL, NULL, 'x')");
         EXPECT_FALSE(Load("77"));
     }
+    // The integer column's extremes fail the load without any overflow
+    // (UBSan stops the native run on one).
+    for (const char* pszRow :
+         {"-2147483648, 1", "1, -2147483648", "2147483647, 1", "1, 2147483647", "0, 0"}) {
+        m_db->Execute("DELETE FROM Detail");
+        m_db->Execute("INSERT INTO Detail (CorvNumber, SumLineNo, DtlLineNo, Product) VALUES (77, " +
+                      std::string(pszRow) + ", 'x')");
+        EXPECT_FALSE(Load("77")) << pszRow;
+        EXPECT_EQ(m_loaded.GetCorvNumber(), "Unassigned") << pszRow;
+    }
+}
+
+TEST(DetailRowLineIndex, OnlyPositiveNumbersNameALine) {
+    EXPECT_EQ(CDetailRow::LineIndex(1), 0);
+    EXPECT_EQ(CDetailRow::LineIndex(2147483647), 2147483646);
+    for (LONG n : {0, -1, -2147483647 - 1}) EXPECT_EQ(CDetailRow::LineIndex(n), -1) << n;
 }
 
 TEST_P(JobLoaderTest, MissingProjectRowOrBrokenTableFailsWithItsMessage) {

@@ -3,8 +3,10 @@
 // exactly as it was.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 
 #include "DbTestEnv.h"
 #include "TestJob.h"
@@ -19,6 +21,7 @@
 #include "framework/db/Database.h"
 #include "model/Component.h"
 #include "model/CorvDoc.h"
+#include "model/Field.h"
 #include "model/Record.h"
 #include "model/Table.h"
 #include "tests/support/MessageBoxRecorder.h"
@@ -261,6 +264,34 @@ TEST_P(StoreJobTest, ValueThatIsNoNumberStopsTheStoreBeforeAnythingIsSent) {
                                      "was stored in the Database."});
 }
 
+TEST_P(StoreJobTest, TextHoldingANulCharacterStopsTheStoreBeforeAnythingIsSent) {
+    // Only a damaged or hand-made job file brings one; the statement would
+    // end at it.
+    auto before = m_db->Snapshot();
+    m_doc.SetCustomer(CString(std::string("Lake\0side", 9)));
+    EXPECT_FALSE(Store({}));
+    EXPECT_EQ(m_boxes.Texts(),
+              Texts{"The Project value \"Customer\" holds a NUL character:\n\"Lake\\0side\"\n\n"
+                    "Nothing was stored in the Database."});
+    EXPECT_EQ(m_db->Snapshot(), before);
+    EXPECT_EQ(Number(), "Unassigned");
+
+    // In a line's field, and in a number column, the same.
+    m_doc.SetCustomer("Lakeside");
+    m_doc.m_pTable->GetRecord(0)->GetFieldByName("Tag")->SetText(CString(std::string("FV-1\0", 5)));
+    EXPECT_FALSE(Store({}));
+    ASSERT_EQ(m_boxes.Texts().size(), 1u);
+    EXPECT_EQ(m_boxes.Texts()[0].rfind("The Summary value \"Tag\" holds a NUL character:", 0), 0u)
+        << m_boxes.Texts()[0];
+    m_doc.m_pTable->GetRecord(0)->GetFieldByName("Tag")->SetText("FV-1");
+    m_doc.SetUDC07(CString(std::string("12\0", 3)));
+    EXPECT_FALSE(Store({}));
+    ASSERT_EQ(m_boxes.Texts().size(), 1u);
+    EXPECT_EQ(m_boxes.Texts()[0].rfind("The Project value \"UDC07\" holds a NUL character:", 0), 0u)
+        << m_boxes.Texts()[0];
+    EXPECT_EQ(m_db->Snapshot(), before);
+}
+
 TEST_P(StoreJobTest, FailedAddLeavesEveryTableAsItWas) {
     ASSERT_TRUE(Store({IDYES}));
     auto before = m_db->Snapshot({"Project", "Summary", "CorvNumbers"});
@@ -358,6 +389,103 @@ TEST_P(StoreJobTest, DatabaseThatDoesNotOpenIsReported) {
     ASSERT_EQ(m_boxes.Texts().size(), 1u);  // the driver manager's text
     EXPECT_EQ(Number(), "Unassigned");
 }
+
+TEST_P(StoreJobTest, MissingDatabaseIsReportedAndNotMadeAnew) {
+    if (GetParam() != TestEngine::SQLite) GTEST_SKIP() << "a database file is the embedded engine's";
+    // The data source names a database file that is gone (deleted, or on
+    // a share that is not there).
+    const std::string strGone = TestRunFolder().strHostPath + "/gone-quotes.db";
+    CorvSetConnectStringForTests(
+        ("DSN=Ostry Quotes;UID=Corv2004;PWD=Kelso_Wrint;NoCreat=1;Database=" + strGone).c_str());
+    m_doc.SetModifiedFlag(TRUE);
+    EXPECT_FALSE(Store({}));
+    ASSERT_EQ(m_boxes.Texts().size(), 1u);  // the driver's text
+    EXPECT_EQ(Number(), "Unassigned");
+    EXPECT_TRUE(m_doc.m_bChangedSinceStore);
+    EXPECT_TRUE(m_doc.IsModified());
+    FILE* pFile = std::fopen((TestRunFolder().strProgramPath + "/gone-quotes.db").c_str(), "rb");
+    EXPECT_EQ(pFile, nullptr) << "an empty database was made in its place";
+    if (pFile) std::fclose(pFile);
+}
+
+// The server ends the program's connection in the middle of a store (a
+// trigger on the Summary table has the server end its own session, as a
+// server that stops does): nothing of the store stays, the user is told,
+// and the job still counts as not stored.
+TEST_P(StoreJobTest, ConnectionLostMidStoreLeavesTheDatabaseAsItWas) {
+    if (GetParam() != TestEngine::PostgreSQL) GTEST_SKIP() << "needs a server whose connection can be lost";
+    ASSERT_TRUE(Store({IDYES}));
+    const std::string n = Number();
+    auto before = m_db->Snapshot();
+    m_db->ExecuteAll(
+        {"CREATE FUNCTION corv_cut_connection() RETURNS trigger LANGUAGE plpgsql AS "
+         "'BEGIN PERFORM pg_terminate_backend(pg_backend_pid()); RETURN NEW; END'",
+         "CREATE TRIGGER corv_cut BEFORE INSERT ON Summary FOR EACH ROW EXECUTE FUNCTION "
+         "corv_cut_connection()"});
+
+    // Replacing the stored job: its rows were deleted and the Project row
+    // written again when the connection goes.
+    m_doc.SetCustomer("Changed");
+    m_doc.m_bChangedSinceStore = TRUE;
+    EXPECT_FALSE(Store({IDYES}));
+    ASSERT_EQ(m_boxes.Texts().size(), 3u);
+    EXPECT_FALSE(m_boxes.Texts()[1].empty());  // the driver's text
+    EXPECT_EQ(m_boxes.Texts()[2], "\"Corv: " + n + "\" was NOT Replaced in the Database");
+    EXPECT_TRUE(m_doc.m_bChangedSinceStore);
+
+    // A new job: its number was drawn when the connection goes.
+    CTestJobDoc fresh;
+    BuildSampleJob(fresh);
+    m_boxes.Clear();
+    m_boxes.QueueAnswer(IDYES);
+    CSndToRpt writer(&fresh, fresh.GetCorvNumber());
+    EXPECT_FALSE(writer.Send());
+    ASSERT_EQ(m_boxes.Texts().size(), 3u);
+    EXPECT_EQ(m_boxes.Texts()[2], "New Quotation was NOT added to the Database");
+    EXPECT_EQ(fresh.GetCorvNumber(), "Unassigned");
+
+    m_db->ExecuteAll({"DROP TRIGGER corv_cut ON Summary", "DROP FUNCTION corv_cut_connection()"});
+    EXPECT_EQ(m_db->Snapshot(), before);
+}
+
+#ifndef _WIN32
+// The server itself stops (at once, as a crash would end it) while a store
+// is half done: its deletes and the Project row sent, a Summary row on its
+// way. Once the server is back, the database holds what it held before.
+TEST_P(StoreJobTest, ServerStoppedMidStoreLeavesTheDatabaseAsItWas) {
+    if (GetParam() != TestEngine::PostgreSQL) GTEST_SKIP() << "needs a server that can be stopped";
+    const char* pszTool = std::getenv("CORV_DB_SETUP");
+    if (pszTool == nullptr || std::getenv("CORV_PG_DIR") == nullptr)
+        GTEST_SKIP() << "CORV_DB_SETUP and CORV_PG_DIR name no server of this run (tools/test sets them)";
+    const std::string strTool = std::string("bash '") + pszTool + "' postgres ";
+    ASSERT_TRUE(Store({IDYES}));
+    const std::string n = Number();
+    auto before = m_db->Snapshot();
+    // The first Summary row waits long enough for the server to be stopped.
+    m_db->ExecuteAll(
+        {"CREATE FUNCTION corv_slow_row() RETURNS trigger LANGUAGE plpgsql AS "
+         "'BEGIN PERFORM pg_sleep(3); RETURN NEW; END'",
+         "CREATE TRIGGER corv_slow BEFORE INSERT ON Summary FOR EACH ROW EXECUTE FUNCTION "
+         "corv_slow_row()"});
+    m_doc.SetCustomer("Changed");
+    m_doc.m_bChangedSinceStore = TRUE;
+    std::thread halt([&strTool] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+        EXPECT_EQ(std::system((strTool + "halt").c_str()), 0);
+    });
+    const BOOL bStored = Store({IDYES});
+    halt.join();
+    ASSERT_EQ(std::system((strTool + "resume").c_str()), 0) << "the server did not start again";
+    EXPECT_FALSE(bStored);
+    ASSERT_EQ(m_boxes.Texts().size(), 3u);
+    EXPECT_FALSE(m_boxes.Texts()[1].empty());  // the driver's text
+    EXPECT_EQ(m_boxes.Texts()[2], "\"Corv: " + n + "\" was NOT Replaced in the Database");
+    EXPECT_TRUE(m_doc.m_bChangedSinceStore);
+
+    m_db->ExecuteAll({"DROP TRIGGER corv_slow ON Summary", "DROP FUNCTION corv_slow_row()"});
+    EXPECT_EQ(m_db->Snapshot(), before);
+}
+#endif
 
 INSTANTIATE_TEST_SUITE_P(Engines, StoreJobTest, ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),
                          [](const ::testing::TestParamInfo<TestEngine>& info) {

@@ -162,3 +162,19 @@ TEST_F(DetailWindow, CannotGrowBeyondTheViewAndItsFrame) {
     EXPECT_EQ(mmi.ptMaxSize.x, std::max<LONG>(200, rc.Width() + 2 * GetSystemMetrics(SM_CXFRAME)));
     EXPECT_EQ(mmi.ptMaxSize.y, std::max<LONG>(100, rc.Height() + 2 * GetSystemMetrics(SM_CYFRAME)));
 }
+
+// Every job window's Detail window is of one window class: a class made per
+// view is never freed, nor the copy of its icon that the system keeps.
+TEST_F(DetailWindow, EveryViewsDetailWindowIsOfOneClass) {
+    char szFirst[128] = "";
+    ::GetClassNameA(m_pView->m_pDetailWnd->m_hWnd, szFirst, sizeof szFirst);
+    HBRUSH hFirst =
+        reinterpret_cast<HBRUSH>(::GetClassLongPtrA(m_pView->m_pDetailWnd->m_hWnd, GCLP_HBRBACKGROUND));
+    JobWindow second = OpenNewJob();
+    ASSERT_NE(second.pView, nullptr);
+    char szSecond[128] = "";
+    ::GetClassNameA(second.pView->m_pDetailWnd->m_hWnd, szSecond, sizeof szSecond);
+    EXPECT_STREQ(szFirst, szSecond);
+    // The grey of the Detail window, from a brush that no view deletes.
+    EXPECT_EQ(hFirst, static_cast<HBRUSH>(::GetStockObject(LTGRAY_BRUSH)));
+}

@@ -165,6 +165,24 @@ TEST_F(GroupedFileTest, HugeCountsAreRefusedBeforeAnyAllocation) {
     }
 }
 
+TEST_F(GroupedFileTest, ComponentsAJobFileCannotHoldAreRefused) {
+    for (productgen::Component c : std::vector<productgen::Component>{{"AccModel", 65536, 4},
+                                                                      {"AccModel", 0, 70000},
+                                                                      {"AccModel", 65535, 1},
+                                                                      {"AccModel", INT_MIN, 70000}}) {
+        productgen::GroupedFile f = SmallGrouped();
+        f.groups[0].items[0].components = {c};
+        CLeadWnd lead;
+        messages.texts.clear();
+        EXPECT_FALSE(Load(lead, productgen::WriteGrouped(f))) << c.start << " " << c.length;
+        ExpectRefused(lead);
+    }
+    productgen::GroupedFile f = SmallGrouped();
+    f.groups[0].items[0].components = {{"AccModel", 65530, 5}, {"Neg", -7, INT_MIN}};
+    CLeadWnd lead;
+    EXPECT_TRUE(Load(lead, productgen::WriteGrouped(f)));
+}
+
 TEST_F(GroupedFileTest, ABlockOfManyConditionsReadsWithoutAHang) {
     // 100,000 names in one block and the first one again: a reader that
     // compared each new name with all before it would take minutes and run

@@ -232,6 +232,43 @@ TEST_F(TableFileTest, ADescriptionLineTooLongForAJobIsRefused) {
     CDualWnd huge;
     EXPECT_FALSE(Load(huge, productgen::WriteTable(t)));
     ExpectRefused(huge);
+
+    // A place a job file's 16-bit words cannot hold.
+    for (productgen::Component c : std::vector<productgen::Component>{
+             {"Size", 65536, 4}, {"Size", 65534, 4}, {"Size", INT_MAX, 0}, {"Size", 70000, INT_MIN}}) {
+        t.components = {c};
+        CDualWnd bad;
+        messages.texts.clear();
+        EXPECT_FALSE(Load(bad, productgen::WriteTable(t))) << c.start << " " << c.length;
+        ExpectRefused(bad);
+    }
+    t.components = {{"Size", 65531, 4}};
+    CDualWnd edge;
+    EXPECT_TRUE(Load(edge, productgen::WriteTable(t)));
+}
+
+// A file of empty cells is the smallest a cell can be (its line feed): the
+// table read from it must stay in proportion to the file, not to the cell
+// count times the size of a text object.
+TEST_F(TableFileTest, MillionsOfEmptyCellsTakeMemoryInProportionToTheFile) {
+    productgen::TableFile t = SmallTable();
+    const int kRows = 2000000;
+    t.rows.assign(1, {"0200", "P-1", "100.00"});
+    std::string bytes = productgen::WriteTable(t);
+    // Three empty cells per further row, patched into the row count.
+    const std::string more(static_cast<size_t>(kRows - 1) * 3, '\n');
+    CDualWnd dual;
+    // The row count sits right behind the header line and the file number.
+    const size_t rowsAt = std::string(productgen::kHeaderLine).size() + 1 + 4;
+    std::string count;
+    productgen::AppendInt(count, kRows);
+    bytes.replace(rowsAt, 4, count);
+    bytes += more;
+    ASSERT_TRUE(Load(dual, bytes));
+    EXPECT_EQ(dual.GetRowCount(), kRows);
+    EXPECT_EQ(dual.GetCell(0, 1), "P-1");
+    EXPECT_EQ(dual.GetCell(kRows - 1, 2), "");
+    EXPECT_LE(dual.CellBytes(), bytes.size() * 6) << "file of " << bytes.size() << " bytes";
 }
 
 TEST_F(TableFileTest, RandomDamageNeverCrashes) {
