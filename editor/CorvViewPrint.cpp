@@ -158,7 +158,7 @@ void CCorvView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
     pInfo->SetMaxPage(100);
     if (!IsValidReport(m_nReport)) return;
     if (IsLetter(m_nReport)) {
-        if (m_pFont) m_nLaterTop = 3 * MeasuredLineHeight(pDC, m_pFont);
+        if (m_pFont) m_nLaterTop = 3 * MeasuredLineHeight(pDC, m_pFont.get());
         delete m_pFooterFont;
         m_pFooterFont = NewPrintFont("Courier New", -12, FF_MODERN);
         return;
@@ -182,7 +182,7 @@ void CCorvView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
     job.nReport = m_nReport;
     job.pDoc = GetDocument();
     job.ppReport = ppReport;
-    job.pBodyFont = IsLetter(m_nReport) ? m_pFont : m_pReportFont;
+    job.pBodyFont = IsLetter(m_nReport) ? m_pFont.get() : m_pReportFont;
     job.pFooterFont = m_pFooterFont;
     job.nLaterTop = m_nLaterTop;
     PrintReportPage(pDC, pInfo, job);
