@@ -70,6 +70,32 @@ BEGIN_MESSAGE_MAP(CCorvView, CView)
     ON_UPDATE_COMMAND_UI(ID_EDIT_TOTAL_FINAL_VALUE, &CCorvView::OnUpdateEditRevise)
     ON_COMMAND(ID_EDIT_TOTAL_EXTENDED, &CCorvView::OnEditTotalExtendedValues)
     ON_UPDATE_COMMAND_UI(ID_EDIT_TOTAL_EXTENDED, &CCorvView::OnUpdateEditRevise)
+    // Print and Print Preview (CorvViewPrint.cpp).
+    ON_COMMAND(ID_FILE_PRINT, &CCorvView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, &CCorvView::OnFilePrintPreview)
+    ON_COMMAND(ID_FILE_PRINT_SELECT, &CCorvView::OnPrintSelect)
+    ON_COMMAND(ID_FILE_PRINT_QUOTE, &CCorvView::OnPrintQuote)
+    ON_COMMAND(ID_FILE_PRINT_SCOPE, &CCorvView::OnPrintScope)
+    ON_COMMAND(ID_FILE_PRINT_SCOPE_PRICED, &CCorvView::OnPrintScopePriced)
+    ON_COMMAND(ID_FILE_PRINT_DISTRIBUTION, &CCorvView::OnPrintDistribution)
+    ON_COMMAND(ID_FILE_PRINT_PARTS, &CCorvView::OnPrintParts)
+    ON_COMMAND(ID_FILE_PRINT_ICDS, &CCorvView::OnPrintItemCost)
+    ON_COMMAND(ID_FILE_PRINT_PROP_SUM, &CCorvView::OnPrintProposalSummary)
+    ON_COMMAND(ID_FILE_PRINT_PROP_SUM_PLANT, &CCorvView::OnPrintProposalSummaryByPlant)
+    ON_COMMAND(ID_FILE_PRINT_PROJ_SELL, &CCorvView::OnPrintProjectSellPrice)
+    ON_COMMAND(ID_FILE_PRINT_COMMISSION, &CCorvView::OnPrintCommission)
+    ON_COMMAND(ID_FILE_PRINT_PURCH_ORD, &CCorvView::OnPrintPurchaseOrder)
+    ON_COMMAND(ID_FILE_PREVIEW_QUOTE, &CCorvView::OnPreviewQuote)
+    ON_COMMAND(ID_FILE_PREVIEW_SCOPE, &CCorvView::OnPreviewScope)
+    ON_COMMAND(ID_FILE_PREVIEW_SCOPE_PRICED, &CCorvView::OnPreviewScopePriced)
+    ON_COMMAND(ID_FILE_PREVIEW_DISTRIBUTION, &CCorvView::OnPreviewDistribution)
+    ON_COMMAND(ID_FILE_PREVIEW_PARTS, &CCorvView::OnPreviewParts)
+    ON_COMMAND(ID_FILE_PREVIEW_ICDS, &CCorvView::OnPreviewItemCost)
+    ON_COMMAND(ID_FILE_PREVIEW_PROP_SUM, &CCorvView::OnPreviewProposalSummary)
+    ON_COMMAND(ID_FILE_PREVIEW_PROP_SUM_PLANT, &CCorvView::OnPreviewProposalSummaryByPlant)
+    ON_COMMAND(ID_FILE_PREVIEW_PROJ_SELL, &CCorvView::OnPreviewProjectSellPrice)
+    ON_COMMAND(ID_FILE_PREVIEW_COMMISSION, &CCorvView::OnPreviewCommission)
+    ON_COMMAND(ID_FILE_PREVIEW_PURCH_ORD, &CCorvView::OnPreviewPurchaseOrder)
 END_MESSAGE_MAP()
 
 namespace {
@@ -81,7 +107,10 @@ constexpr UINT kEditorId = 32005;
 
 CCorvView::CCorvView() = default;
 
-CCorvView::~CCorvView() { delete m_pSelection; }
+CCorvView::~CCorvView() {
+    DeletePrintObjects();
+    delete m_pSelection;
+}
 
 CCorvDoc* CCorvView::GetDocument() const { return static_cast<CCorvDoc*>(m_pDocument); }
 

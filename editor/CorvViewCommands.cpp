@@ -142,13 +142,11 @@ void CCorvView::OnViewArrowControl() { m_bArrowControl = 1 - m_bArrowControl; }
 void CCorvView::OnUpdateViewArrowControl(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bArrowControl ? 1 : 0); }
 
 void CCorvView::OnDeleteBottomBlanks() {
-    // Every removal is a Cut Line of the last line, so the line clipboard
-    // ends with the last blank line removed; the first line always stays.
+    // The blank lines at the end go one by one from the last; the first
+    // line always stays. They do not pass through the line clipboard, so a
+    // line the user copied is still there after a print.
     auto cutEmptyTail = [](CEditWnd* pEdit) {
-        while (pEdit->IsCurrentLineEmpty() && pEdit->m_nRow >= 1) {
-            pEdit->CopyLine();
-            pEdit->CutLine();
-        }
+        while (pEdit->IsCurrentLineEmpty() && pEdit->m_nRow >= 1) pEdit->CutLine();
     };
     if (!IsDetailVisible()) {
         if (!m_pEditWnd || !m_pVScroll) return;
