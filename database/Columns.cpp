@@ -21,14 +21,7 @@ BOOL CColumns::Open(UINT nOpenType, const char*, DWORD dwOptions) {
     m_nOpenType = nOpenType == useDefaultType ? m_nDefaultType : nOpenType;
     m_dwOptions = dwOptions | noDirtyFieldCheck;
     if (!AllocStatement()) return FALSE;
-    // Whatever ends the open early closes the statement again.
-    struct CloseUnlessOpened {
-        CColumns& set;
-        bool bOpened = false;
-        ~CloseUnlessOpened() {
-            if (!bOpened) set.Close();
-        }
-    } guard{*this};
+    COpenGuard guard(*this);
     SQLRETURN rc;
     do {
         rc = SQLColumns(m_hstmt, Argument(m_strQualifierParam), SQL_NTS, Argument(m_strOwnerParam), SQL_NTS,
@@ -36,7 +29,7 @@ BOOL CColumns::Open(UINT nOpenType, const char*, DWORD dwOptions) {
     } while (rc == SQL_STILL_EXECUTING);
     ThrowIfFailed(rc);
     OpenFirstRow();
-    guard.bOpened = true;
+    guard.Opened();
     return TRUE;
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "framework/core/OwnedObArray.h"
 #include "model/Component.h"
 #include "model/FaceName.h"
 #include "model/NewJobDefaults.h"
@@ -216,12 +217,11 @@ void FillJob(TestDoc& doc) {
             tech->SetFileName("BALL.DTA");
             tech->m_nFileNo = 7 + k;
             tech->m_nStyle = 2;
-            CObArray parts;
+            COwnedObArray parts;
             parts.Add(new CComponent("Size", 0, 1));
             parts.Add(new CComponent("Class", 2, 3));
             parts.Add(new CComponent("Body", 6, 2));
             tech->SetComponents(parts);
-            parts.DeleteAll();
         }
     }
 }
