@@ -12,4 +12,9 @@ inline constexpr const char* kNoSelectionsToEdit = "No Selections to Edit";
 // What callers of the editor pass for a default or a list they do not edit.
 inline constexpr const char* kNoDefault = "NoDefault";
 inline constexpr const char* kNoSelections = "NoSelections";
+
+// The Preferences sheet.
+inline constexpr const char* kPreferencesCaption = "Preferences";
+inline constexpr const char* kDtaFilter = "DTA files (*.dta)|*.dta|All Files (*.*)|*.*||";
+inline constexpr const char* kDtaBrowseTitle = "Set the DTA Path by Selecting any DTA File";
 }  // namespace AppMsg

@@ -116,6 +116,8 @@ public:
     // --- Commands ---
     void OnAppAbout();
     void OnFileFind();
+    // Options > Preferences... (app/PrefsCommand.cpp).
+    void OnOptionsPreferences();
     void OnUpdateFileOpen(CCmdUI* pCmdUI);
 
     // --- Members, in the order of the settings ---

@@ -31,11 +31,6 @@ constexpr int kMaxIndent = 100;
 constexpr int kMaxIndentSum = 90;
 constexpr int kMaxFileBytes = 9999;
 
-// The indent controls the "Words Below" page hides.
-const int kIndentControls[] = {IDC_WORDS_INDENT_GROUP, IDC_WORDS_STYLE_LABEL, IDC_WORDS_LEFT_LABEL,
-                               IDC_WORDS_RIGHT_LABEL,  IDC_WORDS_STYLE,       IDC_WORDS_LEFT,
-                               IDC_WORDS_RIGHT,        IDC_WORDS_LEFT_BAR,    IDC_WORDS_RIGHT_BAR};
-
 struct KindInfo {
     const char* pszKind;
     const char* pszSelectionsNote;
@@ -114,9 +109,6 @@ BOOL CProjWords::OnInitDialog() {
         HWND hCombo = ::GetDlgItem(m_hWnd, IDC_WORDS_FILE);
         for (const CString& name : *m_pTextFiles)
             ::SendMessageA(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.GetString()));
-    }
-    if (m_strCaption == ProjMsg::kWordsBelow) {
-        for (int nID : kIndentControls) ::ShowWindow(::GetDlgItem(m_hWnd, nID), SW_HIDE);
     }
     return TRUE;
 }
