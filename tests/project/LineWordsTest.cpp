@@ -48,7 +48,8 @@ protected:
     static std::string PageState(CPropertySheet& sheet, int nPage) {
         ClickTab(sheet, nPage);
         CPropertyPage& page = *sheet.GetPage(nPage);
-        return Text(page, IDC_WORDS_TEXT) + "|" + Text(page, IDC_WORDS_LEFT) + "|" + Text(page, IDC_WORDS_RIGHT);
+        return Text(page, IDC_WORDS_TEXT) + "|" + Text(page, IDC_WORDS_LEFT) + "|" +
+               Text(page, IDC_WORDS_RIGHT);
     }
     MessageBoxRecorder m_boxes;
 };

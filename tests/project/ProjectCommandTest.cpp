@@ -19,12 +19,24 @@ namespace {
 // Every header text of the job by its field name.
 const std::map<std::string, std::function<CString(const CCorvDoc&)>>& HeaderGetters() {
     static const std::map<std::string, std::function<CString(const CCorvDoc&)>> getters = {
-#define CORV_GETTER(name, width) {#name, [](const CCorvDoc& d) { return d.Get##name(); }},
+#define CORV_GETTER(name, width)    \
+    {#name, [](const CCorvDoc& d) { \
+         return d.Get##name();      \
+     }},
         CORV_HEADER_TEXTS_ALL(CORV_GETTER, CORV_GETTER, CORV_GETTER)
 #undef CORV_GETTER
-            {"Intro", [](const CCorvDoc& d) { return d.GetIntro(); }},
-        {"QNotes", [](const CCorvDoc& d) { return d.GetQNotes(); }},
-        {"Terms", [](const CCorvDoc& d) { return d.GetTerms(); }},
+            {"Intro",
+             [](const CCorvDoc& d) {
+                 return d.GetIntro();
+             }},
+        {"QNotes",
+         [](const CCorvDoc& d) {
+             return d.GetQNotes();
+         }},
+        {"Terms",
+         [](const CCorvDoc& d) {
+             return d.GetTerms();
+         }},
     };
     return getters;
 }
