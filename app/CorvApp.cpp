@@ -27,9 +27,13 @@ BEGIN_MESSAGE_MAP(CCorvApp, CWinApp)
     ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, &CWinApp::OnUpdateRecentFileMenu)
 END_MESSAGE_MAP()
 
-CCorvApp::CCorvApp() : CWinApp(nullptr) {}
+CCorvApp::CCorvApp() : CWinApp(nullptr) { CorvInstallWorkspace(&m_workspace); }
 
-CCorvApp::~CCorvApp() = default;
+CCorvApp::~CCorvApp() {
+    // Uninstalls its own workspace only.
+    CWorkspace* pInstalled = CorvInstallWorkspace(nullptr);
+    if (pInstalled != &m_workspace) CorvInstallWorkspace(pInstalled);
+}
 
 BOOL CCorvApp::InitInstance() {
     CCommandLineInfo cmdInfo;

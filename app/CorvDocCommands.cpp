@@ -2,12 +2,12 @@
 // windows: starting a new job, committing the views' open edits before the
 // job is written or closed, the Close command and the enabling of Save.
 #include "app/CorvApp.h"
-#include "app/QuotationFinder.h"
 #include "editor/CorvView.h"
 #include "framework/win/StdIds.h"
 #include "model/CorvDoc.h"
 #include "model/NewJobDefaults.h"
 #include "res/resource.h"
+#include "workspace/QuotationFinder.h"
 
 BEGIN_MESSAGE_MAP(CCorvDoc, CDocument)
     ON_COMMAND(ID_FILE_CLOSE, &CCorvDoc::OnFileClose)

@@ -4,10 +4,8 @@
 
 #include "app/SplashWnd.h"
 #include "framework/win/MessageMap.h"
-#include "model/Record.h"
-#include "model/Table.h"
-#include "model/TableStruct.h"
 #include "res/resource.h"
+#include "workspace/Workspace.h"
 
 IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
 
@@ -32,33 +30,13 @@ const UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, I
 }  // namespace
 
 CMainFrame::CMainFrame()
-    : m_pSummaryStruct(new CTableStruct(CTableStruct::kindSummary)),
-      m_pDetailStruct(new CTableStruct(CTableStruct::kindDetail)),
-      m_pSummaryClip(new CRecord(m_pSummaryStruct, m_pDetailStruct)),
-      m_pDetailClip(new CRecord(m_pDetailStruct)) {}
+    : m_clipboard(CorvGetWorkspace().Clipboard()),
+      m_pSummaryStruct(m_clipboard.SummaryStruct()),
+      m_pDetailStruct(m_clipboard.DetailStruct()),
+      m_pSummaryClip(m_clipboard.SummaryClip()),
+      m_pDetailClip(m_clipboard.DetailClip()) {}
 
-CMainFrame::~CMainFrame() {
-    delete m_pDetailClip;
-    delete m_pSummaryClip;
-    delete m_pDetailStruct;
-    delete m_pSummaryStruct;
-}
-
-void CMainFrame::CopyRecordToSummaryClip(CTable* pTable, int nRow) {
-    pTable->GetRecord(nRow)->CopyToClip(*m_pSummaryClip);
-}
-
-void CMainFrame::CopyRecordFromSummaryClip(CTable* pTable, int nRow) {
-    pTable->GetRecord(nRow)->PasteFromClip(*m_pSummaryClip);
-}
-
-void CMainFrame::CopyRecordToDetailClip(CTable* pTable, int nRow) {
-    pTable->GetRecord(nRow)->CopyToClip(*m_pDetailClip);
-}
-
-void CMainFrame::CopyRecordFromDetailClip(CTable* pTable, int nRow) {
-    pTable->GetRecord(nRow)->PasteFromClip(*m_pDetailClip);
-}
+CMainFrame::~CMainFrame() = default;
 
 int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs) {
     if (CMDIFrameWnd::OnCreate(lpcs) == -1) return -1;

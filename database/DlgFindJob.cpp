@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include "app/CorvApp.h"
-#include "app/EditIni.h"
-#include "app/QuotationFinder.h"
 #include "database/Connection.h"
 #include "database/ConvertSet.h"
 #include "database/DbEngine.h"
@@ -21,6 +18,10 @@
 #include "framework/win/WaitCursor.h"
 #include "model/CorvDoc.h"
 #include "res/database_ids.h"
+#include "workspace/EditIni.h"
+#include "workspace/QuotationFinder.h"
+#include "workspace/Workspace.h"
+#include "workspace/WorkspaceMessages.h"
 
 IMPLEMENT_DYNAMIC(CDlgFindJob, CDialog)
 
@@ -47,7 +48,6 @@ const char* const kDateFormat = "%m/%d/%Y";
 const char* const kPickerFormat = "MM/dd/yyyy";
 const char* const kCorvNumberLabel = "Corv Number";
 const char* const kMoreThanLabel = "More Than $";
-const char* const kNoDefault = "NoDefault";
 constexpr long kDefaultRangeDays = 30;
 
 // The text limits of the criteria.
@@ -182,14 +182,14 @@ BOOL CDlgFindJob::OnInitDialog() {
     if (m_pCorvNumberEdit) m_pCorvNumberEdit->SubclassDlgItem(IDC_FIND_CORV_NUMBER, this);
     if (m_pMoreThanEdit) m_pMoreThanEdit->SubclassDlgItem(IDC_FIND_MORE_THAN, this);
 
-    CCorvApp* pApp = CorvGetApp();
-    FillCombo(IDC_FIND_CUSTOMER, pApp->m_arrChoice[kChoiceCustomers]);
-    FillCombo(IDC_FIND_OFFICE, pApp->m_arrChoice[kChoiceOffices]);
-    FillCombo(IDC_FIND_PROJECT_TYPE, pApp->m_arrChoice[kChoiceProjectType]);
-    FillCombo(IDC_FIND_MARKET_GROUP, pApp->m_arrChoice[kChoiceMarketingGroup]);
-    FillCombo(IDC_FIND_SALES_REGION, pApp->m_arrChoice[kChoiceSalesRegion]);
-    FillCombo(IDC_FIND_QUOTE_TYPE, pApp->m_arrChoice[kChoiceQuoteType]);
-    FillCombo(IDC_FIND_INITIALS, pApp->m_arrChoice[kChoiceInitials]);
+    const CChoiceLists& lists = CorvGetWorkspace().ChoiceLists();
+    FillCombo(IDC_FIND_CUSTOMER, lists[kChoiceCustomers]);
+    FillCombo(IDC_FIND_OFFICE, lists[kChoiceOffices]);
+    FillCombo(IDC_FIND_PROJECT_TYPE, lists[kChoiceProjectType]);
+    FillCombo(IDC_FIND_MARKET_GROUP, lists[kChoiceMarketingGroup]);
+    FillCombo(IDC_FIND_SALES_REGION, lists[kChoiceSalesRegion]);
+    FillCombo(IDC_FIND_QUOTE_TYPE, lists[kChoiceQuoteType]);
+    FillCombo(IDC_FIND_INITIALS, lists[kChoiceInitials]);
 
     BuildExpectedColumns(DbTable::ProjectFind, m_arrProjectFindCols);
     BuildExpectedColumns(DbTable::Project, m_arrProjectCols);
@@ -366,31 +366,33 @@ void CDlgFindJob::OnKillfocusMoreThan() {
 
 void CDlgFindJob::EditList(int nMaxLength, const char* pszSection, CStringArray& list, int nIDC) {
     CEditIni editIni;
-    CString strNoDefault(kNoDefault);
-    editIni.EditChoiceList(nMaxLength, FALSE, &strNoDefault, kNoDefault, kNoDefault, TRUE, pszSection, &list,
+    CString strNoDefault(WorkspaceMsg::kNoDefault);
+    editIni.EditChoiceList(nMaxLength, FALSE, &strNoDefault, WorkspaceMsg::kNoDefault,
+                           WorkspaceMsg::kNoDefault, TRUE, pszSection, &list,
                            static_cast<CComboBox*>(GetDlgItem(nIDC)));
 }
 
 void CDlgFindJob::OnDblclkCustomers() {
-    EditList(40, "Customers", CorvGetApp()->m_arrChoice[kChoiceCustomers], IDC_FIND_CUSTOMER);
+    EditList(40, "Customers", CorvGetWorkspace().ChoiceLists()[kChoiceCustomers], IDC_FIND_CUSTOMER);
 }
 void CDlgFindJob::OnDblclkOffices() {
-    EditList(40, "Offices", CorvGetApp()->m_arrChoice[kChoiceOffices], IDC_FIND_OFFICE);
+    EditList(40, "Offices", CorvGetWorkspace().ChoiceLists()[kChoiceOffices], IDC_FIND_OFFICE);
 }
 void CDlgFindJob::OnDblclkProjectType() {
-    EditList(25, "ProjectType", CorvGetApp()->m_arrChoice[kChoiceProjectType], IDC_FIND_PROJECT_TYPE);
+    EditList(25, "ProjectType", CorvGetWorkspace().ChoiceLists()[kChoiceProjectType], IDC_FIND_PROJECT_TYPE);
 }
 void CDlgFindJob::OnDblclkMarketGroup() {
-    EditList(10, "MarketingGroup", CorvGetApp()->m_arrChoice[kChoiceMarketingGroup], IDC_FIND_MARKET_GROUP);
+    EditList(10, "MarketingGroup", CorvGetWorkspace().ChoiceLists()[kChoiceMarketingGroup],
+             IDC_FIND_MARKET_GROUP);
 }
 void CDlgFindJob::OnDblclkSalesRegion() {
-    EditList(10, "SalesRegion", CorvGetApp()->m_arrChoice[kChoiceSalesRegion], IDC_FIND_SALES_REGION);
+    EditList(10, "SalesRegion", CorvGetWorkspace().ChoiceLists()[kChoiceSalesRegion], IDC_FIND_SALES_REGION);
 }
 void CDlgFindJob::OnDblclkQuoteType() {
-    EditList(10, "QuoteType", CorvGetApp()->m_arrChoice[kChoiceQuoteType], IDC_FIND_QUOTE_TYPE);
+    EditList(10, "QuoteType", CorvGetWorkspace().ChoiceLists()[kChoiceQuoteType], IDC_FIND_QUOTE_TYPE);
 }
 void CDlgFindJob::OnDblclkInitials() {
-    EditList(3, "Initials", CorvGetApp()->m_arrChoice[kChoiceInitials], IDC_FIND_INITIALS);
+    EditList(3, "Initials", CorvGetWorkspace().ChoiceLists()[kChoiceInitials], IDC_FIND_INITIALS);
 }
 
 void InstallQuotationFinder() {

@@ -1,17 +1,17 @@
 // OK in the finder: the chosen quotation into the new job.
-#include "app/CorvApp.h"
 #include "database/DbMessages.h"
 #include "database/DlgFindJob.h"
 #include "framework/core/MessageBox.h"
 #include "framework/win/WaitCursor.h"
 #include "model/CorvDoc.h"
+#include "workspace/Workspace.h"
 
 void CDlgFindJob::OnLoadQuote() {
     m_strShownCorvNumber.Trim();
     const CString strNumber = m_strShownCorvNumber;
 
     bool bOpen = false;
-    const CStringArray& arrOpen = CorvGetApp()->m_arrOpenJobNumbers;
+    const CStringArray& arrOpen = CorvGetWorkspace().FindState().m_arrOpenJobNumbers;
     for (int i = 0; i < arrOpen.GetSize(); ++i) {
         CString strOpen = arrOpen[i];
         strOpen.Trim();

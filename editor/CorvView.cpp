@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "app/CorvApp.h"
 #include "editor/CorvScrollBar.h"
 #include "editor/DetailWnd.h"
 #include "editor/EditWnd.h"
 #include "editor/EditorMessages.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridUpdate.h"
+#include "framework/win/App.h"
 #include "framework/win/Frame.h"
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
@@ -17,6 +17,7 @@
 #include "model/TableStruct.h"
 #include "res/resource.h"
 #include "selection/Selection.h"
+#include "workspace/Workspace.h"
 
 IMPLEMENT_DYNCREATE(CCorvView, CView)
 
@@ -172,9 +173,9 @@ void CCorvView::OnInitialUpdate() {
         WS_CHILD | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, rcDetail, this,
         kDetailWndId);
 
-    CCorvApp* pApp = CorvGetApp();
-    m_bArrowControl = pApp->m_bMoveByChar;
-    if (pApp->m_bMaximizeView && pFrame) {
+    const CCorvSettings& settings = CorvGetWorkspace().Settings();
+    m_bArrowControl = settings.m_bMoveByChar;
+    if (settings.m_bMaximizeView && pFrame) {
         WINDOWPLACEMENT wp = {};
         wp.length = sizeof wp;
         ::GetWindowPlacement(pFrame->m_hWnd, &wp);

@@ -1,7 +1,5 @@
 #include "editor/DlgSummaryLine.h"
 
-#include "app/CorvApp.h"
-#include "app/EditIni.h"
 #include "editor/EditorMessages.h"
 #include "editor/LineDlgSupport.h"
 #include "editor/NumEdit.h"
@@ -13,6 +11,9 @@
 #include "model/Table.h"
 #include "model/TableStruct.h"
 #include "res/editor_lines_ids.h"
+#include "workspace/EditIni.h"
+#include "workspace/Workspace.h"
+#include "workspace/WorkspaceMessages.h"
 
 BEGIN_MESSAGE_MAP(CDlgSummary, CDialog)
     ON_EN_KILLFOCUS(IDC_SL_QTY, &CDlgSummary::OnKillfocusQty)
@@ -73,9 +74,6 @@ const ControlField kLimits[] = {
 
 // The price controls that follow the Detail lines when the line has a Detail Net.
 const int kDetailPricedControls[] = {IDC_SL_NET, IDC_SL_MULT, IDC_SL_MARGIN, IDC_SL_FINAL};
-
-// The choice-list editor's arguments of a caller that edits no default.
-constexpr const char* kNoDefault = "NoDefault";
 
 void FillCombo(CWnd& dlg, int nID, const CStringArray& list) {
     auto* pCombo = static_cast<CComboBox*>(dlg.GetDlgItem(nID));
@@ -154,10 +152,10 @@ BOOL CDlgSummary::OnInitDialog() {
     CDialog::OnInitDialog();
     for (const ControlField& control : kLimits)
         LineDlg::LimitControl(*this, control.nID, m_pLayout, control.pszField, control.bCombo);
-    CCorvApp* pApp = CorvGetApp();
-    FillCombo(*this, IDC_SL_TAG, pApp->m_arrChoice[kChoiceTag]);
-    FillCombo(*this, IDC_SL_SERVICE, pApp->m_arrChoice[kChoiceService]);
-    FillCombo(*this, IDC_SL_PLANT, pApp->m_arrChoice[kChoicePlant]);
+    const CChoiceLists& lists = CorvGetWorkspace().ChoiceLists();
+    FillCombo(*this, IDC_SL_TAG, lists[kChoiceTag]);
+    FillCombo(*this, IDC_SL_SERVICE, lists[kChoiceService]);
+    FillCombo(*this, IDC_SL_PLANT, lists[kChoicePlant]);
     m_pQtyEdit->SubclassDlgItem(IDC_SL_QTY, this);
     m_pNetEdit->SubclassDlgItem(IDC_SL_NET, this);
     m_pMultEdit->SubclassDlgItem(IDC_SL_MULT, this);
@@ -309,9 +307,10 @@ void CDlgSummary::OnClickedNext() {
 }
 
 void CDlgSummary::EditChoices(int nMaxLength, const char* pszSection, int nList, int nComboID) {
-    CString strNoDefault = kNoDefault;
-    CEditIni().EditChoiceList(nMaxLength, FALSE, &strNoDefault, kNoDefault, kNoDefault, TRUE, pszSection,
-                              &CorvGetApp()->m_arrChoice[nList],
+    CString strNoDefault = WorkspaceMsg::kNoDefault;
+    CEditIni().EditChoiceList(nMaxLength, FALSE, &strNoDefault, WorkspaceMsg::kNoDefault,
+                              WorkspaceMsg::kNoDefault, TRUE, pszSection,
+                              &CorvGetWorkspace().ChoiceLists().m_arrChoice[nList],
                               static_cast<CComboBox*>(GetDlgItem(nComboID)));
 }
 

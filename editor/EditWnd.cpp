@@ -1,6 +1,5 @@
 #include "editor/EditWnd.h"
 
-#include "app/CorvApp.h"
 #include "editor/CorvScrollBar.h"
 #include "editor/CorvView.h"
 #include "editor/DetailWnd.h"
@@ -12,6 +11,7 @@
 #include "model/Record.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
+#include "workspace/Workspace.h"
 
 IMPLEMENT_DYNAMIC(CEditWnd, CEdit)
 
@@ -109,7 +109,8 @@ void CEditWnd::MoveToCell(int x, int y, const RECT& rcGrid, int nVisibleRows) {
         SetWindowText(pField->GetText());
         Reposition(rcGrid, nVisibleRows, 0, 0);
     }
-    if (CorvGetApp()->m_bAutoSelFld && HasCurrentField() && !(GetStyle() & ES_READONLY)) SetSel(0, -1);
+    if (CorvGetWorkspace().Settings().m_bAutoSelFld && HasCurrentField() && !(GetStyle() & ES_READONLY))
+        SetSel(0, -1);
 }
 
 void CEditWnd::Reposition(const RECT& rcGrid, int nVisibleRows, int dx, int dy) {

@@ -2,7 +2,6 @@
 // line through the main frame's line clipboard, and the copies of one
 // Detail field into another. Each marks the job modified when it changes
 // lines and tells the views through the update hints.
-#include "app/MainFrame.h"
 #include "editor/CorvView.h"
 #include "editor/DetailWnd.h"
 #include "editor/EditWnd.h"
@@ -15,9 +14,10 @@
 #include "model/Record.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
+#include "workspace/Workspace.h"
 
 namespace {
-CMainFrame* LineClipboard() { return dynamic_cast<CMainFrame*>(AfxGetMainWnd()); }
+CLineClipboard& LineClipboard() { return CorvGetWorkspace().Clipboard(); }
 
 BOOL AskBeforeDestroying(const char* pszQuestion) {
     return AfxMessageBox(pszQuestion, MB_YESNO | MB_ICONQUESTION) == IDYES;
@@ -73,24 +73,22 @@ void CEditWnd::CutLine() {
 void CEditWnd::CopyLine() {
     if (!IsCurrentRowValid()) return;
     CommitField();
-    CMainFrame* pFrame = LineClipboard();
-    if (!pFrame || !IsCurrentRowValid()) return;
+    if (!IsCurrentRowValid()) return;
     if (m_pDetailWnd)
-        pFrame->CopyRecordToDetailClip(m_pTable, m_nRow);
+        LineClipboard().CopyRecordToDetailClip(m_pTable, m_nRow);
     else
-        pFrame->CopyRecordToSummaryClip(m_pTable, m_nRow);
+        LineClipboard().CopyRecordToSummaryClip(m_pTable, m_nRow);
 }
 
 void CEditWnd::PasteLine() {
     if (!IsCurrentRowValid()) return;
     CommitField();
-    CMainFrame* pFrame = LineClipboard();
-    if (!pFrame || !IsCurrentRowValid()) return;
+    if (!IsCurrentRowValid()) return;
     if (!IsCurrentLineEmpty() && !AskBeforeDestroying(EditorMsg::kPasteLineQuestion)) return;
     if (m_pDetailWnd)
-        pFrame->CopyRecordFromDetailClip(m_pTable, m_nRow);
+        LineClipboard().CopyRecordFromDetailClip(m_pTable, m_nRow);
     else
-        pFrame->CopyRecordFromSummaryClip(m_pTable, m_nRow);
+        LineClipboard().CopyRecordFromSummaryClip(m_pTable, m_nRow);
     CCorvDoc* pDoc = GetDoc();
     CHint hint(m_pTable, m_nCol, m_nRow);
     pDoc->UpdateAllViews(nullptr, m_pDetailWnd ? kHintDetailLinePasted : kHintLinePasted, &hint);

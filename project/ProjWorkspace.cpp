@@ -2,9 +2,8 @@
 
 #include <cstring>
 
-#include "app/BuiltInChoices.h"
-#include "app/CorvApp.h"
-#include "app/EditIni.h"
+#include "workspace/EditIni.h"
+#include "workspace/Workspace.h"
 
 namespace {
 
@@ -14,44 +13,44 @@ constexpr const char* kNoSelections = "NoSelections";
 struct DefaultKey {
     const char* pszSection;
     const char* pszKey;
-    CString CCorvApp::*pMember;
+    CString CCorvSettings::*pMember;
 };
 
 const DefaultKey kDefaultKeys[] = {
-    {"Defaults", "QuoteType", &CCorvApp::m_strDefQuoteType},
-    {"Defaults", "MarketingGroup", &CCorvApp::m_strDefMarketingGroup},
-    {"Defaults", "SalesRegion", &CCorvApp::m_strDefSalesRegion},
-    {"Defaults", "ProjectType", &CCorvApp::m_strDefProjectType},
-    {"Defaults", "Packaging", &CCorvApp::m_strDefPackaging},
-    {"Defaults", "Payment", &CCorvApp::m_strDefPayment},
-    {"Defaults", "Shipping", &CCorvApp::m_strDefShipping},
-    {"Defaults", "Freight", &CCorvApp::m_strDefFreight},
-    {"Defaults", "PreparedBy", &CCorvApp::m_strDefPreparedBy},
-    {"Defaults", "Initials", &CCorvApp::m_strDefInitials},
-    {"Defaults", "PreparedByTitle", &CCorvApp::m_strDefPreparedByTitle},
-    {"Defaults", "PreparedByEmail", &CCorvApp::m_strDefPreparedByEmail},
-    {"Defaults", "1stCC", &CCorvApp::m_strDef1stCC},
-    {"Defaults", "1stCCTitle", &CCorvApp::m_strDef1stCCTitle},
-    {"Defaults", "2ndCC", &CCorvApp::m_strDef2ndCC},
-    {"Defaults", "2ndCCTitle", &CCorvApp::m_strDef2ndCCTitle},
-    {"Defaults", "Validity", &CCorvApp::m_strDefValidity},
-    {"Defaults", "Status", &CCorvApp::m_strDefStatus},
-    {"Defaults", "LastUpdatedBy", &CCorvApp::m_strDefLastUpdatedBy},
-    {"Defaults", "IntroFileName", &CCorvApp::m_strDefIntroFileName},
-    {"Defaults", "NotesFileName", &CCorvApp::m_strDefNotesFileName},
-    {"Defaults", "TermsFileName", &CCorvApp::m_strDefTermsFileName},
-    {"Quotation", "Company", &CCorvApp::m_strCompany},
-    {"Quotation", "Address", &CCorvApp::m_strAddress},
-    {"Quotation", "PhoneNo", &CCorvApp::m_strPhoneNo},
-    {"Quotation", "FooterLn1", &CCorvApp::m_strFooterLn1},
-    {"Quotation", "FooterLn2", &CCorvApp::m_strFooterLn2},
-    {"BillTo", "Name", &CCorvApp::m_strBillToName},
-    {"BillTo", "AddressLn1", &CCorvApp::m_strBillToAddressLn1},
-    {"BillTo", "AddressLn2", &CCorvApp::m_strBillToAddressLn2},
-    {"BillTo", "City", &CCorvApp::m_strBillToCity},
-    {"BillTo", "State", &CCorvApp::m_strBillToState},
-    {"BillTo", "Zip", &CCorvApp::m_strBillToZip},
-    {"BillTo", "Attn", &CCorvApp::m_strBillToAttn},
+    {"Defaults", "QuoteType", &CCorvSettings::m_strDefQuoteType},
+    {"Defaults", "MarketingGroup", &CCorvSettings::m_strDefMarketingGroup},
+    {"Defaults", "SalesRegion", &CCorvSettings::m_strDefSalesRegion},
+    {"Defaults", "ProjectType", &CCorvSettings::m_strDefProjectType},
+    {"Defaults", "Packaging", &CCorvSettings::m_strDefPackaging},
+    {"Defaults", "Payment", &CCorvSettings::m_strDefPayment},
+    {"Defaults", "Shipping", &CCorvSettings::m_strDefShipping},
+    {"Defaults", "Freight", &CCorvSettings::m_strDefFreight},
+    {"Defaults", "PreparedBy", &CCorvSettings::m_strDefPreparedBy},
+    {"Defaults", "Initials", &CCorvSettings::m_strDefInitials},
+    {"Defaults", "PreparedByTitle", &CCorvSettings::m_strDefPreparedByTitle},
+    {"Defaults", "PreparedByEmail", &CCorvSettings::m_strDefPreparedByEmail},
+    {"Defaults", "1stCC", &CCorvSettings::m_strDef1stCC},
+    {"Defaults", "1stCCTitle", &CCorvSettings::m_strDef1stCCTitle},
+    {"Defaults", "2ndCC", &CCorvSettings::m_strDef2ndCC},
+    {"Defaults", "2ndCCTitle", &CCorvSettings::m_strDef2ndCCTitle},
+    {"Defaults", "Validity", &CCorvSettings::m_strDefValidity},
+    {"Defaults", "Status", &CCorvSettings::m_strDefStatus},
+    {"Defaults", "LastUpdatedBy", &CCorvSettings::m_strDefLastUpdatedBy},
+    {"Defaults", "IntroFileName", &CCorvSettings::m_strDefIntroFileName},
+    {"Defaults", "NotesFileName", &CCorvSettings::m_strDefNotesFileName},
+    {"Defaults", "TermsFileName", &CCorvSettings::m_strDefTermsFileName},
+    {"Quotation", "Company", &CCorvSettings::m_strCompany},
+    {"Quotation", "Address", &CCorvSettings::m_strAddress},
+    {"Quotation", "PhoneNo", &CCorvSettings::m_strPhoneNo},
+    {"Quotation", "FooterLn1", &CCorvSettings::m_strFooterLn1},
+    {"Quotation", "FooterLn2", &CCorvSettings::m_strFooterLn2},
+    {"BillTo", "Name", &CCorvSettings::m_strBillToName},
+    {"BillTo", "AddressLn1", &CCorvSettings::m_strBillToAddressLn1},
+    {"BillTo", "AddressLn2", &CCorvSettings::m_strBillToAddressLn2},
+    {"BillTo", "City", &CCorvSettings::m_strBillToCity},
+    {"BillTo", "State", &CCorvSettings::m_strBillToState},
+    {"BillTo", "Zip", &CCorvSettings::m_strBillToZip},
+    {"BillTo", "Attn", &CCorvSettings::m_strBillToAttn},
 };
 
 }  // namespace
@@ -61,7 +60,7 @@ namespace ProjWorkspace {
 CStringArray* ChoiceList(const char* pszSection) {
     if (!pszSection) return nullptr;
     for (const ChoiceListInfo& info : ChoiceListsInLoadOrder()) {
-        if (std::strcmp(info.section, pszSection) == 0) return &CorvGetApp()->m_arrChoice[info.index];
+        if (std::strcmp(info.section, pszSection) == 0) return &CorvGetWorkspace().ChoiceLists()[info.index];
     }
     return nullptr;
 }
@@ -70,18 +69,18 @@ CString* DefaultText(const char* pszSection, const char* pszKey) {
     if (!pszSection || !pszKey) return nullptr;
     for (const DefaultKey& key : kDefaultKeys) {
         if (std::strcmp(key.pszSection, pszSection) == 0 && std::strcmp(key.pszKey, pszKey) == 0)
-            return &(CorvGetApp()->*key.pMember);
+            return &(CorvGetWorkspace().Settings().*key.pMember);
     }
     return nullptr;
 }
 
-CString DataFolder() { return CorvGetApp()->GetDtaFolder(); }
-void SetProjectPage(int nPage) { CorvGetApp()->SetProjectPage(nPage); }
-void SetWordsPage(int nPage) { CorvGetApp()->SetWordsPage(nPage); }
-int GetProjectPage() { return CorvGetApp()->m_nProjectPage; }
-int GetWordsPage() { return CorvGetApp()->m_nWordsPage; }
-int GetSearchByOffices() { return CorvGetApp()->GetSearchByOffices(); }
-void SetSearchByOffices(int nValue) { CorvGetApp()->SetSearchByOffices(nValue); }
+CString DataFolder() { return CorvGetWorkspace().Settings().GetDtaFolder(); }
+void SetProjectPage(int nPage) { CorvGetWorkspace().Settings().SetProjectPage(nPage); }
+void SetWordsPage(int nPage) { CorvGetWorkspace().Settings().SetWordsPage(nPage); }
+int GetProjectPage() { return CorvGetWorkspace().Settings().m_nProjectPage; }
+int GetWordsPage() { return CorvGetWorkspace().Settings().m_nWordsPage; }
+int GetSearchByOffices() { return CorvGetWorkspace().Settings().GetSearchByOffices(); }
+void SetSearchByOffices(int nValue) { CorvGetWorkspace().Settings().SetSearchByOffices(nValue); }
 
 void EditChoiceList(int nMaxLength, const char* pszDefaultSection, const char* pszDefaultKey,
                     const char* pszListSection, CComboBox* pCombo) {
@@ -95,7 +94,7 @@ void EditChoiceList(int nMaxLength, const char* pszDefaultSection, const char* p
 }
 
 BOOL ReloadDefaultText(const char* pszKind, const CString& strFileName) {
-    CCorvApp* pApp = CorvGetApp();
+    CCorvSettings* pApp = &CorvGetWorkspace().Settings();
     CString* pText = nullptr;
     const CString* pFallback = nullptr;
     if (std::strcmp(pszKind, "Introduction") == 0) {

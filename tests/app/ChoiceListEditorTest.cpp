@@ -7,12 +7,12 @@
 
 #include <functional>
 
-#include "app/DlgEditIni.h"
-#include "app/EditIni.h"
 #include "framework/win/Controls.h"
 #include "framework/win/Dialog.h"
 #include "res/resource.h"
 #include "tests/app/AppTestSupport.h"
+#include "workspace/DlgEditIni.h"
+#include "workspace/EditIni.h"
 
 namespace {
 

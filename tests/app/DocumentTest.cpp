@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include "app/MainFrame.h"
-#include "app/QuotationFinder.h"
 #include "editor/CorvView.h"
 #include "framework/win/DocTemplate.h"
 #include "framework/win/FileDialog.h"
@@ -17,6 +16,7 @@
 #include "model/Table.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "workspace/QuotationFinder.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "framework/core/StringArray.h"
 
-// Index of each list in CCorvApp::m_arrChoice (member order).
+// Index of each list in CChoiceLists (and CCorvApp::m_arrChoice).
 enum ChoiceList {
     kChoicePreparedBy,
     kChoiceTitle,

@@ -1,4 +1,4 @@
-#include "app/QuotationFinder.h"
+#include "workspace/QuotationFinder.h"
 
 #include <utility>
 

@@ -1,10 +1,10 @@
-#include "app/DlgEditIni.h"
+#include "workspace/DlgEditIni.h"
 
-#include "app/AppMessages.h"
 #include "framework/win/Controls.h"
 #include "framework/win/DataExchange.h"
 #include "framework/win/MessageMap.h"
 #include "res/resource.h"
+#include "workspace/WorkspaceMessages.h"
 
 IMPLEMENT_DYNAMIC(CDlgEditIni, CDialog)
 
@@ -40,12 +40,12 @@ BOOL CDlgEditIni::OnInitDialog() {
         for (int id : {IDC_EDITINI_DEFAULT, IDC_EDITINI_DEFAULT_LABEL, IDC_EDITINI_DEFAULT_GROUP})
             GetDlgItem(id)->EnableWindow(TRUE);
     } else {
-        SetDlgItemText(IDC_EDITINI_DEFAULT, AppMsg::kNoDefaultToEdit);
+        SetDlgItemText(IDC_EDITINI_DEFAULT, WorkspaceMsg::kNoDefaultToEdit);
     }
 
     CListBox* pList = List();
     if (!m_bHasSelections) {
-        pList->AddString(AppMsg::kNoSelectionsToEdit);
+        pList->AddString(WorkspaceMsg::kNoSelectionsToEdit);
         return TRUE;
     }
     for (int id : {IDC_EDITINI_NEW_ENTRY, IDC_EDITINI_SELECTIONS, IDC_EDITINI_SELECTIONS_GROUP,

@@ -1,7 +1,7 @@
 // The maker's own values that the settings and choice lists start with.
 #pragma once
 
-namespace AppDefault {
+namespace SettingDefault {
 inline constexpr const char* kCompany = "Wexmoor";
 inline constexpr const char* kPlantCity1 = "Harwick";
 inline constexpr const char* kPlantCity2 = "Linden";
@@ -11,4 +11,4 @@ inline constexpr const char* kStreet = "100 Industrial Parkway, Harwick, OH 4441
 inline constexpr const char* kPhone = "TEL: (555) 010-0100  FAX: (555) 010-0101";
 inline constexpr const char* kEmail = "quotes@wexmoor.example";
 inline constexpr const char* kDtaFolder = "C:\\Corvantis\\CorvantisZoro\\DTA Files";
-}  // namespace AppDefault
+}  // namespace SettingDefault

@@ -1,9 +1,9 @@
-#include "app/BuiltInChoices.h"
+#include "workspace/BuiltInChoices.h"
 
 #include <cstring>
 #include <initializer_list>
 
-#include "app/AppDefaults.h"
+#include "workspace/SettingDefaults.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ const BuiltIn kBuiltIns[] = {
      {"Prepared By", "2nd Prepared By", "3rd Prepared By", "4th Prepared By", "5th Prepared By",
       "6th Prepared By"}},
     {"Title", {"Title", "2nd Title", "3rd Title", "4th Title", "5th Title", "6th Title"}},
-    {"Shipping", {AppDefault::kShipping1, AppDefault::kShipping2}},
+    {"Shipping", {SettingDefault::kShipping1, SettingDefault::kShipping2}},
     {"Payment", {"Net 30 Days", "Net 60 Days"}},
     {"RSM",
      {"1st CC Person", "2nd 1st CC Person", "3rd 1st CC Person", "4th 1st CC Person", "5th 1st CC Person"}},
@@ -27,17 +27,17 @@ const BuiltIn kBuiltIns[] = {
     {"2ndCCTitle", {"2nd CC Title", "2nd 2nd CC Title", "3rd 2nd CC Title", "4th 2nd CC Title"}},
     {"Freight", {"Prepaid and Add", "Full Freight Allowed to jobsite", "Freight Collect"}},
     {"E-Mail",
-     {AppDefault::kEmail, "sales@wexmoor.example", "service@wexmoor.example", "parts@wexmoor.example",
+     {SettingDefault::kEmail, "sales@wexmoor.example", "service@wexmoor.example", "parts@wexmoor.example",
       "projects@wexmoor.example", "support@wexmoor.example"}},
     {"Status", {"Open", "Booked", "Lost", "Cancelled", "Pending", "No Bid"}},
     {"ReasonLost", {"Lead Time", "Delivery"}},
     {"LastUpdatedBy", {"Person One", "Person Two"}},
-    {"CompanyName", {AppDefault::kCompany, "2nd Company Name", "3rd Company Name", "4th Company Name"}},
+    {"CompanyName", {SettingDefault::kCompany, "2nd Company Name", "3rd Company Name", "4th Company Name"}},
     {"CompanyAddress",
-     {AppDefault::kStreet, "2nd STREET, CITY, STATE ZIP", "3rd STREET, CITY, STATE ZIP",
+     {SettingDefault::kStreet, "2nd STREET, CITY, STATE ZIP", "3rd STREET, CITY, STATE ZIP",
       "4th STREET, CITY, STATE ZIP"}},
     {"CompanyPhoneNo",
-     {AppDefault::kPhone, "2nd TEL: (xxx) xxx-xxxx  FAX: (xxx) xxx-xxxx",
+     {SettingDefault::kPhone, "2nd TEL: (xxx) xxx-xxxx  FAX: (xxx) xxx-xxxx",
       "3rd TEL: (xxx) xxx-xxxx  FAX: (xxx) xxx-xxxx", "4th TEL: (xxx) xxx-xxxx  FAX: (xxx) xxx-xxxx"}},
     {"1stFooterLn",
      {"Line 1 of Quotation Footer", "2nd Line 1 of Quotation Footer", "3rd Line 1 of Quotation Footer",
@@ -75,7 +75,7 @@ const BuiltIn kBuiltIns[] = {
     {"Initials", {"JQP", "MRS", "TLW"}},
     {"Tag", {"Tag:", "Location:", "Drawing:"}},
     {"Service", {"Service:", "Location:", "Drawing:"}},
-    {"Plant", {AppDefault::kPlantCity1, AppDefault::kPlantCity2}},
+    {"Plant", {SettingDefault::kPlantCity1, SettingDefault::kPlantCity2}},
     {"Customers", {"1st Customer", "2nd Customer", "3rd Customer"}},
     {"Offices", {"1st Office", "2nd Office", "3rd Office"}},
 };

@@ -1,10 +1,10 @@
-#include "app/EditIni.h"
+#include "workspace/EditIni.h"
 
-#include "app/AppMessages.h"
-#include "app/BuiltInChoices.h"
-#include "app/DlgEditIni.h"
 #include "framework/win/App.h"
 #include "framework/win/Controls.h"
+#include "workspace/BuiltInChoices.h"
+#include "workspace/DlgEditIni.h"
+#include "workspace/WorkspaceMessages.h"
 
 namespace {
 bool SameEntries(const CStringArray& a, const CStringArray& b) {
@@ -20,7 +20,7 @@ void RefillCombo(CComboBox* pCombo, const CStringArray& entries) {
     pCombo->ResetContent();
     pCombo->SetWindowText(typed);
     if (entries.IsEmpty()) {
-        pCombo->AddString(AppMsg::kAddItems);
+        pCombo->AddString(WorkspaceMsg::kAddItems);
         return;
     }
     for (const CString& entry : entries) pCombo->AddString(entry);
@@ -53,13 +53,13 @@ void CEditIni::EditChoiceList(int nMaxLength, BOOL bHasDefault, CString* pDefaul
     const CStringArray& edited = dlg.m_arrSelections;
 
     pList->Copy(edited);
-    if (edited.IsEmpty()) pList->Add(AppMsg::kAddItems);
+    if (edited.IsEmpty()) pList->Add(WorkspaceMsg::kAddItems);
     RefillCombo(pCombo, edited);
 
     // The section keeps entries 1..new, or only "[Add Items]" in entry 1.
     for (int i = 1; i <= nOld; ++i)
         pApp->WriteProfileString(strListSection, ChoiceEntryKey(strListSection, i),
-                                 i == 1 ? AppMsg::kAddItems : nullptr);
+                                 i == 1 ? WorkspaceMsg::kAddItems : nullptr);
     for (int i = 1; i <= edited.GetSize(); ++i)
         pApp->WriteProfileString(strListSection, ChoiceEntryKey(strListSection, i), edited[i - 1]);
 }
