@@ -8,6 +8,7 @@
 #include "editor/EditorMessages.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridUpdate.h"
+#include "editor/TableDraw.h"
 #include "framework/win/App.h"
 #include "framework/win/Frame.h"
 #include "framework/win/MessageMap.h"
@@ -226,10 +227,9 @@ int CCorvView::GetColumnLimit() const {
 void CCorvView::OnDraw(CDC* pDC) {
     CCorvDoc* pDoc = GetDocument();
     if (!pDoc || !pDoc->m_pTable || !m_pFont || !m_pHScroll) return;
-    pDoc->m_pTable->Draw(pDC, m_pFont, pDoc->m_crFontColor, GetClientRectLessBars(), m_pSumWidths.data(),
-                         m_nLeftMargin, m_nRowHeight, GetColumnLimit(), m_nVisibleRows, Grid::kTop,
-                         Grid::kCellMargin, Grid::kTextOffset, m_pHScroll->GetScrollPos(),
-                         m_pVScroll->GetScrollPos());
+    DrawTable(*pDoc->m_pTable, pDC, m_pFont, pDoc->m_crFontColor, GetClientRectLessBars(),
+              m_pSumWidths.data(), m_nLeftMargin, m_nRowHeight, GetColumnLimit(), m_nVisibleRows, Grid::kTop,
+              Grid::kCellMargin, Grid::kTextOffset, m_pHScroll->GetScrollPos(), m_pVScroll->GetScrollPos());
 }
 
 BOOL CCorvView::IsDetailVisible() const {

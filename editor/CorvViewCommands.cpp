@@ -8,11 +8,11 @@
 #include "editor/EditWnd.h"
 #include "editor/EditorMessages.h"
 #include "editor/GridGeometry.h"
-#include "editor/Hint.h"
 #include "framework/core/CmdTarget.h"
 #include "framework/core/MessageBox.h"
 #include "framework/win/FontDialog.h"
 #include "model/CorvDoc.h"
+#include "model/Hint.h"
 #include "model/Table.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include "editor/DetailWnd.h"
 #include "editor/EditWnd.h"
 #include "editor/GridUpdate.h"
-#include "editor/Hint.h"
 #include "model/CorvDoc.h"
+#include "model/Hint.h"
 #include "model/Table.h"
 
 namespace {

@@ -8,12 +8,13 @@
 #include "editor/EditorMessages.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridUpdate.h"
-#include "editor/Hint.h"
+#include "editor/TableDraw.h"
 #include "framework/win/App.h"
 #include "framework/win/Frame.h"
 #include "framework/win/MDI.h"
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
+#include "model/Hint.h"
 #include "model/Slots.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
@@ -189,10 +190,10 @@ void CDetailWnd::OnRButtonDown(UINT, CPoint point) {
 void CDetailWnd::OnPaint() {
     CPaintDC dc(this);
     if (!m_pTable || !m_pView || !m_pView->m_pFont) return;
-    m_pTable->Draw(&dc, m_pView->m_pFont, m_pView->GetDocument()->m_crFontColor, GetGridRect(),
-                   m_pView->m_pDetWidths.data(), m_pView->m_nLeftMargin, m_pView->m_nRowHeight,
-                   GetColumnLimit(), m_nVisibleRows, Grid::kTop, Grid::kCellMargin, Grid::kTextOffset,
-                   m_pHScroll->GetScrollPos(), m_pVScroll->GetScrollPos());
+    DrawTable(*m_pTable, &dc, m_pView->m_pFont, m_pView->GetDocument()->m_crFontColor, GetGridRect(),
+              m_pView->m_pDetWidths.data(), m_pView->m_nLeftMargin, m_pView->m_nRowHeight, GetColumnLimit(),
+              m_nVisibleRows, Grid::kTop, Grid::kCellMargin, Grid::kTextOffset, m_pHScroll->GetScrollPos(),
+              m_pVScroll->GetScrollPos());
 }
 
 void CDetailWnd::OnSize(UINT nType, int cx, int cy) {

@@ -9,6 +9,7 @@
 
 #include "framework/core/Document.h"
 #include "framework/win/DocTemplate.h"
+#include "framework/win/DocumentWin.h"
 #include "framework/win/Gdi.h"
 #include "framework/win/Menu.h"
 #include "framework/win/MessageMap.h"
@@ -38,6 +39,7 @@ HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
 
 CWinApp::CWinApp(LPCSTR lpszAppName) {
     g_pApp = this;
+    AfxInstallDocumentWindows();
     m_hInstance = ::GetModuleHandleA(nullptr);
     // The executable's name without folder and extension names the
     // application and its profile file ("Corv" -> "Corv.INI").

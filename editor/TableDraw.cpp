@@ -1,6 +1,8 @@
 // Drawing a line table as a ruled grid. Every heading, number, cell and
 // ruling line is tested against the clip box first, so that a partial
 // repaint costs only what it touches.
+#include "editor/TableDraw.h"
+
 #include <algorithm>
 
 #include "framework/win/Gdi.h"
@@ -20,11 +22,12 @@ void DrawClipped(CDC* pDC, int x, int y, const RECT& rcCell, const CString& strT
 }
 }  // namespace
 
-void CTable::Draw(CDC* pDC, CFont* pFont, COLORREF crText, RECT rcArea, const int* pWidths, int nXStart,
-                  int nRowHeight, int nColEnd, int nVisibleRows, int nTop, int nCellMargin, int nTextOffset,
-                  int nFirstCol, int nFirstLine) const {
-    if (!m_pTableStruct) return;
-    nColEnd = std::min(nColEnd, m_pTableStruct->GetSize());
+void DrawTable(const CTable& table, CDC* pDC, CFont* pFont, COLORREF crText, RECT rcArea, const int* pWidths,
+               int nXStart, int nRowHeight, int nColEnd, int nVisibleRows, int nTop, int nCellMargin,
+               int nTextOffset, int nFirstCol, int nFirstLine) {
+    const CTableStruct* pLayout = table.GetTableStruct();
+    if (!pLayout) return;
+    nColEnd = std::min(nColEnd, pLayout->GetSize());
 
     HGDIOBJ hOldFont = pDC->SelectObject(pFont);
     const COLORREF crOldText = pDC->SetTextColor(crText);
@@ -53,7 +56,7 @@ void CTable::Draw(CDC* pDC, CFont* pFont, COLORREF crText, RECT rcArea, const in
         if (Meets(rcHead, rcClip)) {
             RECT rcCut;
             IntersectRect(&rcCut, &rcHead, &rcArea);
-            DrawClipped(pDC, (x0 + x1) / 2, nTop + nTextOffset, rcCut, m_pTableStruct->GetFieldName(c));
+            DrawClipped(pDC, (x0 + x1) / 2, nTop + nTextOffset, rcCut, pLayout->GetFieldName(c));
         }
         verticalRule(x0);
         x0 = x1;
@@ -73,7 +76,7 @@ void CTable::Draw(CDC* pDC, CFont* pFont, COLORREF crText, RECT rcArea, const in
 
     // Line numbers and cells of the lines shown. A number of more digits
     // than the strip holds keeps its last digits (it is right-aligned).
-    const int nLines = std::max(0, std::min(GetSize() - nFirstLine, nVisibleRows));
+    const int nLines = std::max(0, std::min(table.GetSize() - nFirstLine, nVisibleRows));
     for (int i = 0; i < nLines; ++i) {
         const int nRowTop = nTop + (i + 1) * nRowHeight;
         const int nRowBottom = nRowTop + nRowHeight;
@@ -84,13 +87,13 @@ void CTable::Draw(CDC* pDC, CFont* pFont, COLORREF crText, RECT rcArea, const in
             pDC->SetTextAlign(TA_RIGHT);
             DrawClipped(pDC, nXStart - 2 * nCellMargin, nRowTop + nTextOffset, rcNumber, strNumber);
         }
-        const CRecord* pRecord = GetRecord(nFirstLine + i);
+        const CRecord* pRecord = table.GetRecord(nFirstLine + i);
         int xc0 = nXStart;
         for (int c = nFirstCol; c < nColEnd; ++c) {
             const int xc1 = xc0 + pWidths[c];
             RECT rcCell = {xc0 + nCellMargin, nRowTop, xc1 - nCellMargin, nRowBottom};
             if (Meets(rcCell, rcClip)) {
-                const bool bNumber = m_pTableStruct->GetFieldType(c) == 'N';
+                const bool bNumber = pLayout->GetFieldType(c) == 'N';
                 pDC->SetTextAlign(bNumber ? TA_RIGHT : TA_LEFT);
                 DrawClipped(pDC, bNumber ? xc1 - nCellMargin : xc0 + nCellMargin, nRowTop + nTextOffset,
                             rcCell, pRecord->GetField(c)->GetText());

@@ -1,5 +1,5 @@
 // CHint: where a change of a job's lines happened, sent with an update code
-// from the document to its views (CDocument::UpdateAllViews).
+// from the job document to its views (CDocument::UpdateAllViews).
 #pragma once
 
 #include "framework/core/Object.h"

@@ -1,8 +1,8 @@
 // Applying a new freight rate to a job: every Summary line's freight amount
 // and final value follow it.
-#include "editor/Hint.h"
 #include "model/CorvDoc.h"
 #include "model/Field.h"
+#include "model/Hint.h"
 #include "model/Record.h"
 #include "model/Slots.h"
 #include "model/Table.h"
