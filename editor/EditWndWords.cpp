@@ -3,8 +3,8 @@
 // the line-words sheet.
 #include "editor/CorvView.h"
 #include "editor/EditWnd.h"
-#include "editor/Hint.h"
 #include "model/CorvDoc.h"
+#include "model/Hint.h"
 #include "model/Record.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
