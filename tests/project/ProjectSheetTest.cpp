@@ -111,12 +111,34 @@ TEST_F(ProjectSheetTest, EnterGoesThroughOnlyWhereItMeansSomething) {
         EXPECT_TRUE(PressKeyIn(sheet, VK_RETURN));
         EXPECT_TRUE(IsOpen(sheet));
 
+        ClickTab(sheet, 1);  // Customer: only the look-up buttons take Enter
+        CPropertyPage& customer = *sheet.GetPage(1);
+        Focus(customer, IDC_CUST_NO);
+        EXPECT_TRUE(PressKeyIn(sheet, VK_RETURN));
+        Focus(customer, IDC_PROJ_UPDATE);
+        EXPECT_TRUE(PressKeyIn(sheet, VK_RETURN));
+        EXPECT_TRUE(m_boxes.Texts().empty());  // Update was not pressed
+        Focus(customer, IDC_PROJ_FIND_NAME);
+        EXPECT_TRUE(PressKeyIn(sheet, VK_RETURN));
+        ASSERT_EQ(m_boxes.Texts().size(), 1u);  // pressed: the empty-name message
+        m_boxes.Clear();
+
+        ClickTab(sheet, 9);  // UDC: the two multi-line texts take it
+        CPropertyPage& udc = *sheet.GetPage(9);
+        Focus(udc, IDC_UDC3);
+        EXPECT_FALSE(PressKeyIn(sheet, VK_RETURN));
+        Focus(udc, IDC_UDC1);
+        EXPECT_TRUE(PressKeyIn(sheet, VK_RETURN));
+        EXPECT_TRUE(IsOpen(sheet));
+
         ::SetFocus(::GetDlgItem(sheet.m_hWnd, IDC_PROJ_SHEET_OK));
         PressKeyIn(sheet, VK_RETURN);  // OK through the page's checks
     });
     EXPECT_TRUE(RunProjectSheet(m_pDoc));
     EXPECT_EQ(m_pDoc->GetNotes(), "a\r\n");
     EXPECT_EQ(m_pDoc->GetQuoteDate(), CProjPage::TodayText());
+    EXPECT_EQ(m_pDoc->GetUDC03(), "\r\n");
+    EXPECT_EQ(TestApp().m_nProjectPage, 9);
 }
 
 TEST_F(ProjectSheetTest, LineWordsSheetRemembersItsOwnPage) {
