@@ -78,6 +78,8 @@ public:
     // --- Commands ---
     void OnAppAbout();
     void OnFileFind();
+    // Options > Preferences... (app/PrefsCommand.cpp).
+    void OnOptionsPreferences();
     void OnUpdateFileOpen(CCmdUI* pCmdUI);
 
     // --- The workspace's members under the names the application has always had ---

@@ -94,6 +94,10 @@ public:
 
     // Line View on the active editor while it is visible (CorvViewLineView.cpp).
     void OnViewLine();
+    // View > Project... and View > Words... (editor/CorvViewProject.cpp).
+    void OnViewProject();
+    void OnViewWords();
+    void OnUpdateViewWords(CCmdUI* pCmdUI);
     void OnUpdateViewLine(CCmdUI* pCmdUI);
 
     // Handlers.

@@ -30,6 +30,8 @@ BEGIN_MESSAGE_MAP(CDlgSummary, CDialog)
     ON_STN_DBLCLK(IDC_SL_TAG_LABEL, &CDlgSummary::OnDblclkTag)
     ON_STN_DBLCLK(IDC_SL_SERVICE_LABEL, &CDlgSummary::OnDblclkService)
     ON_STN_DBLCLK(IDC_SL_PLANT_LABEL, &CDlgSummary::OnDblclkPlant)
+    ON_STN_DBLCLK(IDC_SL_WORDS_ABOVE_LABEL, &CDlgSummary::OnDblclkWordsAbove)
+    ON_STN_DBLCLK(IDC_SL_WORDS_BELOW_LABEL, &CDlgSummary::OnDblclkWordsBelow)
 END_MESSAGE_MAP()
 
 namespace {
@@ -119,12 +121,12 @@ void CDlgSummary::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_SL_WEIGHT, m_strWeight);
     DDX_Text(pDX, IDC_SL_BUY_OUT, m_strBuyOut);
     DDX_Text(pDX, IDC_SL_WEEKS, m_strWeeks);
-    DDX_CBString(pDX, IDC_SL_TAG, m_strTag);
-    DDX_CBString(pDX, IDC_SL_SERVICE, m_strService);
+    DDX_CBStringExact(pDX, IDC_SL_TAG, m_strTag);
+    DDX_CBStringExact(pDX, IDC_SL_SERVICE, m_strService);
     DDX_Text(pDX, IDC_SL_WORDS_ABOVE, m_strWordsAbove);
     DDX_Text(pDX, IDC_SL_WORDS_BELOW, m_strWordsBelow);
     DDX_Text(pDX, IDC_SL_COMM, m_strComm);
-    DDX_CBString(pDX, IDC_SL_PLANT, m_strPlant);
+    DDX_CBStringExact(pDX, IDC_SL_PLANT, m_strPlant);
     DDX_Text(pDX, IDC_SL_PRODUCT, m_strProduct);
     DDX_Text(pDX, IDC_SL_SIZE, m_strSize);
     DDX_Text(pDX, IDC_SL_TYPE, m_strType);

@@ -55,6 +55,8 @@ public:
     void SetPC(const CString& str) { Set(m_strPC, "PC", str); }
     void SetWordsAboveIndentLeft(int n) { m_nWordsAboveIndentLeft = n; }
     void SetWordsAboveIndentRight(int n) { m_nWordsAboveIndentRight = n; }
+    void SetWordsBelowIndentLeft(int n) { m_nWordsBelowIndentLeft = n; }
+    void SetWordsBelowIndentRight(int n) { m_nWordsBelowIndentRight = n; }
 
     // The fields the caller writes back.
     CString GetItm() const { return m_strItm; }
@@ -101,6 +103,11 @@ public:
     void OnDblclkTag();
     void OnDblclkService();
     void OnDblclkPlant();
+    // The words labels: the line-words sheet on its first or second page
+    // (editor/DlgSummaryWords.cpp).
+    void OnDblclkWordsAbove();
+    void OnDblclkWordsBelow();
+    void EditWords(int nStartPage);
 
     // Recalculation steps on the controls' texts.
     void RecalcMargin();
@@ -131,6 +138,8 @@ public:
     int m_nWordsAboveIndentLeft = 0;
     int m_nWordsAboveIndentRight = 0;
     CString m_strWordsBelow;
+    int m_nWordsBelowIndentLeft = 0;
+    int m_nWordsBelowIndentRight = 0;
     CString m_strComm;
     CString m_strPlant;
     CString m_strProduct;

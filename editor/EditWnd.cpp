@@ -245,7 +245,10 @@ void CEditWnd::OnLButtonDown(UINT nFlags, CPoint point) {
 }
 
 void CEditWnd::OnRButtonDown(UINT nFlags, CPoint point) {
-    if (!m_pDetailWnd && GetFieldType() != 'W') m_pView->OnViewDetail();
+    if (!m_pDetailWnd && GetFieldType() == 'W')
+        EditLineWords();
+    else if (!m_pDetailWnd)
+        m_pView->OnViewDetail();
     if (m_pDetailWnd) OnSelectionDialog(TRUE);
     CEdit::OnRButtonDown(nFlags, point);
 }

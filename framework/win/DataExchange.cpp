@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/MessageBox.h"
@@ -189,6 +190,13 @@ void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value) {
     LRESULT i = value.IsEmpty() ? CB_ERR
                                 : ::SendMessageA(hWnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                                  reinterpret_cast<LPARAM>(value.GetString()));
+    // The search ignores case; the item is taken only when it matches exactly.
+    if (i != CB_ERR) {
+        const LRESULT nLength = ::SendMessageA(hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::vector<char> item(nLength > 0 ? nLength + 1 : 1, '\0');
+        ::SendMessageA(hWnd, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+        if (value != item.data()) i = CB_ERR;
+    }
     if (i != CB_ERR) {
         ::SendMessageA(hWnd, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
     } else {
