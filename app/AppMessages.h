@@ -4,4 +4,9 @@
 namespace AppMsg {
 // Closing a minimized job window while it previews a print.
 inline constexpr const char* kRestoreBeforeClose = "Restore this window and then close it";
+
+// The Preferences sheet.
+inline constexpr const char* kPreferencesCaption = "Preferences";
+inline constexpr const char* kDtaFilter = "DTA files (*.dta)|*.dta|All Files (*.*)|*.*||";
+inline constexpr const char* kDtaBrowseTitle = "Set the DTA Path by Selecting any DTA File";
 }  // namespace AppMsg

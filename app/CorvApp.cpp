@@ -5,13 +5,17 @@
 #include "app/MainFrame.h"
 #include "app/SplashWnd.h"
 #include "database/DlgFindJob.h"
+#include "database/JobStore.h"
 #include "editor/CorvView.h"
+#include "editor/ViewEdits.h"
 #include "framework/win/CommandLine.h"
 #include "framework/win/DocTemplate.h"
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
+#include "model/JobDuties.h"
 #include "res/resource.h"
 #include "selection/SelSettings.h"
+#include "workspace/NewJob.h"
 
 IMPLEMENT_DYNAMIC(CCorvApp, CWinApp)
 
@@ -21,14 +25,23 @@ BEGIN_MESSAGE_MAP(CCorvApp, CWinApp)
     ON_COMMAND(ID_FILE_OPEN, &CWinApp::OnFileOpen)
     ON_COMMAND(ID_FILE_FIND, &CCorvApp::OnFileFind)
     ON_COMMAND(ID_FILE_PRINT_SETUP, &CWinApp::OnFilePrintSetup)
+    ON_COMMAND(ID_OPTIONS_PREFERENCES, &CCorvApp::OnOptionsPreferences)
     ON_COMMAND(ID_APP_EXIT, &CWinApp::OnAppExit)
     ON_UPDATE_COMMAND_UI(ID_FILE_OPEN, &CCorvApp::OnUpdateFileOpen)
     ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, &CWinApp::OnUpdateRecentFileMenu)
 END_MESSAGE_MAP()
 
-CCorvApp::CCorvApp() : CWinApp(nullptr) { CorvInstallWorkspace(&m_workspace); }
+CCorvApp::CCorvApp() : CWinApp(nullptr) {
+    CorvInstallWorkspace(&m_workspace);
+    // What a job needs of the settings, the views and the database.
+    CJobDuties& duties = CorvJobDuties();
+    duties.initNewJob = InitNewJobFromWorkspace;
+    duties.commitEdits = CommitViewEdits;
+    duties.store = StoreJobInDatabase;
+}
 
 CCorvApp::~CCorvApp() {
+    CorvJobDuties() = CJobDuties();
     // Uninstalls its own workspace only.
     CWorkspace* pInstalled = CorvInstallWorkspace(nullptr);
     if (pInstalled != &m_workspace) CorvInstallWorkspace(pInstalled);

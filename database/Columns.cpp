@@ -21,18 +21,15 @@ BOOL CColumns::Open(UINT nOpenType, const char*, DWORD dwOptions) {
     m_nOpenType = nOpenType == useDefaultType ? m_nDefaultType : nOpenType;
     m_dwOptions = dwOptions | noDirtyFieldCheck;
     if (!AllocStatement()) return FALSE;
-    try {
-        SQLRETURN rc;
-        do {
-            rc = SQLColumns(m_hstmt, Argument(m_strQualifierParam), SQL_NTS, Argument(m_strOwnerParam),
-                            SQL_NTS, Argument(m_strTableNameParam), SQL_NTS, nullptr, 0);
-        } while (rc == SQL_STILL_EXECUTING);
-        ThrowIfFailed(rc);
-        OpenFirstRow();
-    } catch (...) {
-        Close();
-        throw;
-    }
+    COpenGuard guard(*this);
+    SQLRETURN rc;
+    do {
+        rc = SQLColumns(m_hstmt, Argument(m_strQualifierParam), SQL_NTS, Argument(m_strOwnerParam), SQL_NTS,
+                        Argument(m_strTableNameParam), SQL_NTS, nullptr, 0);
+    } while (rc == SQL_STILL_EXECUTING);
+    ThrowIfFailed(rc);
+    OpenFirstRow();
+    guard.Opened();
     return TRUE;
 }
 

@@ -51,12 +51,12 @@ BOOL OpenQuotationDatabase(CDatabase& db) {
     return TRUE;
 }
 
-BOOL OpenCheckedRecordSet(CDatabase& db, CConvertSet*& rpSet, const CObArray& arrExpected,
+BOOL OpenCheckedRecordSet(CDatabase& db, std::unique_ptr<CConvertSet>& rpSet, const CObArray& arrExpected,
                           const CString& strTable, const CString& strSort, const CString& strFilter) {
     try {
-        rpSet = new CConvertSet(&db);
+        rpSet = std::make_unique<CConvertSet>(&db);
         rpSet->LoadColumns(strTable);
-        if (!CheckColumns(rpSet, arrExpected, strTable)) return FALSE;
+        if (!CheckColumns(rpSet.get(), arrExpected, strTable)) return FALSE;
         rpSet->m_strSort = strSort;
         rpSet->m_strFilter = strFilter;
         if (!rpSet->Open(CRecordset::snapshot, strTable, CRecordset::readOnly)) {

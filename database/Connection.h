@@ -3,6 +3,8 @@
 // the loader and the lookup pages.
 #pragma once
 
+#include <memory>
+
 #include "framework/core/ObArray.h"
 #include "framework/core/String.h"
 
@@ -27,7 +29,7 @@ BOOL OpenQuotationDatabase(CDatabase& db);
 // set with the sort and filter. Failures show the check's messages, "Could
 // not open \"<table>\" Table" or the driver's text framed as
 // "Open Record Set: %s", and return FALSE.
-BOOL OpenCheckedRecordSet(CDatabase& db, CConvertSet*& rpSet, const CObArray& arrExpected,
+BOOL OpenCheckedRecordSet(CDatabase& db, std::unique_ptr<CConvertSet>& rpSet, const CObArray& arrExpected,
                           const CString& strTable, const CString& strSort, const CString& strFilter);
 
 // TRUE when the freshly opened recordset holds at least one row.

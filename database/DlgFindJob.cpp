@@ -106,8 +106,8 @@ CDlgFindJob::CDlgFindJob(CCorvDoc* pDoc, CWnd* pParent)
       m_pDoc(pDoc),
       m_loader(m_db, m_arrProjectCols, m_arrSummaryCols, m_arrDetailCols) {
     AfxInitDateTimeControls();
-    m_pCorvNumberEdit = new CNumEdit;
-    m_pMoreThanEdit = new CNumEdit;
+    m_pCorvNumberEdit = std::make_unique<CNumEdit>();
+    m_pMoreThanEdit = std::make_unique<CNumEdit>();
     m_dtTo = COleDateTime::GetCurrentTime();
     m_dtFrom = m_dtTo - COleDateTimeSpan(kDefaultRangeDays, 0, 0, 0);
     InitLoader();
@@ -121,14 +121,7 @@ CDlgFindJob::CDlgFindJob(CWnd* pParent)
     InitLoader();
 }
 
-CDlgFindJob::~CDlgFindJob() {
-    delete m_pMoreThanEdit;
-    delete m_pCorvNumberEdit;
-    DeleteExpectedColumns(m_arrProjectFindCols);
-    DeleteExpectedColumns(m_arrProjectCols);
-    DeleteExpectedColumns(m_arrSummaryCols);
-    DeleteExpectedColumns(m_arrDetailCols);
-}
+CDlgFindJob::~CDlgFindJob() = default;
 
 void CDlgFindJob::InitLoader() {
     m_loader.SetJob(m_pDoc);
@@ -279,24 +272,24 @@ void CDlgFindJob::OnFind() {
 
 BOOL CDlgFindJob::OpenDatabase() { return OpenQuotationDatabase(m_db); }
 
-BOOL CDlgFindJob::OpenRecordSet(CConvertSet*& rpSet, const CObArray& arrExpected, const CString& strTable,
-                                const CString& strSort, const CString& strFilter) {
+BOOL CDlgFindJob::OpenRecordSet(std::unique_ptr<CConvertSet>& rpSet, const CObArray& arrExpected,
+                                const CString& strTable, const CString& strSort, const CString& strFilter) {
     return OpenCheckedRecordSet(m_db, rpSet, arrExpected, strTable, strSort, strFilter);
 }
 
 BOOL CDlgFindJob::FindProjects(const CString& strSort, const CString& strFilter) {
     if (!m_db.IsOpen() && !OpenDatabase()) return FALSE;
 
-    CConvertSet* pSet = nullptr;
+    std::unique_ptr<CConvertSet> pSet;
     BOOL bResult = FALSE;
     try {
         bResult = OpenRecordSet(pSet, m_arrProjectFindCols, "ProjectFind", strSort, strFilter);
-        if (bResult && !HasRecords(pSet)) {
+        if (bResult && !HasRecords(pSet.get())) {
             AfxMessageBox(DbMsg::kNotInDatabase, MB_OK);
             bResult = FALSE;
         } else if (bResult) {
             auto* pList = static_cast<CComboBox*>(GetDlgItem(IDC_FIND_FOUND_LIST));
-            ReadFindRow(pSet);
+            ReadFindRow(pSet.get());
             for (int i = 0; i < kShownValues; ++i)
                 *ShownValue(i) = ShownText(m_loader.m_projectRow, kShown[i].pszColumn);
             pList->ResetContent();
@@ -307,7 +300,7 @@ BOOL CDlgFindJob::FindProjects(const CString& strSort, const CString& strFilter)
             int nCount = 1;
             // Rows beyond the last listed one are never fetched.
             while (!pSet->IsEOF() && nCount < kMaxFoundQuotes) {
-                ReadFindRow(pSet);
+                ReadFindRow(pSet.get());
                 AddFoundQuote(pList);
                 pSet->MoveNext();
                 ++nCount;
@@ -318,10 +311,7 @@ BOOL CDlgFindJob::FindProjects(const CString& strSort, const CString& strFilter)
         AfxMessageBox(e.GetErrorMessage(), MB_ICONSTOP);
         bResult = FALSE;
     }
-    if (pSet) {
-        if (pSet->IsOpen()) pSet->Close();
-        delete pSet;
-    }
+    pSet.reset();  // closed before its database
     if (m_db.IsOpen()) m_db.Close();
     return bResult;
 }
@@ -357,11 +347,11 @@ void CDlgFindJob::CheckNumberField(int nIDC, CNumEdit* pEdit, const char* pszLab
 }
 
 void CDlgFindJob::OnKillfocusCorvNumber() {
-    CheckNumberField(IDC_FIND_CORV_NUMBER, m_pCorvNumberEdit, kCorvNumberLabel, m_strCorvNumber);
+    CheckNumberField(IDC_FIND_CORV_NUMBER, m_pCorvNumberEdit.get(), kCorvNumberLabel, m_strCorvNumber);
 }
 
 void CDlgFindJob::OnKillfocusMoreThan() {
-    CheckNumberField(IDC_FIND_MORE_THAN, m_pMoreThanEdit, kMoreThanLabel, m_strMoreThan);
+    CheckNumberField(IDC_FIND_MORE_THAN, m_pMoreThanEdit.get(), kMoreThanLabel, m_strMoreThan);
 }
 
 void CDlgFindJob::EditList(int nMaxLength, const char* pszSection, CStringArray& list, int nIDC) {

@@ -5,8 +5,11 @@
 // quotation into the new job, Cancel leaves it empty (it is then closed).
 #pragma once
 
+#include <memory>
 #include "database/JobLoader.h"
+
 #include "framework/core/ObArray.h"
+#include "framework/core/OwnedObArray.h"
 #include "framework/core/String.h"
 #include "framework/core/StringArray.h"
 #include "framework/db/Database.h"
@@ -60,8 +63,8 @@ public:
     void AddFoundQuote(CComboBox* pList);
 
     BOOL OpenDatabase();
-    BOOL OpenRecordSet(CConvertSet*& rpSet, const CObArray& arrExpected, const CString& strTable,
-                       const CString& strSort, const CString& strFilter);
+    BOOL OpenRecordSet(std::unique_ptr<CConvertSet>& rpSet, const CObArray& arrExpected,
+                       const CString& strTable, const CString& strSort, const CString& strFilter);
 
     // The loads of OK, over the open connection.
     BOOL LoadProject(const CString& strSort, const CString& strFilter);
@@ -84,13 +87,13 @@ public:
     // --- Members ---
     CCorvDoc* m_pDoc = nullptr;  // not owned
     CDatabase m_db;
-    CObArray m_arrProjectFindCols;  // CCustCol, owned
-    CObArray m_arrProjectCols;
-    CObArray m_arrSummaryCols;
-    CObArray m_arrDetailCols;
+    COwnedObArray m_arrProjectFindCols;  // of CCustCol
+    COwnedObArray m_arrProjectCols;
+    COwnedObArray m_arrSummaryCols;
+    COwnedObArray m_arrDetailCols;
     BOOL m_bLoadFailed = FALSE;
-    CNumEdit* m_pCorvNumberEdit = nullptr;  // owned
-    CNumEdit* m_pMoreThanEdit = nullptr;    // owned
+    std::unique_ptr<CNumEdit> m_pCorvNumberEdit;
+    std::unique_ptr<CNumEdit> m_pMoreThanEdit;
 
     // Criteria.
     CString m_strCorvNumber;

@@ -18,15 +18,6 @@ const char* const kProjectSort = "CorvNumber";
 const char* const kSummarySort = "CorvNumber, SumLineNo";
 const char* const kDetailSort = "CorvNumber, SumLineNo, DtlLineNo";
 
-// The set a checked open made, closed and deleted however the load ends.
-struct SetDeleter {
-    void operator()(CConvertSet* pSet) const {
-        if (pSet->IsOpen()) pSet->Close();
-        delete pSet;
-    }
-};
-using SetPtr = std::unique_ptr<CConvertSet, SetDeleter>;
-
 bool IsWholeNumber(const CString& s) {
     int i = s.GetLength() > 0 && s[0] == '-' ? 1 : 0;
     if (i >= s.GetLength() || s.GetLength() > 11) return false;
@@ -72,10 +63,8 @@ BOOL CJobLoader::LoadJob(const CString& strNumber) {
 }
 
 BOOL CJobLoader::LoadProject(const CString& strSort, const CString& strFilter, const CString& strNumber) {
-    CConvertSet* pRaw = nullptr;
-    const BOOL bOpened = OpenCheckedRecordSet(m_db, pRaw, m_arrProject, "Project", strSort, strFilter);
-    SetPtr pSet(pRaw);
-    if (!bOpened) return FALSE;
+    std::unique_ptr<CConvertSet> pSet;  // closed and deleted however the load ends
+    if (!OpenCheckedRecordSet(m_db, pSet, m_arrProject, "Project", strSort, strFilter)) return FALSE;
     if (!HasRecords(pSet.get())) {
         AfxMessageBox(DbMsg::kQuote + strNumber + DbMsg::kNotInProjectTable, MB_OK);
         return FALSE;
@@ -86,10 +75,8 @@ BOOL CJobLoader::LoadProject(const CString& strSort, const CString& strFilter, c
 }
 
 BOOL CJobLoader::LoadSummary(const CString& strSort, const CString& strFilter) {
-    CConvertSet* pRaw = nullptr;
-    const BOOL bOpened = OpenCheckedRecordSet(m_db, pRaw, m_arrSummary, "Summary", strSort, strFilter);
-    SetPtr pSet(pRaw);
-    if (!bOpened) return FALSE;
+    std::unique_ptr<CConvertSet> pSet;  // closed and deleted however the load ends
+    if (!OpenCheckedRecordSet(m_db, pSet, m_arrSummary, "Summary", strSort, strFilter)) return FALSE;
     if (HasRecords(pSet.get())) {
         for (int i = 0; !pSet->IsEOF(); ++i) {
             ReadSummaryRow(pSet.get());
@@ -102,10 +89,8 @@ BOOL CJobLoader::LoadSummary(const CString& strSort, const CString& strFilter) {
 }
 
 BOOL CJobLoader::LoadDetail(const CString& strSort, const CString& strFilter) {
-    CConvertSet* pRaw = nullptr;
-    const BOOL bOpened = OpenCheckedRecordSet(m_db, pRaw, m_arrDetail, "Detail", strSort, strFilter);
-    SetPtr pSet(pRaw);
-    if (!bOpened) return FALSE;
+    std::unique_ptr<CConvertSet> pSet;  // closed and deleted however the load ends
+    if (!OpenCheckedRecordSet(m_db, pSet, m_arrDetail, "Detail", strSort, strFilter)) return FALSE;
     if (HasRecords(pSet.get())) {
         while (!pSet->IsEOF()) {
             ReadDetailRow(pSet.get());

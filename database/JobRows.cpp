@@ -6,6 +6,7 @@
 #include "database/DbMessages.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/ObArray.h"
+#include "framework/core/OwnedObArray.h"
 #include "model/Component.h"
 #include "model/CorvDoc.h"
 #include "model/Field.h"
@@ -405,12 +406,11 @@ void CDetailRow::ToRecord(CRecord& record) const {
     pTech->m_nFileNo = static_cast<int>(m_nTDFileNo);
     pTech->m_nStyle = static_cast<int>(m_nTDStyle);
 
-    CObArray components;
+    COwnedObArray components;
     for (int k = 0; k < kMaxComponents && k < m_nTDNoOfComp; ++k)
         components.Add(
             new CComponent(m_strCompName[k], NotNegative(m_nCompStart[k]), NotNegative(m_nCompLength[k])));
     pTech->SetComponents(components);
-    components.DeleteAll();
 }
 
 void CDetailRow::Clear() { *this = CDetailRow(); }

@@ -27,7 +27,7 @@ const char* SchemaTableName(DbTable table);
 int SchemaSqlType(char chKind);
 
 // Appends a new CCustCol for every column of the table, in order. The
-// caller owns them (DeleteExpectedColumns).
+// caller owns them: hold them in a COwnedObArray, or DeleteExpectedColumns.
 void BuildExpectedColumns(DbTable table, CObArray& arrColumns);
 void DeleteExpectedColumns(CObArray& arrColumns);
 

@@ -8,6 +8,7 @@
 #include "editor/EditorMessages.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridUpdate.h"
+#include "editor/TableDraw.h"
 #include "framework/win/App.h"
 #include "framework/win/Frame.h"
 #include "framework/win/MessageMap.h"
@@ -33,6 +34,9 @@ BEGIN_MESSAGE_MAP(CCorvView, CView)
     ON_UPDATE_COMMAND_UI(ID_VIEW_DETAIL, &CCorvView::OnUpdateViewDetail)
     ON_COMMAND(ID_VIEW_LINE, &CCorvView::OnViewLine)
     ON_UPDATE_COMMAND_UI(ID_VIEW_LINE, &CCorvView::OnUpdateViewLine)
+    ON_COMMAND(ID_VIEW_PROJECT, &CCorvView::OnViewProject)
+    ON_COMMAND(ID_VIEW_WORDS, &CCorvView::OnViewWords)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_WORDS, &CCorvView::OnUpdateViewWords)
     ON_COMMAND(ID_EDIT_UNDO, &CCorvView::OnEditUndo)
     ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, &CCorvView::OnUpdateEditUndo)
     ON_COMMAND(ID_EDIT_CUT, &CCorvView::OnEditCut)
@@ -69,6 +73,32 @@ BEGIN_MESSAGE_MAP(CCorvView, CView)
     ON_UPDATE_COMMAND_UI(ID_EDIT_TOTAL_FINAL_VALUE, &CCorvView::OnUpdateEditRevise)
     ON_COMMAND(ID_EDIT_TOTAL_EXTENDED, &CCorvView::OnEditTotalExtendedValues)
     ON_UPDATE_COMMAND_UI(ID_EDIT_TOTAL_EXTENDED, &CCorvView::OnUpdateEditRevise)
+    // Print and Print Preview (CorvViewPrint.cpp).
+    ON_COMMAND(ID_FILE_PRINT, &CCorvView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, &CCorvView::OnFilePrintPreview)
+    ON_COMMAND(ID_FILE_PRINT_SELECT, &CCorvView::OnPrintSelect)
+    ON_COMMAND(ID_FILE_PRINT_QUOTE, &CCorvView::OnPrintQuote)
+    ON_COMMAND(ID_FILE_PRINT_SCOPE, &CCorvView::OnPrintScope)
+    ON_COMMAND(ID_FILE_PRINT_SCOPE_PRICED, &CCorvView::OnPrintScopePriced)
+    ON_COMMAND(ID_FILE_PRINT_DISTRIBUTION, &CCorvView::OnPrintDistribution)
+    ON_COMMAND(ID_FILE_PRINT_PARTS, &CCorvView::OnPrintParts)
+    ON_COMMAND(ID_FILE_PRINT_ICDS, &CCorvView::OnPrintItemCost)
+    ON_COMMAND(ID_FILE_PRINT_PROP_SUM, &CCorvView::OnPrintProposalSummary)
+    ON_COMMAND(ID_FILE_PRINT_PROP_SUM_PLANT, &CCorvView::OnPrintProposalSummaryByPlant)
+    ON_COMMAND(ID_FILE_PRINT_PROJ_SELL, &CCorvView::OnPrintProjectSellPrice)
+    ON_COMMAND(ID_FILE_PRINT_COMMISSION, &CCorvView::OnPrintCommission)
+    ON_COMMAND(ID_FILE_PRINT_PURCH_ORD, &CCorvView::OnPrintPurchaseOrder)
+    ON_COMMAND(ID_FILE_PREVIEW_QUOTE, &CCorvView::OnPreviewQuote)
+    ON_COMMAND(ID_FILE_PREVIEW_SCOPE, &CCorvView::OnPreviewScope)
+    ON_COMMAND(ID_FILE_PREVIEW_SCOPE_PRICED, &CCorvView::OnPreviewScopePriced)
+    ON_COMMAND(ID_FILE_PREVIEW_DISTRIBUTION, &CCorvView::OnPreviewDistribution)
+    ON_COMMAND(ID_FILE_PREVIEW_PARTS, &CCorvView::OnPreviewParts)
+    ON_COMMAND(ID_FILE_PREVIEW_ICDS, &CCorvView::OnPreviewItemCost)
+    ON_COMMAND(ID_FILE_PREVIEW_PROP_SUM, &CCorvView::OnPreviewProposalSummary)
+    ON_COMMAND(ID_FILE_PREVIEW_PROP_SUM_PLANT, &CCorvView::OnPreviewProposalSummaryByPlant)
+    ON_COMMAND(ID_FILE_PREVIEW_PROJ_SELL, &CCorvView::OnPreviewProjectSellPrice)
+    ON_COMMAND(ID_FILE_PREVIEW_COMMISSION, &CCorvView::OnPreviewCommission)
+    ON_COMMAND(ID_FILE_PREVIEW_PURCH_ORD, &CCorvView::OnPreviewPurchaseOrder)
 END_MESSAGE_MAP()
 
 namespace {
@@ -81,14 +111,8 @@ constexpr UINT kEditorId = 32005;
 CCorvView::CCorvView() = default;
 
 CCorvView::~CCorvView() {
+    DeletePrintObjects();
     delete m_pSelection;
-    delete m_pDetailBrush;
-    delete m_pBackBrush;
-    delete m_pDetailWnd;
-    delete m_pEditWnd;
-    delete m_pHScroll;
-    delete m_pVScroll;
-    delete m_pFont;
 }
 
 CCorvDoc* CCorvView::GetDocument() const { return static_cast<CCorvDoc*>(m_pDocument); }
@@ -106,7 +130,7 @@ CRecord* CCorvView::GetCurrentSummaryLine() const {
 }
 
 BOOL CCorvView::PreCreateWindow(CREATESTRUCTA& cs) {
-    m_pBackBrush = new CBrush(RGB(255, 255, 153));
+    m_pBackBrush = std::make_unique<CBrush>(RGB(255, 255, 153));
     m_strClassName =
         AfxRegisterWndClass(CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW), *m_pBackBrush, nullptr);
     cs.lpszClass = m_strClassName;
@@ -128,21 +152,21 @@ void CCorvView::OnInitialUpdate() {
     CRect rc;
     GetClientRect(&rc);
     const DWORD dwBar = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-    m_pHScroll = new CCorvScrollBar;
+    m_pHScroll = std::make_unique<CCorvScrollBar>();
     m_pHScroll->Create(dwBar | SBS_HORZ,
                        CRect(0, rc.bottom - Grid::kBarSize, rc.right - Grid::kBarSize, rc.bottom), this,
                        kHScrollId);
     m_pHScroll->SetScrollRange(0, std::max(pDoc->m_pSummaryStruct->GetSize() - 1, 0), FALSE);
     m_pHScroll->SetScrollPos(0, TRUE);
-    m_pVScroll = new CCorvScrollBar;
+    m_pVScroll = std::make_unique<CCorvScrollBar>();
     m_pVScroll->Create(dwBar | SBS_VERT,
                        CRect(rc.right - Grid::kBarSize, 0, rc.right, rc.bottom - Grid::kBarSize), this,
                        kVScrollId);
     m_pVScroll->SetScrollRange(0, std::max(pDoc->m_pTable->GetSize() - 1, 0), FALSE);
     m_pVScroll->SetScrollPos(0, TRUE);
 
-    m_pEditWnd = new CEditWnd(this, nullptr, pDoc->m_pTable, m_pHScroll, m_pVScroll, m_pSumWidths.data(),
-                              pDoc->m_pDetailStruct);
+    m_pEditWnd = std::make_unique<CEditWnd>(this, nullptr, pDoc->m_pTable, m_pHScroll.get(), m_pVScroll.get(),
+                                            m_pSumWidths.data(), pDoc->m_pDetailStruct);
     m_pEditWnd->Create(WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 0, 0), this, kEditorId);
     m_pEditWnd->SetFont(*m_pFont, TRUE);
 
@@ -158,7 +182,7 @@ void CCorvView::OnInitialUpdate() {
                            rcClient.bottom - rcFrame.top, TRUE);
     }
 
-    m_pDetailBrush = new CBrush(RGB(192, 192, 192));
+    m_pDetailBrush = std::make_unique<CBrush>(RGB(192, 192, 192));
     // The window class outlives every view, so it takes the stock brush of
     // the same grey rather than this view's brush: one class then serves
     // every view. A class per view was never freed (nor the copy of the
@@ -169,7 +193,7 @@ void CCorvView::OnInitialUpdate() {
         ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME)));
     GetClientRect(&rc);
     CRect rcDetail(rc.left, rc.top + rc.Height() / 3, rc.right - Grid::kBarSize, rc.bottom - Grid::kBarSize);
-    m_pDetailWnd = new CDetailWnd;
+    m_pDetailWnd = std::make_unique<CDetailWnd>();
     m_pDetailWnd->Create(
         lpszDetailClass, EditorMsg::kDetailScreen,
         WS_CHILD | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, rcDetail, this,
@@ -188,8 +212,7 @@ void CCorvView::OnInitialUpdate() {
 }
 
 void CCorvView::RebuildFont() {
-    delete m_pFont;
-    m_pFont = new CFont;
+    m_pFont = std::make_unique<CFont>();
     const LOGFONT lf = GetDocument()->m_lfFont;
     m_pFont->CreateFontIndirect(&lf);
 }
@@ -197,7 +220,7 @@ void CCorvView::RebuildFont() {
 void CCorvView::CalcMetrics() {
     CCorvDoc* pDoc = GetDocument();
     CClientDC dc(this);
-    HGDIOBJ hOld = dc.SelectObject(m_pFont);
+    HGDIOBJ hOld = dc.SelectObject(m_pFont.get());
     TEXTMETRICA tm = {};
     dc.GetTextMetrics(&tm);
     dc.SelectObject(hOld);
@@ -228,10 +251,9 @@ int CCorvView::GetColumnLimit() const {
 void CCorvView::OnDraw(CDC* pDC) {
     CCorvDoc* pDoc = GetDocument();
     if (!pDoc || !pDoc->m_pTable || !m_pFont || !m_pHScroll) return;
-    pDoc->m_pTable->Draw(pDC, m_pFont, pDoc->m_crFontColor, GetClientRectLessBars(), m_pSumWidths.data(),
-                         m_nLeftMargin, m_nRowHeight, GetColumnLimit(), m_nVisibleRows, Grid::kTop,
-                         Grid::kCellMargin, Grid::kTextOffset, m_pHScroll->GetScrollPos(),
-                         m_pVScroll->GetScrollPos());
+    DrawTable(*pDoc->m_pTable, pDC, m_pFont.get(), pDoc->m_crFontColor, GetClientRectLessBars(),
+              m_pSumWidths.data(), m_nLeftMargin, m_nRowHeight, GetColumnLimit(), m_nVisibleRows, Grid::kTop,
+              Grid::kCellMargin, Grid::kTextOffset, m_pHScroll->GetScrollPos(), m_pVScroll->GetScrollPos());
 }
 
 BOOL CCorvView::IsDetailVisible() const {
@@ -332,18 +354,18 @@ void CCorvView::OnKeyDown(UINT nChar, UINT, UINT) {
     CCorvDoc* pDoc = GetDocument();
     if (!m_pEditWnd || !pDoc || !pDoc->m_pTable) return;
     GridContext g{this,
-                  m_pHScroll,
-                  m_pVScroll,
-                  m_pEditWnd,
+                  m_pHScroll.get(),
+                  m_pVScroll.get(),
+                  m_pEditWnd.get(),
                   m_pSumWidths.data(),
                   static_cast<int>(m_pSumWidths.size()),
                   m_nLeftMargin,
                   m_nRowHeight,
                   m_nVisibleRows,
                   GetClientRectLessBars(),
-                  [this](UINT nCode) { OnHScroll(nCode, 0, m_pHScroll); },
+                  [this](UINT nCode) { OnHScroll(nCode, 0, m_pHScroll.get()); },
                   [this](UINT nCode) {
-                      OnVScroll(nCode, 0, m_pVScroll);
+                      OnVScroll(nCode, 0, m_pVScroll.get());
                   }};
     GridKeyDown(g, nChar);
 }

@@ -6,6 +6,8 @@
 // update hints.
 #pragma once
 
+#include <memory>
+
 #include <vector>
 
 #include "framework/win/Gdi.h"
@@ -14,6 +16,8 @@
 
 class CCorvDoc;
 class CCorvScrollBar;
+class CPrintInfo;
+class CRptBaseClass;
 class CDetailWnd;
 class CEditWnd;
 class CSelection;
@@ -90,6 +94,10 @@ public:
 
     // Line View on the active editor while it is visible (CorvViewLineView.cpp).
     void OnViewLine();
+    // View > Project... and View > Words... (editor/CorvViewProject.cpp).
+    void OnViewProject();
+    void OnViewWords();
+    void OnUpdateViewWords(CCmdUI* pCmdUI);
     void OnUpdateViewLine(CCmdUI* pCmdUI);
 
     // Handlers.
@@ -102,13 +110,13 @@ public:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
 
     CString m_strClassName;
-    CFont* m_pFont = nullptr;
-    CCorvScrollBar* m_pHScroll = nullptr;
-    CCorvScrollBar* m_pVScroll = nullptr;
-    CEditWnd* m_pEditWnd = nullptr;
-    CDetailWnd* m_pDetailWnd = nullptr;
-    CBrush* m_pBackBrush = nullptr;
-    CBrush* m_pDetailBrush = nullptr;
+    std::unique_ptr<CFont> m_pFont;
+    std::unique_ptr<CCorvScrollBar> m_pHScroll;
+    std::unique_ptr<CCorvScrollBar> m_pVScroll;
+    std::unique_ptr<CEditWnd> m_pEditWnd;
+    std::unique_ptr<CDetailWnd> m_pDetailWnd;
+    std::unique_ptr<CBrush> m_pBackBrush;
+    std::unique_ptr<CBrush> m_pDetailBrush;
     int m_nLaterTop = 0;
     std::vector<int> m_pSumWidths;
     std::vector<int> m_pDetWidths;
@@ -132,6 +140,59 @@ public:
     BOOL m_bNoPrintDialog = FALSE;
     int m_nReport = 0;
     short m_nSavedOrientation = 1;
+
+    // --- Printing (CorvViewPrint.cpp) ---
+    // The report objects, one per report class; each lives from the first
+    // page of a print or preview to its end.
+    CRptBaseClass* m_pQuoteOne = nullptr;  // Quote, Scope, Scope (Priced)
+    CRptBaseClass* m_pQuoteTwo = nullptr;
+    CRptBaseClass* m_pQuoteThree = nullptr;
+    CRptBaseClass* m_pPurchOrd = nullptr;
+    CRptBaseClass* m_pPropSum1 = nullptr;  // Proposal Summary, and by Plant
+    CRptBaseClass* m_pPropSum2 = nullptr;
+    CRptBaseClass* m_pICDS = nullptr;
+    CRptBaseClass* m_pComm = nullptr;
+    CFont* m_pReportFont = nullptr;  // the body font of the reports that are not letters
+    CFont* m_pFooterFont = nullptr;  // the footer font of the letters
+    // The member that holds the object of a report number (null for none).
+    CRptBaseClass** ReportSlot(int nReport);
+    void DeletePrintObjects();
+
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    void OnPrintSelect();
+    void OnPrintQuote();
+    void OnPrintScope();
+    void OnPrintScopePriced();
+    void OnPrintDistribution();
+    void OnPrintParts();
+    void OnPrintItemCost();
+    void OnPrintProposalSummary();
+    void OnPrintProposalSummaryByPlant();
+    void OnPrintProjectSellPrice();
+    void OnPrintCommission();
+    void OnPrintPurchaseOrder();
+    void OnPreviewQuote();
+    void OnPreviewScope();
+    void OnPreviewScopePriced();
+    void OnPreviewDistribution();
+    void OnPreviewParts();
+    void OnPreviewItemCost();
+    void OnPreviewProposalSummary();
+    void OnPreviewProposalSummaryByPlant();
+    void OnPreviewProjectSellPrice();
+    void OnPreviewCommission();
+    void OnPreviewPurchaseOrder();
+    void PrintReport(int nReport);
+    void PreviewReport(int nReport);
+
+    // CView printing.
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView) override;
 
     void SetLastSelDescription(const CString& str) { m_strLastSelDescription = str; }
     void SetLastSelFileName(const CString& str) { m_strLastSelFileName = str; }

@@ -8,11 +8,11 @@
 #include "editor/EditWnd.h"
 #include "editor/EditorMessages.h"
 #include "editor/GridGeometry.h"
-#include "editor/Hint.h"
 #include "framework/core/CmdTarget.h"
 #include "framework/core/MessageBox.h"
 #include "framework/win/FontDialog.h"
 #include "model/CorvDoc.h"
+#include "model/Hint.h"
 #include "model/Table.h"
 
 namespace {
@@ -20,8 +20,8 @@ BOOL IsShown(const CEditWnd* pEdit) { return pEdit && pEdit->m_hWnd && pEdit->Is
 }  // namespace
 
 CEditWnd* CCorvView::GetActiveEditor() const {
-    if (IsDetailVisible()) return m_pDetailWnd->m_pEditWnd;
-    return m_pEditWnd;
+    if (IsDetailVisible()) return m_pDetailWnd->m_pEditWnd.get();
+    return m_pEditWnd.get();
 }
 
 // ---- Text of the current cell -------------------------------------------
@@ -95,25 +95,27 @@ void CCorvView::OnUpdateActiveEditor(CCmdUI* pCmdUI) { pCmdUI->Enable(IsShown(Ge
 // ---- Detail-line commands --------------------------------------------------
 
 void CCorvView::OnViewSelect() {
-    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd))
+    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd.get()))
         m_pDetailWnd->m_pEditWnd->OnSelectionDialog(TRUE);
 }
 
 void CCorvView::OnViewFindPartNumber() {
-    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd)) m_pDetailWnd->m_pEditWnd->OnFindPartNumber();
+    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd.get()))
+        m_pDetailWnd->m_pEditWnd->OnFindPartNumber();
 }
 
 void CCorvView::OnEditTechToQuote() {
-    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd)) m_pDetailWnd->m_pEditWnd->TechnicalToQuote();
+    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd.get()))
+        m_pDetailWnd->m_pEditWnd->TechnicalToQuote();
 }
 
 void CCorvView::OnEditPNToQuotePN() {
-    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd))
+    if (IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd.get()))
         m_pDetailWnd->m_pEditWnd->PartNumberToQuotePN();
 }
 
 void CCorvView::OnUpdateDetailEditor(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd));
+    pCmdUI->Enable(IsDetailVisible() && IsShown(m_pDetailWnd->m_pEditWnd.get()));
 }
 
 // ---- The view's own commands ---------------------------------------------
@@ -140,25 +142,23 @@ void CCorvView::OnViewArrowControl() { m_bArrowControl = 1 - m_bArrowControl; }
 void CCorvView::OnUpdateViewArrowControl(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bArrowControl ? 1 : 0); }
 
 void CCorvView::OnDeleteBottomBlanks() {
-    // Every removal is a Cut Line of the last line, so the line clipboard
-    // ends with the last blank line removed; the first line always stays.
+    // The blank lines at the end go one by one from the last; the first
+    // line always stays. They do not pass through the line clipboard, so a
+    // line the user copied is still there after a print.
     auto cutEmptyTail = [](CEditWnd* pEdit) {
-        while (pEdit->IsCurrentLineEmpty() && pEdit->m_nRow >= 1) {
-            pEdit->CopyLine();
-            pEdit->CutLine();
-        }
+        while (pEdit->IsCurrentLineEmpty() && pEdit->m_nRow >= 1) pEdit->CutLine();
     };
     if (!IsDetailVisible()) {
         if (!m_pEditWnd || !m_pVScroll) return;
-        OnVScroll(SB_BOTTOM, 0, m_pVScroll);
+        OnVScroll(SB_BOTTOM, 0, m_pVScroll.get());
         m_pEditWnd->MoveToCell(m_nLeftMargin, m_nRowHeight + Grid::kTop, GetClientRectLessBars(),
                                m_nVisibleRows);
-        cutEmptyTail(m_pEditWnd);
-        OnVScroll(SB_TOP, 0, m_pVScroll);
+        cutEmptyTail(m_pEditWnd.get());
+        OnVScroll(SB_TOP, 0, m_pVScroll.get());
         return;
     }
     m_pDetailWnd->VScroll(SB_BOTTOM, 0);
-    if (CEditWnd* pEdit = m_pDetailWnd->m_pEditWnd) {
+    if (CEditWnd* pEdit = m_pDetailWnd->m_pEditWnd.get()) {
         pEdit->MoveToCell(m_nLeftMargin, m_nRowHeight + Grid::kTop, m_pDetailWnd->GetGridRect(),
                           m_pDetailWnd->m_nVisibleRows);
         cutEmptyTail(pEdit);
@@ -176,7 +176,7 @@ void CCorvView::GoOnWithNextSelection() {
     OnKeyDown(VK_DOWN, 1, 0x150);
     if (!m_pEditWnd->IsCurrentLineEmpty()) {
         m_pEditWnd->InsertLine();
-        if (!m_pEditWnd->IsWindowVisible()) OnVScroll(SB_LINEDOWN, 0, m_pVScroll);
+        if (!m_pEditWnd->IsWindowVisible()) OnVScroll(SB_LINEDOWN, 0, m_pVScroll.get());
         OnKeyDown(VK_UP, 1, 0x148);
     }
     m_bOpenSelect = TRUE;

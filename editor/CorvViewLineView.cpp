@@ -7,7 +7,7 @@ namespace {
 // The Detail window's editor while that window is visible, else the
 // Summary editor; null when that editor is not showing a cell.
 CEditWnd* VisibleActiveEditor(const CCorvView& view) {
-    CEditWnd* pEdit = view.IsDetailVisible() ? view.m_pDetailWnd->m_pEditWnd : view.m_pEditWnd;
+    CEditWnd* pEdit = view.IsDetailVisible() ? view.m_pDetailWnd->m_pEditWnd.get() : view.m_pEditWnd.get();
     return pEdit && pEdit->m_hWnd && pEdit->IsWindowVisible() ? pEdit : nullptr;
 }
 }  // namespace

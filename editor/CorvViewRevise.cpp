@@ -10,10 +10,10 @@
 #include "editor/DlgSellGM.h"
 #include "editor/DlgTotals.h"
 #include "editor/EditorMessages.h"
-#include "editor/Hint.h"
 #include "framework/core/MessageBox.h"
 #include "model/CorvDoc.h"
 #include "model/Field.h"
+#include "model/Hint.h"
 #include "model/NumberText.h"
 #include "model/PriceSettings.h"
 #include "model/Record.h"
@@ -118,29 +118,20 @@ void ReportPriceColumnsChanged(CCorvDoc* pDoc, const PriceColumns& cols) {
     }
 }
 
-}  // namespace
-
-void CCorvView::OnEditMultiplier() {
-    PlaceEditWnd();
-    CCorvDoc* pDoc = GetDocument();
-    CDlgMult dlg(pDoc->m_pTable);
-    if (dlg.DoModal() != IDOK) return;
+// Puts one new value into a price column of every line that may be revised:
+// `follow` brings the net and the other price column after it, then the
+// final value follows the net. The views hear of the four columns, and the
+// user of the lines with a Detail Net of their own, which keep their prices.
+template <class Follow>
+void PutOnEveryLine(CCorvDoc* pDoc, int PriceColumns::*pColumn, const CString& strValue, Follow follow) {
     PriceColumns cols;
     CTableStruct* pStruct = pDoc->m_pSummaryStruct;
     if (!cols.Find(pStruct)) return;
-
-    const CString strMult = dlg.GetValueText();
     CSlots slots;
     const BOOL bSkipped = ReviseEveryLine(pDoc->m_pTable, pStruct, [&](LineReviser& line) {
-        line.Put(cols.nMult, strMult);
+        line.Put(cols.*pColumn, strValue);
         slots.Clear();
-        slots.CalcNetFromMult(line.Text(cols.nList), line.Text(cols.nMult), "Net", line.Length(cols.nNet),
-                              line.Precision(cols.nNet), "Mult");
-        line.TakeAccepted(slots, {"Net", "Mult"});
-        slots.Clear();
-        slots.CalcMargin(line.Text(cols.nCost), line.Text(cols.nNet), "Margin", line.Length(cols.nMargin),
-                         line.Precision(cols.nMargin));
-        line.TakeAccepted(slots, {"Margin"});
+        follow(line, slots, cols);
         slots.Clear();
         slots.CalcFinal(line.Text(cols.nNet), line.Text(cols.nFreight), "Final", line.Length(cols.nFinal),
                         line.Precision(cols.nFinal));
@@ -150,35 +141,42 @@ void CCorvView::OnEditMultiplier() {
     if (bSkipped) AfxMessageBox(EditorMsg::kDetailNetNotRevised);
 }
 
+}  // namespace
+
+void CCorvView::OnEditMultiplier() {
+    PlaceEditWnd();
+    CDlgMult dlg(GetDocument()->m_pTable);
+    if (dlg.DoModal() != IDOK) return;
+    // The net follows the multiplier, then the margin the net.
+    PutOnEveryLine(GetDocument(), &PriceColumns::nMult, dlg.GetValueText(),
+                   [](LineReviser& line, CSlots& slots, const PriceColumns& cols) {
+                       slots.CalcNetFromMult(line.Text(cols.nList), line.Text(cols.nMult), "Net",
+                                             line.Length(cols.nNet), line.Precision(cols.nNet), "Mult");
+                       line.TakeAccepted(slots, {"Net", "Mult"});
+                       slots.Clear();
+                       slots.CalcMargin(line.Text(cols.nCost), line.Text(cols.nNet), "Margin",
+                                        line.Length(cols.nMargin), line.Precision(cols.nMargin));
+                       line.TakeAccepted(slots, {"Margin"});
+                   });
+}
+
 void CCorvView::OnEditMargin() {
     PlaceEditWnd();
-    CCorvDoc* pDoc = GetDocument();
-    CDlgSellGM dlg(pDoc->m_pTable);
+    CDlgSellGM dlg(GetDocument()->m_pTable);
     if (dlg.DoModal() != IDOK) return;
-    PriceColumns cols;
-    CTableStruct* pStruct = pDoc->m_pSummaryStruct;
-    if (!cols.Find(pStruct)) return;
-
-    const CString strMargin = dlg.GetValueText();
-    CSlots slots;
-    const BOOL bSkipped = ReviseEveryLine(pDoc->m_pTable, pStruct, [&](LineReviser& line) {
-        line.Put(cols.nMargin, strMargin);
-        slots.Clear();
-        slots.CalcNetFromMargin(line.Text(cols.nCost), line.Text(cols.nNet), line.Text(cols.nMargin), "Net",
-                                line.Length(cols.nNet), line.Precision(cols.nNet), "Margin",
-                                line.Length(cols.nMargin), line.Precision(cols.nMargin));
-        line.TakeAccepted(slots, {"Net", "Margin"});
-        slots.Clear();
-        slots.CalcMult(line.Text(cols.nList), line.Text(cols.nNet), "Mult", line.Length(cols.nMult),
-                       line.Precision(cols.nMult));
-        line.TakeAccepted(slots, {"Mult"});
-        slots.Clear();
-        slots.CalcFinal(line.Text(cols.nNet), line.Text(cols.nFreight), "Final", line.Length(cols.nFinal),
-                        line.Precision(cols.nFinal));
-        line.TakeAccepted(slots, {"Final"});
-    });
-    ReportPriceColumnsChanged(pDoc, cols);
-    if (bSkipped) AfxMessageBox(EditorMsg::kDetailNetNotRevised);
+    // The net follows the margin, then the multiplier the net.
+    PutOnEveryLine(GetDocument(), &PriceColumns::nMargin, dlg.GetValueText(),
+                   [](LineReviser& line, CSlots& slots, const PriceColumns& cols) {
+                       slots.CalcNetFromMargin(line.Text(cols.nCost), line.Text(cols.nNet),
+                                               line.Text(cols.nMargin), "Net", line.Length(cols.nNet),
+                                               line.Precision(cols.nNet), "Margin", line.Length(cols.nMargin),
+                                               line.Precision(cols.nMargin));
+                       line.TakeAccepted(slots, {"Net", "Margin"});
+                       slots.Clear();
+                       slots.CalcMult(line.Text(cols.nList), line.Text(cols.nNet), "Mult",
+                                      line.Length(cols.nMult), line.Precision(cols.nMult));
+                       line.TakeAccepted(slots, {"Mult"});
+                   });
 }
 
 void CCorvView::OnEditTotalFinalValue() {

@@ -7,16 +7,16 @@
 #include "editor/DetailWnd.h"
 #include "editor/EditWnd.h"
 #include "editor/GridUpdate.h"
-#include "editor/Hint.h"
 #include "model/CorvDoc.h"
+#include "model/Hint.h"
 #include "model/Table.h"
 
 namespace {
 GridContext SummaryGrid(CCorvView& v) {
     return GridContext{&v,
-                       v.m_pHScroll,
-                       v.m_pVScroll,
-                       v.m_pEditWnd,
+                       v.m_pHScroll.get(),
+                       v.m_pVScroll.get(),
+                       v.m_pEditWnd.get(),
                        v.m_pSumWidths.data(),
                        static_cast<int>(v.m_pSumWidths.size()),
                        v.m_nLeftMargin,

@@ -8,12 +8,13 @@
 #include "editor/EditorMessages.h"
 #include "editor/GridGeometry.h"
 #include "editor/GridUpdate.h"
-#include "editor/Hint.h"
+#include "editor/TableDraw.h"
 #include "framework/win/App.h"
 #include "framework/win/Frame.h"
 #include "framework/win/MDI.h"
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
+#include "model/Hint.h"
 #include "model/Slots.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
@@ -42,25 +43,21 @@ constexpr UINT kVScrollId = 32003;
 constexpr UINT kEditorId = 32006;
 }  // namespace
 
-CDetailWnd::~CDetailWnd() {
-    delete m_pEditWnd;
-    delete m_pHScroll;
-    delete m_pVScroll;
-}
+CDetailWnd::~CDetailWnd() = default;
 
 int CDetailWnd::OnCreate(LPCREATESTRUCTA lpcs) {
     if (CWnd::OnCreate(lpcs) == -1) return -1;
     CRect rc;
     GetClientRect(&rc);
-    m_pHScroll = new CCorvScrollBar;
+    m_pHScroll = std::make_unique<CCorvScrollBar>();
     m_pHScroll->Create(WS_CHILD | WS_VISIBLE | SBS_HORZ,
                        CRect(0, rc.bottom - Grid::kBarSize, rc.right - Grid::kBarSize, rc.bottom), this,
                        kHScrollId);
-    m_pVScroll = new CCorvScrollBar;
+    m_pVScroll = std::make_unique<CCorvScrollBar>();
     m_pVScroll->Create(WS_CHILD | WS_VISIBLE | SBS_VERT,
                        CRect(rc.right - Grid::kBarSize, 0, rc.right, rc.bottom - Grid::kBarSize), this,
                        kVScrollId);
-    for (CCorvScrollBar* pBar : {m_pHScroll, m_pVScroll}) {
+    for (CCorvScrollBar* pBar : {m_pHScroll.get(), m_pVScroll.get()}) {
         pBar->SetScrollRange(0, 99, FALSE);
         pBar->SetScrollPos(0, TRUE);
     }
@@ -116,8 +113,8 @@ void CDetailWnd::OnShowWindow(BOOL bShow, UINT nStatus) {
     if (!m_pView || !m_pTable) return;
     if (bShow) {
         if (!m_pEditWnd) {
-            m_pEditWnd = new CEditWnd(m_pView, this, m_pTable, m_pHScroll, m_pVScroll,
-                                      m_pView->m_pDetWidths.data(), nullptr);
+            m_pEditWnd = std::make_unique<CEditWnd>(m_pView, this, m_pTable, m_pHScroll.get(),
+                                                    m_pVScroll.get(), m_pView->m_pDetWidths.data(), nullptr);
             m_pEditWnd->Create(WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 0, 0), this, kEditorId);
             HFONT hFont = m_pView->m_pFont ? static_cast<HFONT>(*m_pView->m_pFont)
                                            : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
@@ -127,9 +124,7 @@ void CDetailWnd::OnShowWindow(BOOL bShow, UINT nStatus) {
     }
     // Hiding: the editor commits as it goes (the hints of its commit find
     // this window without an editor already), then the lines roll up.
-    CEditWnd* pEditor = m_pEditWnd;
-    m_pEditWnd = nullptr;
-    delete pEditor;
+    m_pEditWnd.reset();  // null before the editor is deleted
     CCorvDoc* pDoc = m_pView->GetDocument();
     int nShowing = 0;
     for (CView* pOther : pDoc->GetViews()) {
@@ -145,7 +140,7 @@ void CDetailWnd::OnShowWindow(BOOL bShow, UINT nStatus) {
 
 void CDetailWnd::RollUpIntoSummaryLine() {
     CCorvDoc* pDoc = m_pView->GetDocument();
-    CEditWnd* pSummaryEditor = m_pView->m_pEditWnd;
+    CEditWnd* pSummaryEditor = m_pView->m_pEditWnd.get();
     if (!pSummaryEditor || !pDoc->m_pTable) return;
     CSlots slots;
     slots.RollUpDetail(pDoc->m_pTable, m_pTable, pSummaryEditor->m_nRow, pDoc);
@@ -189,10 +184,10 @@ void CDetailWnd::OnRButtonDown(UINT, CPoint point) {
 void CDetailWnd::OnPaint() {
     CPaintDC dc(this);
     if (!m_pTable || !m_pView || !m_pView->m_pFont) return;
-    m_pTable->Draw(&dc, m_pView->m_pFont, m_pView->GetDocument()->m_crFontColor, GetGridRect(),
-                   m_pView->m_pDetWidths.data(), m_pView->m_nLeftMargin, m_pView->m_nRowHeight,
-                   GetColumnLimit(), m_nVisibleRows, Grid::kTop, Grid::kCellMargin, Grid::kTextOffset,
-                   m_pHScroll->GetScrollPos(), m_pVScroll->GetScrollPos());
+    DrawTable(*m_pTable, &dc, m_pView->m_pFont.get(), m_pView->GetDocument()->m_crFontColor, GetGridRect(),
+              m_pView->m_pDetWidths.data(), m_pView->m_nLeftMargin, m_pView->m_nRowHeight, GetColumnLimit(),
+              m_nVisibleRows, Grid::kTop, Grid::kCellMargin, Grid::kTextOffset, m_pHScroll->GetScrollPos(),
+              m_pVScroll->GetScrollPos());
 }
 
 void CDetailWnd::OnSize(UINT nType, int cx, int cy) {
@@ -247,9 +242,9 @@ void CDetailWnd::OnClose() { ShowWindow(SW_HIDE); }
 
 GridContext CDetailWnd::MakeGridContext(bool bWithScrolling) {
     GridContext g{this,
-                  m_pHScroll,
-                  m_pVScroll,
-                  m_pEditWnd,
+                  m_pHScroll.get(),
+                  m_pVScroll.get(),
+                  m_pEditWnd.get(),
                   m_pView->m_pDetWidths.data(),
                   m_pTable->GetTableStruct()->GetSize(),
                   m_pView->m_nLeftMargin,
@@ -260,7 +255,7 @@ GridContext CDetailWnd::MakeGridContext(bool bWithScrolling) {
                   nullptr};
     if (bWithScrolling) {
         g.hScroll = [this](UINT nCode) {
-            OnHScroll(nCode, 0, m_pHScroll);
+            OnHScroll(nCode, 0, m_pHScroll.get());
         };
         g.vScroll = [this](UINT nCode) {
             VScroll(nCode, 0);

@@ -5,6 +5,8 @@
 // Detail lines up into their Summary line.
 #pragma once
 
+#include <memory>
+
 #include "editor/GridUpdate.h"
 
 #include "framework/win/Wnd.h"
@@ -52,9 +54,9 @@ public:
 
     CTable* m_pTable = nullptr;
     CCorvView* m_pView = nullptr;
-    CCorvScrollBar* m_pHScroll = nullptr;
-    CCorvScrollBar* m_pVScroll = nullptr;
-    CEditWnd* m_pEditWnd = nullptr;
+    std::unique_ptr<CCorvScrollBar> m_pHScroll;
+    std::unique_ptr<CCorvScrollBar> m_pVScroll;
+    std::unique_ptr<CEditWnd> m_pEditWnd;
     int m_nVisibleRows = 0;
 
 private:

@@ -54,29 +54,18 @@ CDlgDetail::CDlgDetail(CTable* pTable, CWnd* pParent)
     : CDialog(IDD_DETAIL_LINE, pParent),
       m_pTable(pTable),
       m_pLayout(pTable ? pTable->GetTableStruct() : nullptr),
-      m_pCostEdit(new CNumEdit),
-      m_pListEdit(new CNumEdit),
-      m_pNetEdit(new CNumEdit),
-      m_pMultEdit(new CNumEdit),
-      m_pMarginEdit(new CNumEdit),
-      m_pWeightEdit(new CNumEdit),
-      m_pOkButton(new CSetButton),
-      m_pCancelButton(new CSetButton),
-      m_pPrevButton(new CSetButton),
-      m_pNextButton(new CSetButton) {}
+      m_pCostEdit(std::make_unique<CNumEdit>()),
+      m_pListEdit(std::make_unique<CNumEdit>()),
+      m_pNetEdit(std::make_unique<CNumEdit>()),
+      m_pMultEdit(std::make_unique<CNumEdit>()),
+      m_pMarginEdit(std::make_unique<CNumEdit>()),
+      m_pWeightEdit(std::make_unique<CNumEdit>()),
+      m_pOkButton(std::make_unique<CSetButton>()),
+      m_pCancelButton(std::make_unique<CSetButton>()),
+      m_pPrevButton(std::make_unique<CSetButton>()),
+      m_pNextButton(std::make_unique<CSetButton>()) {}
 
-CDlgDetail::~CDlgDetail() {
-    delete m_pNextButton;
-    delete m_pPrevButton;
-    delete m_pCancelButton;
-    delete m_pOkButton;
-    delete m_pWeightEdit;
-    delete m_pMarginEdit;
-    delete m_pMultEdit;
-    delete m_pNetEdit;
-    delete m_pListEdit;
-    delete m_pCostEdit;
-}
+CDlgDetail::~CDlgDetail() = default;
 
 void CDlgDetail::Set(CString& strMember, const char* pszField, const CString& strText) {
     strMember = LineDlg::CutToField(m_pLayout, pszField, strText);
@@ -131,8 +120,9 @@ void CDlgDetail::OnMove(int x, int y) {
 bool CDlgDetail::ValidateEntry(CNumEdit* pEdit, const CString& strMember, const char* pszField) {
     // A dialog already ended (hidden before it is destroyed) checks nothing.
     if (!pEdit->m_hWnd || !IsWindowVisible() || pEdit->GetWindowText() == strMember) return false;
-    pEdit->ValidateNumField(pEdit, pszField, m_pLayout, m_pOkButton, m_pCancelButton, m_pOkButton,
-                            m_pCancelButton, m_pPrevButton, m_pNextButton, m_pPrevButton, m_pNextButton);
+    pEdit->ValidateNumField(pEdit, pszField, m_pLayout, m_pOkButton.get(), m_pCancelButton.get(),
+                            m_pOkButton.get(), m_pCancelButton.get(), m_pPrevButton.get(),
+                            m_pNextButton.get(), m_pPrevButton.get(), m_pNextButton.get());
     return true;
 }
 
@@ -172,38 +162,38 @@ void CDlgDetail::RecalcNetFromMargin() {
 }
 
 void CDlgDetail::OnKillfocusWeight() {
-    if (!ValidateEntry(m_pWeightEdit, m_strWeight, "weight")) return;
+    if (!ValidateEntry(m_pWeightEdit.get(), m_strWeight, "weight")) return;
     UpdateData(TRUE);
 }
 
 void CDlgDetail::OnKillfocusCost() {
-    if (!ValidateEntry(m_pCostEdit, m_strCost, "cost")) return;
+    if (!ValidateEntry(m_pCostEdit.get(), m_strCost, "cost")) return;
     RecalcMargin();
     UpdateData(TRUE);
 }
 
 void CDlgDetail::OnKillfocusList() {
-    if (!ValidateEntry(m_pListEdit, m_strList, "list")) return;
+    if (!ValidateEntry(m_pListEdit.get(), m_strList, "list")) return;
     RecalcMult();
     UpdateData(TRUE);
 }
 
 void CDlgDetail::OnKillfocusNet() {
-    if (!ValidateEntry(m_pNetEdit, m_strNet, "net")) return;
+    if (!ValidateEntry(m_pNetEdit.get(), m_strNet, "net")) return;
     RecalcMargin();
     RecalcMult();
     UpdateData(TRUE);
 }
 
 void CDlgDetail::OnKillfocusMult() {
-    if (!ValidateEntry(m_pMultEdit, m_strMult, "mult")) return;
+    if (!ValidateEntry(m_pMultEdit.get(), m_strMult, "mult")) return;
     RecalcNetFromMult();
     RecalcMargin();
     UpdateData(TRUE);
 }
 
 void CDlgDetail::OnKillfocusMargin() {
-    if (!ValidateEntry(m_pMarginEdit, m_strMargin, "margin")) return;
+    if (!ValidateEntry(m_pMarginEdit.get(), m_strMargin, "margin")) return;
     RecalcNetFromMargin();
     RecalcMult();
     UpdateData(TRUE);

@@ -5,6 +5,8 @@
 // it, and after IDOK reads the texts back and writes them into the line.
 #pragma once
 
+#include <memory>
+
 #include "framework/core/String.h"
 #include "framework/win/Dialog.h"
 #include "framework/win/Types.h"
@@ -94,16 +96,16 @@ public:
     CString m_strSecondPN;
     CTable* m_pTable;
     CTableStruct* m_pLayout;
-    CNumEdit* m_pCostEdit;
-    CNumEdit* m_pListEdit;
-    CNumEdit* m_pNetEdit;
-    CNumEdit* m_pMultEdit;
-    CNumEdit* m_pMarginEdit;
-    CNumEdit* m_pWeightEdit;
-    CSetButton* m_pOkButton;
-    CSetButton* m_pCancelButton;
-    CSetButton* m_pPrevButton;
-    CSetButton* m_pNextButton;
+    std::unique_ptr<CNumEdit> m_pCostEdit;
+    std::unique_ptr<CNumEdit> m_pListEdit;
+    std::unique_ptr<CNumEdit> m_pNetEdit;
+    std::unique_ptr<CNumEdit> m_pMultEdit;
+    std::unique_ptr<CNumEdit> m_pMarginEdit;
+    std::unique_ptr<CNumEdit> m_pWeightEdit;
+    std::unique_ptr<CSetButton> m_pOkButton;
+    std::unique_ptr<CSetButton> m_pCancelButton;
+    std::unique_ptr<CSetButton> m_pPrevButton;
+    std::unique_ptr<CSetButton> m_pNextButton;
     BOOL m_bPrev = FALSE;
     BOOL m_bNext = FALSE;
     int m_nRow = 0;

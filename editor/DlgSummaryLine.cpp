@@ -30,6 +30,8 @@ BEGIN_MESSAGE_MAP(CDlgSummary, CDialog)
     ON_STN_DBLCLK(IDC_SL_TAG_LABEL, &CDlgSummary::OnDblclkTag)
     ON_STN_DBLCLK(IDC_SL_SERVICE_LABEL, &CDlgSummary::OnDblclkService)
     ON_STN_DBLCLK(IDC_SL_PLANT_LABEL, &CDlgSummary::OnDblclkPlant)
+    ON_STN_DBLCLK(IDC_SL_WORDS_ABOVE_LABEL, &CDlgSummary::OnDblclkWordsAbove)
+    ON_STN_DBLCLK(IDC_SL_WORDS_BELOW_LABEL, &CDlgSummary::OnDblclkWordsBelow)
 END_MESSAGE_MAP()
 
 namespace {
@@ -84,31 +86,19 @@ CDlgSummary::CDlgSummary(CTable* pTable, CWnd* pParent)
     : CDialog(IDD_SUMMARY_LINE, pParent),
       m_pTable(pTable),
       m_pLayout(pTable ? pTable->GetTableStruct() : nullptr),
-      m_pQtyEdit(new CNumEdit),
-      m_pNetEdit(new CNumEdit),
-      m_pMultEdit(new CNumEdit),
-      m_pMarginEdit(new CNumEdit),
-      m_pFinalEdit(new CNumEdit),
-      m_pBuyOutEdit(new CNumEdit),
-      m_pCommEdit(new CNumEdit),
-      m_pOkButton(new CSetButton),
-      m_pCancelButton(new CSetButton),
-      m_pPrevButton(new CSetButton),
-      m_pNextButton(new CSetButton) {}
+      m_pQtyEdit(std::make_unique<CNumEdit>()),
+      m_pNetEdit(std::make_unique<CNumEdit>()),
+      m_pMultEdit(std::make_unique<CNumEdit>()),
+      m_pMarginEdit(std::make_unique<CNumEdit>()),
+      m_pFinalEdit(std::make_unique<CNumEdit>()),
+      m_pBuyOutEdit(std::make_unique<CNumEdit>()),
+      m_pCommEdit(std::make_unique<CNumEdit>()),
+      m_pOkButton(std::make_unique<CSetButton>()),
+      m_pCancelButton(std::make_unique<CSetButton>()),
+      m_pPrevButton(std::make_unique<CSetButton>()),
+      m_pNextButton(std::make_unique<CSetButton>()) {}
 
-CDlgSummary::~CDlgSummary() {
-    delete m_pNextButton;
-    delete m_pPrevButton;
-    delete m_pCancelButton;
-    delete m_pOkButton;
-    delete m_pCommEdit;
-    delete m_pBuyOutEdit;
-    delete m_pFinalEdit;
-    delete m_pMarginEdit;
-    delete m_pMultEdit;
-    delete m_pNetEdit;
-    delete m_pQtyEdit;
-}
+CDlgSummary::~CDlgSummary() = default;
 
 void CDlgSummary::Set(CString& strMember, const char* pszField, const CString& strText) {
     strMember = LineDlg::CutToField(m_pLayout, pszField, strText);
@@ -131,12 +121,12 @@ void CDlgSummary::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_SL_WEIGHT, m_strWeight);
     DDX_Text(pDX, IDC_SL_BUY_OUT, m_strBuyOut);
     DDX_Text(pDX, IDC_SL_WEEKS, m_strWeeks);
-    DDX_CBString(pDX, IDC_SL_TAG, m_strTag);
-    DDX_CBString(pDX, IDC_SL_SERVICE, m_strService);
+    DDX_CBStringExact(pDX, IDC_SL_TAG, m_strTag);
+    DDX_CBStringExact(pDX, IDC_SL_SERVICE, m_strService);
     DDX_Text(pDX, IDC_SL_WORDS_ABOVE, m_strWordsAbove);
     DDX_Text(pDX, IDC_SL_WORDS_BELOW, m_strWordsBelow);
     DDX_Text(pDX, IDC_SL_COMM, m_strComm);
-    DDX_CBString(pDX, IDC_SL_PLANT, m_strPlant);
+    DDX_CBStringExact(pDX, IDC_SL_PLANT, m_strPlant);
     DDX_Text(pDX, IDC_SL_PRODUCT, m_strProduct);
     DDX_Text(pDX, IDC_SL_SIZE, m_strSize);
     DDX_Text(pDX, IDC_SL_TYPE, m_strType);
@@ -185,8 +175,9 @@ bool CDlgSummary::ValidateEntry(CNumEdit* pEdit, const CString& strMember, const
     // A dialog already ended (hidden before it is destroyed) checks nothing.
     if (!pEdit->m_hWnd || !IsWindowVisible() || pEdit->GetWindowText() == strMember) return false;
     m_nValidateResult =
-        pEdit->ValidateNumField(pEdit, pszField, m_pLayout, m_pOkButton, m_pCancelButton, m_pOkButton,
-                                m_pCancelButton, m_pPrevButton, m_pNextButton, m_pPrevButton, m_pNextButton);
+        pEdit->ValidateNumField(pEdit, pszField, m_pLayout, m_pOkButton.get(), m_pCancelButton.get(),
+                                m_pOkButton.get(), m_pCancelButton.get(), m_pPrevButton.get(),
+                                m_pNextButton.get(), m_pPrevButton.get(), m_pNextButton.get());
     return true;
 }
 
@@ -242,12 +233,12 @@ void CDlgSummary::RecalcFinal() {
 }
 
 void CDlgSummary::OnKillfocusQty() {
-    if (!ValidateEntry(m_pQtyEdit, m_strQty, "Qty")) return;
+    if (!ValidateEntry(m_pQtyEdit.get(), m_strQty, "Qty")) return;
     UpdateData(TRUE);
 }
 
 void CDlgSummary::OnKillfocusNet() {
-    if (!ValidateEntry(m_pNetEdit, m_strNet, "Net")) return;
+    if (!ValidateEntry(m_pNetEdit.get(), m_strNet, "Net")) return;
     RecalcMargin();
     RecalcMult();
     RecalcFinal();
@@ -255,7 +246,7 @@ void CDlgSummary::OnKillfocusNet() {
 }
 
 void CDlgSummary::OnKillfocusMult() {
-    if (!ValidateEntry(m_pMultEdit, m_strMult, "Mult")) return;
+    if (!ValidateEntry(m_pMultEdit.get(), m_strMult, "Mult")) return;
     RecalcNetFromMult();
     RecalcMargin();
     RecalcFinal();
@@ -263,7 +254,7 @@ void CDlgSummary::OnKillfocusMult() {
 }
 
 void CDlgSummary::OnKillfocusMargin() {
-    if (!ValidateEntry(m_pMarginEdit, m_strMargin, "Margin")) return;
+    if (!ValidateEntry(m_pMarginEdit.get(), m_strMargin, "Margin")) return;
     RecalcNetFromMargin();
     RecalcMult();
     RecalcFinal();
@@ -271,7 +262,7 @@ void CDlgSummary::OnKillfocusMargin() {
 }
 
 void CDlgSummary::OnKillfocusFinal() {
-    if (!ValidateEntry(m_pFinalEdit, m_strFinal, "Final")) return;
+    if (!ValidateEntry(m_pFinalEdit.get(), m_strFinal, "Final")) return;
     RecalcNetFromFinal();
     RecalcMargin();
     RecalcMult();
@@ -279,12 +270,12 @@ void CDlgSummary::OnKillfocusFinal() {
 }
 
 void CDlgSummary::OnKillfocusBuyOut() {
-    if (!ValidateEntry(m_pBuyOutEdit, m_strBuyOut, "BuyOut")) return;
+    if (!ValidateEntry(m_pBuyOutEdit.get(), m_strBuyOut, "BuyOut")) return;
     UpdateData(TRUE);
 }
 
 void CDlgSummary::OnKillfocusComm() {
-    if (!ValidateEntry(m_pCommEdit, m_strComm, "Comm")) return;
+    if (!ValidateEntry(m_pCommEdit.get(), m_strComm, "Comm")) return;
     UpdateData(TRUE);
 }
 

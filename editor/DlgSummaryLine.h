@@ -6,6 +6,8 @@
 // texts back and writes them into the line.
 #pragma once
 
+#include <memory>
+
 #include "framework/core/String.h"
 #include "framework/win/Dialog.h"
 #include "framework/win/Types.h"
@@ -53,6 +55,8 @@ public:
     void SetPC(const CString& str) { Set(m_strPC, "PC", str); }
     void SetWordsAboveIndentLeft(int n) { m_nWordsAboveIndentLeft = n; }
     void SetWordsAboveIndentRight(int n) { m_nWordsAboveIndentRight = n; }
+    void SetWordsBelowIndentLeft(int n) { m_nWordsBelowIndentLeft = n; }
+    void SetWordsBelowIndentRight(int n) { m_nWordsBelowIndentRight = n; }
 
     // The fields the caller writes back.
     CString GetItm() const { return m_strItm; }
@@ -99,6 +103,11 @@ public:
     void OnDblclkTag();
     void OnDblclkService();
     void OnDblclkPlant();
+    // The words labels: the line-words sheet on its first or second page
+    // (editor/DlgSummaryWords.cpp).
+    void OnDblclkWordsAbove();
+    void OnDblclkWordsBelow();
+    void EditWords(int nStartPage);
 
     // Recalculation steps on the controls' texts.
     void RecalcMargin();
@@ -129,6 +138,8 @@ public:
     int m_nWordsAboveIndentLeft = 0;
     int m_nWordsAboveIndentRight = 0;
     CString m_strWordsBelow;
+    int m_nWordsBelowIndentLeft = 0;
+    int m_nWordsBelowIndentRight = 0;
     CString m_strComm;
     CString m_strPlant;
     CString m_strProduct;
@@ -140,17 +151,17 @@ public:
     CString m_strPC;
     CTable* m_pTable;
     CTableStruct* m_pLayout;
-    CNumEdit* m_pQtyEdit;
-    CNumEdit* m_pNetEdit;
-    CNumEdit* m_pMultEdit;
-    CNumEdit* m_pMarginEdit;
-    CNumEdit* m_pFinalEdit;
-    CNumEdit* m_pBuyOutEdit;
-    CNumEdit* m_pCommEdit;
-    CSetButton* m_pOkButton;
-    CSetButton* m_pCancelButton;
-    CSetButton* m_pPrevButton;
-    CSetButton* m_pNextButton;
+    std::unique_ptr<CNumEdit> m_pQtyEdit;
+    std::unique_ptr<CNumEdit> m_pNetEdit;
+    std::unique_ptr<CNumEdit> m_pMultEdit;
+    std::unique_ptr<CNumEdit> m_pMarginEdit;
+    std::unique_ptr<CNumEdit> m_pFinalEdit;
+    std::unique_ptr<CNumEdit> m_pBuyOutEdit;
+    std::unique_ptr<CNumEdit> m_pCommEdit;
+    std::unique_ptr<CSetButton> m_pOkButton;
+    std::unique_ptr<CSetButton> m_pCancelButton;
+    std::unique_ptr<CSetButton> m_pPrevButton;
+    std::unique_ptr<CSetButton> m_pNextButton;
     BOOL m_bPrev = FALSE;
     BOOL m_bNext = FALSE;
     int m_nRow = 0;

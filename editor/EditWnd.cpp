@@ -4,10 +4,10 @@
 #include "editor/CorvView.h"
 #include "editor/DetailWnd.h"
 #include "editor/GridGeometry.h"
-#include "editor/Hint.h"
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
 #include "model/Field.h"
+#include "model/Hint.h"
 #include "model/Record.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
@@ -245,7 +245,10 @@ void CEditWnd::OnLButtonDown(UINT nFlags, CPoint point) {
 }
 
 void CEditWnd::OnRButtonDown(UINT nFlags, CPoint point) {
-    if (!m_pDetailWnd && GetFieldType() != 'W') m_pView->OnViewDetail();
+    if (!m_pDetailWnd && GetFieldType() == 'W')
+        EditLineWords();
+    else if (!m_pDetailWnd)
+        m_pView->OnViewDetail();
     if (m_pDetailWnd) OnSelectionDialog(TRUE);
     CEdit::OnRButtonDown(nFlags, point);
 }

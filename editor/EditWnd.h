@@ -67,6 +67,8 @@ public:
     // stepping to the line above or below on Prev or Next
     // (EditWndLineView.cpp).
     void OnLineView();
+    // The Words command: the words above and below the current Summary line.
+    void EditLineWords();
 
     CRect GetCellRect() const { return m_rcCell; }
     void SetCellRect(const RECT& rc) { m_rcCell = rc; }

@@ -10,10 +10,10 @@
 #include "editor/DlgSummaryLine.h"
 #include "editor/EditWnd.h"
 #include "editor/EditorMessages.h"
-#include "editor/Hint.h"
 #include "framework/core/MessageBox.h"
 #include "model/CorvDoc.h"
 #include "model/Field.h"
+#include "model/Hint.h"
 #include "model/Record.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
@@ -93,6 +93,9 @@ void LoadSummary(CEditWnd& edit, CDlgSummary& dlg) {
     dlg.SetWordsAboveIndentLeft(pAbove ? pAbove->m_nIndentLeft : 0);
     dlg.SetWordsAboveIndentRight(pAbove ? pAbove->m_nIndentRight : 0);
     dlg.SetWordsBelow(TextOf(edit, "WordsBelow"));
+    const auto* pBelow = dynamic_cast<CWordsField*>(FieldOf(edit, "WordsBelow"));
+    dlg.SetWordsBelowIndentLeft(pBelow ? pBelow->m_nIndentLeft : 0);
+    dlg.SetWordsBelowIndentRight(pBelow ? pBelow->m_nIndentRight : 0);
     dlg.SetComm(TextOf(edit, "Comm"));
     dlg.SetPlant(TextOf(edit, "Plant"));
     dlg.SetProduct(TextOf(edit, "Product"));
@@ -124,6 +127,10 @@ void StoreSummary(CEditWnd& edit, const CDlgSummary& dlg) {
         pAbove->m_nIndentRight = dlg.m_nWordsAboveIndentRight;
     }
     WriteText(edit, "WordsBelow", dlg.GetWordsBelow());
+    if (auto* pBelow = dynamic_cast<CWordsField*>(FieldOf(edit, "WordsBelow"))) {
+        pBelow->m_nIndentLeft = dlg.m_nWordsBelowIndentLeft;
+        pBelow->m_nIndentRight = dlg.m_nWordsBelowIndentRight;
+    }
     WriteText(edit, "Comm", dlg.GetComm());
     WriteText(edit, "Plant", dlg.GetPlant());
     WriteText(edit, "Product", dlg.GetProduct());

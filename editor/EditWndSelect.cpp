@@ -7,6 +7,7 @@
 #include "editor/EditWnd.h"
 #include "editor/EditorMessages.h"
 #include "framework/core/MessageBox.h"
+#include "framework/core/OwnedObArray.h"
 #include "model/CorvDoc.h"
 #include "model/Record.h"
 #include "model/Slots.h"
@@ -86,7 +87,7 @@ void CEditWnd::OnSelectionDialog(BOOL bPresetFromLine) {
         dlg.m_pTable = m_pTable;
         dlg.m_nRow = m_nRow;
         dlg.m_nCol = nTech;
-        CObArray arrComponents;
+        COwnedObArray arrComponents;
         pTech->GetComponents(arrComponents);
         dlg.SetComponents(arrComponents);
         arrComponents.DeleteAll();
@@ -136,11 +137,10 @@ void CEditWnd::OnFindPartNumber() {
     if (dlg.DoModal() != IDOK || !IsCurrentRowValid()) return;
     const int nTech = FindTechColumn(m_pTable->GetTableStruct());
     if (nTech < 0) return;
-    CObArray arrComponents;
+    COwnedObArray arrComponents;
     dlg.GetComponents(arrComponents);
     PutPick(m_pTable, m_nRow, nTech, dlg.GetDescription(), dlg.GetFileName(), dlg.m_nFileNo, dlg.m_nStyle,
             arrComponents);
-    arrComponents.DeleteAll();
     dlg.GetNames(m_arrNames);
     dlg.GetValues(m_arrValues);
     ApplySelectionValues();
@@ -152,7 +152,7 @@ void CEditWnd::ApplySelectionValues() {
     ApplyChangeList(m_arrNames, m_arrValues);
     // The Summary editor's line owns this Detail table while the Detail
     // window shows it; anything else would write into a foreign line.
-    CEditWnd* pSummary = m_pView->m_pEditWnd;
+    CEditWnd* pSummary = m_pView->m_pEditWnd.get();
     const int nSummaryRow = pSummary ? pSummary->m_nRow : -1;
     if (!pDoc->m_pTable || nSummaryRow < 0 || nSummaryRow >= pDoc->m_pTable->GetSize() ||
         pDoc->m_pTable->GetRecord(nSummaryRow)->GetChild() != m_pTable)

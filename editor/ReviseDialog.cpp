@@ -16,18 +16,14 @@ CReviseDialog::CReviseDialog(UINT nIDTemplate, CTable* pTable, CWnd* pParent, in
     : CDialog(nIDTemplate, pParent),
       m_pTable(pTable),
       m_pLayout(pTable ? pTable->GetTableStruct() : nullptr),
-      m_pNumEdit(new CNumEdit),
-      m_pOkButton(new CSetButton),
-      m_pCancelButton(new CSetButton),
+      m_pNumEdit(std::make_unique<CNumEdit>()),
+      m_pOkButton(std::make_unique<CSetButton>()),
+      m_pCancelButton(std::make_unique<CSetButton>()),
       m_nNewValueId(nNewValueId),
       m_nCurrentId(nCurrentId),
       m_pszField(pszField) {}
 
-CReviseDialog::~CReviseDialog() {
-    delete m_pCancelButton;
-    delete m_pOkButton;
-    delete m_pNumEdit;
-}
+CReviseDialog::~CReviseDialog() = default;
 
 BOOL CReviseDialog::OnInitDialog() {
     CDialog::OnInitDialog();
@@ -43,8 +39,8 @@ BOOL CReviseDialog::OnInitDialog() {
 
 BOOL CReviseDialog::CheckNewValue(const CString& strTaken) {
     if (m_pNumEdit->GetWindowText() == strTaken) return FALSE;
-    m_pNumEdit->ValidateNumField(m_pNumEdit, m_pszField, m_pLayout, m_pOkButton, m_pCancelButton, m_pOkButton,
-                                 m_pCancelButton);
+    m_pNumEdit->ValidateNumField(m_pNumEdit.get(), m_pszField, m_pLayout, m_pOkButton.get(),
+                                 m_pCancelButton.get(), m_pOkButton.get(), m_pCancelButton.get());
     return TRUE;
 }
 

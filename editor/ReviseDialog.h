@@ -4,6 +4,8 @@
 // own OK button (1040): Enter just checks the entry being typed.
 #pragma once
 
+#include <memory>
+
 #include "framework/core/String.h"
 #include "framework/win/Dialog.h"
 
@@ -25,11 +27,11 @@ public:
     // and closes only when the check had nothing to say.
     void OnClickedOk();
 
-    CTable* m_pTable;             // the job's Summary table; not owned
-    CTableStruct* m_pLayout;      // its layout; not owned
-    CNumEdit* m_pNumEdit;         // on the new-value edit; owned
-    CSetButton* m_pOkButton;      // on button 1040; owned
-    CSetButton* m_pCancelButton;  // on button 2; owned
+    CTable* m_pTable;                             // the job's Summary table; not owned
+    CTableStruct* m_pLayout;                      // its layout; not owned
+    std::unique_ptr<CNumEdit> m_pNumEdit;         // on the new-value edit
+    std::unique_ptr<CSetButton> m_pOkButton;      // on button 1040
+    std::unique_ptr<CSetButton> m_pCancelButton;  // on button 2
 
 protected:
     // pszField: the Summary field whose length and number form the new

@@ -13,9 +13,11 @@ void CAlphaField::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
         ar << m_strText;
     } else {
-        CString text;
-        ar >> text;
-        SetText(text);
+        // Cut to the field's length as SetText would, without copying the
+        // text that fits (nearly all of them) once more.
+        ar >> m_strText;
+        const int nLength = GetFieldLength();
+        if (m_strText.GetLength() > nLength) m_strText = m_strText.Left(nLength);
     }
 }
 

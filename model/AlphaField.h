@@ -12,7 +12,7 @@ public:
     CAlphaField& operator=(const CAlphaField& other);
     ~CAlphaField() override = default;
 
-    // The text read back passes through SetText, so it is cut again.
+    // The text read back is cut to the field's length again, as SetText cuts it.
     void Serialize(CArchive& ar) override;
 
     // Keeps the first length characters; returns 0.

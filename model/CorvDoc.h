@@ -3,9 +3,8 @@
 // layouts and its table of Summary lines (each owning its Detail lines),
 // and reads and writes all of it as a .job file.
 //
-// This is the window-free part of the document. The commands, the view
-// updates and the new-job initialisation that asks the application and
-// runs the quotation finder are added by the window layer.
+// The model has no window: the duties that need the views, the settings or
+// the database are installed by the application (model/JobDuties.h).
 #pragma once
 
 #include "framework/core/Document.h"
@@ -23,6 +22,8 @@ class CCorvDoc : public CDocument {
 public:
     // The first item of every job file.
     static constexpr const char* kJobFileIdent = "Job File for CorvantisZoro Ver 6.0";
+    // The number of a job not yet stored in the quotation database.
+    static constexpr const char* kUnassignedNumber = "Unassigned";
     static constexpr int kSpareTexts = 50;
     static constexpr int kSpareDoubles = 20;
     static constexpr int kSpareInts = 20;
@@ -49,9 +50,9 @@ public:
     // is not marked modified.
     void InitNewJobData(const CNewJobDefaults& defaults);
 
-#ifdef _WIN32
-    // The duties that need the application and the job's windows; defined
-    // by the application frame (app/CorvDoc*.cpp), Win32 tree only.
+    // The steps and commands that reach beyond the model: what they need
+    // of the windows, the settings and the database they ask of the job
+    // duties the application installs (model/JobDuties.h).
     BOOL OnNewDocument() override;
     // New-job values from the application's settings; in find mode it then
     // runs the quotation finder on the job.
@@ -62,7 +63,7 @@ public:
     void CommitEdits();
     void OnFileClose();
     // File > Store... and File > Store As...: the job's rows into the
-    // quotation database (defined with the database, database/CorvDocStore.cpp).
+    // quotation database.
     void OnFileStore();
     void OnFileStoreAs();
     void OnUpdateFileSave(CCmdUI* pCmdUI);
@@ -72,8 +73,6 @@ public:
     void ApplyFreight(const CString& strRate, BOOL bRecalc);
     DECLARE_MESSAGE_MAP()
 public:
-#endif
-
     // Header texts: Get<Field> returns a copy; Set<Field> stores a changed
     // text cut to the field's width and marks the job modified.
 #define CORV_DECLARE_HEADER_ACCESS(name, width)       \
@@ -144,6 +143,8 @@ protected:
     int m_nSpare[kSpareInts] = {};
 
 private:
+    // Commits the open edits and stores the job under strNumber.
+    void Store(const CString& strNumber);
     void StoreHeaderText(CString& strHeld, const CString& strValue, int nWidth);
     void StoreHeaderInt(int& nHeld, int nValue);
     void DeleteLines();

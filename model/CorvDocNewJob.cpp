@@ -7,7 +7,6 @@
 #include "model/TableStruct.h"
 
 namespace {
-constexpr const char* kUnassigned = "Unassigned";
 
 LOGFONT DefaultJobFont() {
     LOGFONT lf = {};
@@ -35,7 +34,7 @@ void CCorvDoc::InitNewJobData(const CNewJobDefaults& d) {
 #define CORV_EMPTY_TEXT(name, width) m_str##name.Empty();
     CORV_HEADER_TEXTS_ALL(CORV_EMPTY_TEXT, CORV_EMPTY_TEXT, CORV_EMPTY_TEXT)
 #undef CORV_EMPTY_TEXT
-    m_strCorvNumber = kUnassigned;
+    m_strCorvNumber = kUnassignedNumber;
     m_strCustCountry = d.m_strCustCountry;
     m_strQuoteType = d.m_strQuoteType;
     m_strMarketGroup = d.m_strMarketGroup;

@@ -65,7 +65,7 @@ void CCorvDoc::WriteJob(CArchive& ar) {
 
     ar.WriteObject(m_pSummaryStruct);
     ar.WriteObject(m_pDetailStruct);
-    ar.WriteObject(m_pTable);
+    ar.WriteOwnedObject(m_pTable);
 }
 
 void CCorvDoc::ReadJob(CArchive& ar) {

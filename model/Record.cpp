@@ -117,9 +117,9 @@ void CRecord::CopyContents(const CRecord& other) {
 
 void CRecord::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        m_arrFields.Serialize(ar);
+        m_arrFields.SerializeOwned(ar, RUNTIME_CLASS(CField));
         ar.WriteObject(m_pTableStruct);
-        ar.WriteObject(m_pChild);
+        ar.WriteOwnedObject(m_pChild);
         return;
     }
     DeleteContents();

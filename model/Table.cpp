@@ -21,7 +21,7 @@ CTable::~CTable() { RemoveAll(); }
 
 void CTable::Serialize(CArchive& ar) {
     if (ar.IsStoring()) {
-        m_arrRecords.Serialize(ar);
+        m_arrRecords.SerializeOwned(ar, RUNTIME_CLASS(CRecord));
         ar.WriteObject(m_pTableStruct);
         return;
     }

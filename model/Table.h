@@ -8,11 +8,6 @@
 #include "model/Record.h"
 
 class CTableStruct;
-#ifdef _WIN32
-#include <windows.h>
-class CDC;
-class CFont;
-#endif
 
 class CTable : public CObject {
     DECLARE_SERIAL(CTable)
@@ -46,17 +41,6 @@ public:
     void RemoveAll() { m_arrRecords.DeleteAll(); }
     // Deletes empty records from the end, never the first record.
     void RemoveEmptyTail();
-
-#ifdef _WIN32
-    // Paints the part of the table that a grid window shows: the field
-    // names as headings in the row at nTop, the line numbers left of
-    // nXStart, the ruling and the text of every visible cell, columns
-    // nFirstCol to nColEnd - 1 from line nFirstLine on. Only what meets the
-    // DC's clip box is drawn. (Win32 tree only: model/TableDraw.cpp.)
-    void Draw(CDC* pDC, CFont* pFont, COLORREF crText, RECT rcArea, const int* pWidths, int nXStart,
-              int nRowHeight, int nColEnd, int nVisibleRows, int nTop, int nCellMargin, int nTextOffset,
-              int nFirstCol, int nFirstLine) const;
-#endif
 
 private:
     CTableStruct* m_pTableStruct = nullptr;  // shared

@@ -52,7 +52,7 @@ CTechField::~CTechField() { m_arrComponents.DeleteAll(); }
 void CTechField::Serialize(CArchive& ar) {
     CField::Serialize(ar);
     if (ar.IsStoring()) {
-        m_arrComponents.Serialize(ar);
+        m_arrComponents.SerializeOwned(ar, RUNTIME_CLASS(CComponent));
         ar << m_strText << m_strFileName << static_cast<WORD>(m_nFileNo) << static_cast<WORD>(m_nStyle);
     } else {
         m_arrComponents.DeleteAll();

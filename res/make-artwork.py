@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the program's artwork and writes it as Windows BMP and ICO files.
 
-    res/make-artwork.py            (writes toolbar.bmp, splash.bmp, corv.ico,
+    res/make-artwork.py            (writes toolbar.bmp, splash.bmp, logo.bmp, corv.ico,
                                     corvdoc.ico beside this script)
 
 Everything is drawn from the pixel patterns below on the 16-colour system
@@ -476,6 +476,19 @@ def splash():
     return c
 
 
+# ---- logo of the quotation letter ------------------------------------------
+
+def logo():
+    c = Canvas(64, 80, WHITE)
+    c.rect(0, 0, 64, 80, NAVY)
+    c.rect(4, 4, 56, 72, WHITE)
+    c.rect(8, 8, 48, 64, TEAL)
+    c.text(12, 18, 'C', WHITE, 4)
+    c.text(34, 46, 'Z', YELLOW, 3)
+    c.rect(8, 66, 48, 3, YELLOW)
+    return c
+
+
 # ---- icons ------------------------------------------------------------------
 
 def icon(size, letter, body, accent):
@@ -506,6 +519,7 @@ def main():
     folder = os.path.dirname(os.path.abspath(__file__))
     write_bmp(os.path.join(folder, 'toolbar.bmp'), toolbar())
     write_bmp(os.path.join(folder, 'splash.bmp'), splash())
+    write_bmp(os.path.join(folder, 'logo.bmp'), logo())
     write_icons(folder)
 
 

@@ -2,7 +2,7 @@
 // #defines only: the resource script includes this file too.
 #pragma once
 
-#include "framework/win/StdIds.h"
+#include "framework/core/StdIds.h"
 
 // Main frame (menu, accelerators, icon, toolbar, title) and job windows.
 #define IDR_MAINFRAME 2

@@ -1,5 +1,7 @@
 #include "selection/DlgDual.h"
 
+#include <algorithm>
+
 #include "framework/win/App.h"
 #include "framework/win/MessageMap.h"
 #include "framework/win/WaitCursor.h"
@@ -40,6 +42,21 @@ RECT ChildRect(HWND hDlg, int nID) {
 }
 
 bool IsEmptyRect(const RECT& rc) { return rc.right <= rc.left || rc.bottom <= rc.top; }
+
+// The lines a label's text takes at the given width: a title line too long
+// for the label wraps, and the label must grow for it to be seen whole.
+int WrappedLines(HWND hLabel, int nWidth, int nLineHeight) {
+    char text[2048] = "";
+    ::GetWindowTextA(hLabel, text, sizeof text);
+    if (!*text || nLineHeight <= 0) return 0;
+    HDC hdc = ::GetDC(hLabel);
+    HGDIOBJ old = ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(::SendMessageA(hLabel, WM_GETFONT, 0, 0)));
+    RECT need{0, 0, nWidth, 0};
+    ::DrawTextA(hdc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+    ::SelectObject(hdc, old);
+    ::ReleaseDC(hLabel, hdc);
+    return static_cast<int>((need.bottom + nLineHeight - 1) / nLineHeight);
+}
 
 }  // namespace
 
@@ -180,6 +197,8 @@ void CDlgDual::LoadFile(const CString& fileName, bool bTableForm, bool bClearDes
 }
 
 void CDlgDual::SizeAfterFill(int nLines) {
+    nLines = std::max(nLines, WrappedLines(::GetDlgItem(m_hWnd, IDC_SEL_TITLE1),
+                                           m_rcTitle1.right - m_rcTitle1.left, m_nLineHeight));
     const int grow = m_nLineHeight * (nLines - 1);
     RECT title1 = m_rcTitle1, title2 = m_rcTitle2, left = m_rcLeft;
     title1.bottom += grow;
@@ -196,6 +215,8 @@ void CDlgDual::SizeAfterFill(int nLines) {
 }
 
 void CDlgDual::SizeAfterLeftChange(int nLines) {
+    nLines = std::max(nLines, WrappedLines(::GetDlgItem(m_hWnd, IDC_SEL_LINE_TITLE),
+                                           m_rcLineTitle.right - m_rcLineTitle.left, m_nLineHeight));
     const int grow = m_nLineHeight * (nLines - 1);
     RECT lineTitle = m_rcLineTitle, right = m_rcRight;
     lineTitle.bottom += grow;

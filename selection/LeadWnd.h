@@ -18,36 +18,12 @@ public:
     ~CLeadWnd() override;
     CLeadWnd& operator=(const CLeadWnd&) = delete;  // the base's assignment copies only its members
 
-    BOOL LoadDataFile(CString folder, CString fileName) override;
-    int SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSelListBox* pRight,
-                             CSelDialogWnd* pDialog, BOOL bAuto, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
-                             CSelOwner* pView, CTable* pTable, int nRow, int nCol) override;
-    BOOL SelChangeRightListBox(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice,
-                               CSelTextWnd* pFigure, BOOL bAlert) override;
-    BOOL GetSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice, CSelTextWnd* pFigure,
-                      CString* pDescription, CStringArray* pNames, CStringArray* pValues, CString* pFileName,
-                      int* pFileNo, int* pStyle, CObArray* pComponents) override;
-    BOOL ClearSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pTitle, CSelTextWnd* pPrice,
-                        CSelTextWnd* pFigure) override;
-    BOOL RefillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, BOOL bAuto,
-                     CSelOwner* pView, CTable* pTable, int nRow, int nCol) override;
-    int FillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, CTable* pTable,
-                  CSelTextWnd* pPrice, CSelTextWnd* pFigure, CString* pDescription, int nCol, int nRow,
-                  CSelOwner* pView, BOOL bAuto, BOOL bAlert) override;
-    BOOL FindDescription(CString description, int* pGroup, int* pLine) override;
-    void FindFigureNumber(CString text, CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pTitle,
-                          CSelTextWnd* pPrice, CSelTextWnd* pFigure, int* pGroup, int* pLine) override;
-    int FindFirstMatchingGroup(CSelOwner* pView, CTable* pTable, int nRow, int nCol, BOOL bAuto) override;
-    int FindFirstMatchingLine(CSelListBox* pLeft, CSelOwner* pView, CTable* pTable, int nRow, int nCol,
-                              BOOL bAuto) override;
+    CORV_SELECTION_OVERRIDES
     int GetRowCount() override { return 0; }
     CString GetCell(int, int) override { return CString(); }
     int GetGroupCount() override { return m_arrGroups.GetSize(); }
     // An index outside the groups raises the invalid-argument exception.
     CMoreWnd* GetGroup(int nIndex) override;
-    void GetItemDetail(CStringArray* pNames, CStringArray* pValues, CObArray* pComponents, int i, int j,
-                       int k) override;
-    CString GetItemDescription(int i, int j, int k) override;
 
     // Deep copy of everything the other selection holds.
     virtual CLeadWnd& CopyFrom(const CLeadWnd& other);

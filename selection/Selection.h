@@ -100,3 +100,36 @@ protected:
     CString m_strFileName;
     CStringArray m_arrColNames;
 };
+
+// The overrides that both kinds of selection (the grouped CLeadWnd and the
+// table-form CDualWnd) declare: each answers the questions of CSelection
+// above over its own form of product data file. The four counters and
+// look-ups (GetRowCount, GetCell, GetGroupCount, GetGroup) each declares
+// itself, since one form has no rows and the other no groups.
+#define CORV_SELECTION_OVERRIDES                                                                            \
+    BOOL LoadDataFile(CString folder, CString fileName) override;                                           \
+    int SelChangeLeftListBox(CSelListBox* pLeft, CSelTextWnd* pTitle, CSelListBox* pRight,                  \
+                             CSelDialogWnd* pDialog, BOOL bAuto, CSelTextWnd* pPrice, CSelTextWnd* pFigure, \
+                             CSelOwner* pView, CTable* pTable, int nRow, int nCol) override;                \
+    BOOL SelChangeRightListBox(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice,                \
+                               CSelTextWnd* pFigure, BOOL bAlert) override;                                 \
+    BOOL GetSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pPrice, CSelTextWnd* pFigure,   \
+                      CString* pDescription, CStringArray* pNames, CStringArray* pValues,                   \
+                      CString* pFileName, int* pFileNo, int* pStyle, CObArray* pComponents) override;       \
+    BOOL ClearSelection(CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pTitle, CSelTextWnd* pPrice,  \
+                        CSelTextWnd* pFigure) override;                                                     \
+    BOOL RefillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, BOOL bAuto,            \
+                     CSelOwner* pView, CTable* pTable, int nRow, int nCol) override;                        \
+    int FillLists(CSelTextWnd* pTitle1, CSelTextWnd* pTitle2, CSelListBox* pLeft, CTable* pTable,           \
+                  CSelTextWnd* pPrice, CSelTextWnd* pFigure, CString* pDescription, int nCol, int nRow,     \
+                  CSelOwner* pView, BOOL bAuto, BOOL bAlert) override;                                      \
+    BOOL FindDescription(CString description, int* pGroup, int* pLine) override;                            \
+    void FindFigureNumber(CString text, CSelListBox* pLeft, CSelListBox* pRight, CSelTextWnd* pTitle,       \
+                          CSelTextWnd* pPrice, CSelTextWnd* pFigure, int* pLeftIndex, int* pRightIndex)     \
+        override;                                                                                           \
+    int FindFirstMatchingGroup(CSelOwner* pView, CTable* pTable, int nRow, int nCol, BOOL bAuto) override;  \
+    int FindFirstMatchingLine(CSelListBox* pLeft, CSelOwner* pView, CTable* pTable, int nRow, int nCol,     \
+                              BOOL bAuto) override;                                                         \
+    void GetItemDetail(CStringArray* pNames, CStringArray* pValues, CObArray* pComponents, int i, int j,    \
+                       int k) override;                                                                     \
+    CString GetItemDescription(int i, int j, int k) override;

@@ -27,6 +27,117 @@ enum PrintDefault {
 // The [PrintDefaults] key of each report.
 const char* PrintDefaultKey(int nIndex);
 
+// The settings, in the order they are read: X(type, member, initial value).
+// The application object binds members of the same names to these.
+#define CORV_SETTING_MEMBERS(X)                                                       \
+    X(BOOL, m_bDtaFolderChanged, FALSE)                                               \
+    X(CString, m_strDtaFolder, {})                                                    \
+    X(BOOL, m_bRound, FALSE)                                                          \
+    X(BOOL, m_bMaximizeView, FALSE)                                                   \
+    X(BOOL, m_bAutoSelect, FALSE)                                                     \
+    X(BOOL, m_bMoveByChar, FALSE)                                                     \
+    X(BOOL, m_bPOAAlert, FALSE)                                                       \
+    X(BOOL, m_bVantrAlert, FALSE)                                                     \
+    X(BOOL, m_bAutoSelFld, FALSE)                                                     \
+    X(BOOL, m_bPrintLogo, FALSE)                                                      \
+    X(BOOL, m_bPrintHeader, FALSE)                                                    \
+    X(BOOL, m_bPrintFooter, FALSE)                                                    \
+    X(BOOL, m_bAltLogo, FALSE)                                                        \
+    X(BOOL, m_bAltFormat, FALSE)                                                      \
+    X(int, m_nSearchByOffices, 0) /* as read; GetSearchByOffices keeps it in -1..2 */ \
+    X(int, m_nProjectPage, 0)                                                         \
+    X(int, m_nPrefsPage, 0)                                                           \
+    X(int, m_nWordsPage, 0)                                                           \
+    /* [Quotation] letterhead and [BillTo]. The dialogs that edit a default */        \
+    /* with the choice-list editor hand these texts to it directly. */                \
+    X(CString, m_strCompany, {})                                                      \
+    X(CString, m_strAddress, {})                                                      \
+    X(CString, m_strPhoneNo, {})                                                      \
+    X(CString, m_strFooterLn1, {})                                                    \
+    X(CString, m_strFooterLn2, {})                                                    \
+    X(CString, m_strBillToName, {})                                                   \
+    X(CString, m_strBillToAddressLn1, {})                                             \
+    X(CString, m_strBillToAddressLn2, {})                                             \
+    X(CString, m_strBillToCity, {})                                                   \
+    X(CString, m_strBillToState, {})                                                  \
+    X(CString, m_strBillToZip, {})                                                    \
+    X(CString, m_strBillToAttn, {})                                                   \
+    /* [Defaults], as read (each cut to its width). */                                \
+    X(CString, m_strDefCountry, {})                                                   \
+    X(CString, m_strDefPackaging, {})                                                 \
+    X(CString, m_strDefPayment, {})                                                   \
+    X(CString, m_strDefShipping, {})                                                  \
+    X(CString, m_strDefFreight, {})                                                   \
+    X(CString, m_strDefPreparedBy, {})                                                \
+    X(CString, m_strDefPreparedByTitle, {})                                           \
+    X(CString, m_strDefPreparedByEmail, {})                                           \
+    X(CString, m_strDef1stCC, {})                                                     \
+    X(CString, m_strDef1stCCTitle, {})                                                \
+    X(CString, m_strDef2ndCC, {})                                                     \
+    X(CString, m_strDef2ndCCTitle, {})                                                \
+    X(CString, m_strDefValidity, {})                                                  \
+    X(CString, m_strDefStatus, {})                                                    \
+    X(CString, m_strDefLastUpdatedBy, {})                                             \
+    X(CString, m_strDefIntroduction, {})                                              \
+    X(CString, m_strDefQuoteNotes, {})                                                \
+    X(CString, m_strDefTerms, {})                                                     \
+    X(CString, m_strDefIntroFileName, {})                                             \
+    X(CString, m_strDefNotesFileName, {})                                             \
+    X(CString, m_strDefTermsFileName, {})                                             \
+    /* The standard texts in effect: the named text file's contents, else */          \
+    /* the [Defaults] text. */                                                        \
+    X(CString, m_strIntroText, {})                                                    \
+    X(CString, m_strNotesText, {})                                                    \
+    X(CString, m_strTermsText, {})                                                    \
+    X(CString, m_strDefProjectType, {})                                               \
+    X(CString, m_strDefSalesRegion, {})                                               \
+    X(CString, m_strDefInitials, {})                                                  \
+    X(CString, m_strDefQuoteType, {})                                                 \
+    X(CString, m_strDefMarketingGroup, {})
+
+// The texts handed out by getter: X(getter, member). The application object
+// offers the same getters.
+#define CORV_SETTING_TEXT_GETTERS(X)                      \
+    X(GetCompany, m_strCompany)                           \
+    X(GetAddress, m_strAddress)                           \
+    X(GetPhoneNo, m_strPhoneNo)                           \
+    X(GetFooterLn1, m_strFooterLn1)                       \
+    X(GetFooterLn2, m_strFooterLn2)                       \
+    X(GetBillToName, m_strBillToName)                     \
+    X(GetBillToAddressLn1, m_strBillToAddressLn1)         \
+    X(GetBillToAddressLn2, m_strBillToAddressLn2)         \
+    X(GetBillToCity, m_strBillToCity)                     \
+    X(GetBillToState, m_strBillToState)                   \
+    X(GetBillToZip, m_strBillToZip)                       \
+    X(GetBillToAttn, m_strBillToAttn)                     \
+    X(GetDefaultCountry, m_strDefCountry)                 \
+    X(GetDefaultPackaging, m_strDefPackaging)             \
+    X(GetDefaultPayment, m_strDefPayment)                 \
+    X(GetDefaultShipping, m_strDefShipping)               \
+    X(GetDefaultFreight, m_strDefFreight)                 \
+    X(GetDefaultPreparedBy, m_strDefPreparedBy)           \
+    X(GetDefaultPreparedByTitle, m_strDefPreparedByTitle) \
+    X(GetDefaultPreparedByEmail, m_strDefPreparedByEmail) \
+    X(GetDefault1stCC, m_strDef1stCC)                     \
+    X(GetDefault1stCCTitle, m_strDef1stCCTitle)           \
+    X(GetDefault2ndCC, m_strDef2ndCC)                     \
+    X(GetDefault2ndCCTitle, m_strDef2ndCCTitle)           \
+    X(GetDefaultValidity, m_strDefValidity)               \
+    X(GetDefaultStatus, m_strDefStatus)                   \
+    X(GetDefaultLastUpdatedBy, m_strDefLastUpdatedBy)     \
+    X(GetIntroText, m_strIntroText)                       \
+    X(GetNotesText, m_strNotesText)                       \
+    X(GetTermsText, m_strTermsText)                       \
+    X(GetDefaultProjectType, m_strDefProjectType)         \
+    X(GetDefaultSalesRegion, m_strDefSalesRegion)         \
+    X(GetDefaultInitials, m_strDefInitials)               \
+    X(GetDefaultQuoteType, m_strDefQuoteType)             \
+    X(GetDefaultMarketingGroup, m_strDefMarketingGroup)
+
+#define CORV_DECLARE_SETTING_MEMBER(type, member, init) type member = init;
+#define CORV_DECLARE_SETTING_GETTER(getter, member) \
+    CString getter() const { return member; }
+
 class CCorvSettings {
 public:
     // Reads every setting of the application's INI file and writes back
@@ -46,112 +157,9 @@ public:
     // Writes the report's print-selection default when it changed.
     void SetPrintDefault(int nIndex, int nValue);
 
-    CString GetCompany() const { return m_strCompany; }
-    CString GetAddress() const { return m_strAddress; }
-    CString GetPhoneNo() const { return m_strPhoneNo; }
-    CString GetFooterLn1() const { return m_strFooterLn1; }
-    CString GetFooterLn2() const { return m_strFooterLn2; }
-    CString GetBillToName() const { return m_strBillToName; }
-    CString GetBillToAddressLn1() const { return m_strBillToAddressLn1; }
-    CString GetBillToAddressLn2() const { return m_strBillToAddressLn2; }
-    CString GetBillToCity() const { return m_strBillToCity; }
-    CString GetBillToState() const { return m_strBillToState; }
-    CString GetBillToZip() const { return m_strBillToZip; }
-    CString GetBillToAttn() const { return m_strBillToAttn; }
-    CString GetDefaultCountry() const { return m_strDefCountry; }
-    CString GetDefaultPackaging() const { return m_strDefPackaging; }
-    CString GetDefaultPayment() const { return m_strDefPayment; }
-    CString GetDefaultShipping() const { return m_strDefShipping; }
-    CString GetDefaultFreight() const { return m_strDefFreight; }
-    CString GetDefaultPreparedBy() const { return m_strDefPreparedBy; }
-    CString GetDefaultPreparedByTitle() const { return m_strDefPreparedByTitle; }
-    CString GetDefaultPreparedByEmail() const { return m_strDefPreparedByEmail; }
-    CString GetDefault1stCC() const { return m_strDef1stCC; }
-    CString GetDefault1stCCTitle() const { return m_strDef1stCCTitle; }
-    CString GetDefault2ndCC() const { return m_strDef2ndCC; }
-    CString GetDefault2ndCCTitle() const { return m_strDef2ndCCTitle; }
-    CString GetDefaultValidity() const { return m_strDefValidity; }
-    CString GetDefaultStatus() const { return m_strDefStatus; }
-    CString GetDefaultLastUpdatedBy() const { return m_strDefLastUpdatedBy; }
-    CString GetIntroText() const { return m_strIntroText; }
-    CString GetNotesText() const { return m_strNotesText; }
-    CString GetTermsText() const { return m_strTermsText; }
-    CString GetDefaultProjectType() const { return m_strDefProjectType; }
-    CString GetDefaultSalesRegion() const { return m_strDefSalesRegion; }
-    CString GetDefaultInitials() const { return m_strDefInitials; }
-    CString GetDefaultQuoteType() const { return m_strDefQuoteType; }
-    CString GetDefaultMarketingGroup() const { return m_strDefMarketingGroup; }
+    CORV_SETTING_TEXT_GETTERS(CORV_DECLARE_SETTING_GETTER)
 
-    // --- Members, in the order of the settings ---
-    BOOL m_bDtaFolderChanged = FALSE;
-    CString m_strDtaFolder;
-    BOOL m_bRound = FALSE;
-    BOOL m_bMaximizeView = FALSE;
-    BOOL m_bAutoSelect = FALSE;
-    BOOL m_bMoveByChar = FALSE;
-    BOOL m_bPOAAlert = FALSE;
-    BOOL m_bVantrAlert = FALSE;
-    BOOL m_bAutoSelFld = FALSE;
-    BOOL m_bPrintLogo = FALSE;
-    BOOL m_bPrintHeader = FALSE;
-    BOOL m_bPrintFooter = FALSE;
-    BOOL m_bAltLogo = FALSE;
-    BOOL m_bAltFormat = FALSE;
-    int m_nSearchByOffices = 0;  // as read; GetSearchByOffices keeps it in -1..2
-    int m_nProjectPage = 0;
-    int m_nPrefsPage = 0;
-    int m_nWordsPage = 0;
-
-    // [Quotation] letterhead and [BillTo]. The dialogs that edit a default
-    // with the choice-list editor hand these texts to it directly.
-    CString m_strCompany;
-    CString m_strAddress;
-    CString m_strPhoneNo;
-    CString m_strFooterLn1;
-    CString m_strFooterLn2;
-    CString m_strBillToName;
-    CString m_strBillToAddressLn1;
-    CString m_strBillToAddressLn2;
-    CString m_strBillToCity;
-    CString m_strBillToState;
-    CString m_strBillToZip;
-    CString m_strBillToAttn;
-
-    // [Defaults], as read (each cut to its width).
-    CString m_strDefCountry;
-    CString m_strDefPackaging;
-    CString m_strDefPayment;
-    CString m_strDefShipping;
-    CString m_strDefFreight;
-    CString m_strDefPreparedBy;
-    CString m_strDefPreparedByTitle;
-    CString m_strDefPreparedByEmail;
-    CString m_strDef1stCC;
-    CString m_strDef1stCCTitle;
-    CString m_strDef2ndCC;
-    CString m_strDef2ndCCTitle;
-    CString m_strDefValidity;
-    CString m_strDefStatus;
-    CString m_strDefLastUpdatedBy;
-    CString m_strDefIntroduction;
-    CString m_strDefQuoteNotes;
-    CString m_strDefTerms;
-    CString m_strDefIntroFileName;
-    CString m_strDefNotesFileName;
-    CString m_strDefTermsFileName;
-
-    // The standard texts in effect: the named text file's contents, else
-    // the [Defaults] text.
-    CString m_strIntroText;
-    CString m_strNotesText;
-    CString m_strTermsText;
-
-    CString m_strDefProjectType;
-    CString m_strDefSalesRegion;
-    CString m_strDefInitials;
-    CString m_strDefQuoteType;
-    CString m_strDefMarketingGroup;
-
+    CORV_SETTING_MEMBERS(CORV_DECLARE_SETTING_MEMBER)
     int m_nPrintDefault[kPrintDefaultCount] = {};
 
 private:

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -101,7 +102,7 @@ int FinderFind(const std::string& strDb, const CString& strFilter, CString* pSta
     db.OpenEx(("DRIVER={SQLite3};Database=" + strDb + ";NoCreat=1").c_str(), CDatabase::noOdbcDialog);
     CObArray expected;
     BuildExpectedColumns(DbTable::ProjectFind, expected);
-    CConvertSet* pSet = nullptr;
+    std::unique_ptr<CConvertSet> pSet;
     int nRows = 0;
     if (OpenCheckedRecordSet(db, pSet, expected, "ProjectFind", "CorvNumber DESC", strFilter)) {
         if (pStatement) *pStatement = pSet->GetSQL();
@@ -116,7 +117,6 @@ int FinderFind(const std::string& strDb, const CString& strFilter, CString* pSta
         }
         pSet->Close();
     }
-    delete pSet;
     DeleteExpectedColumns(expected);
     db.Close();
     return nRows;

@@ -26,13 +26,16 @@ char ToAnsi(unsigned short u) {
 }
 
 const size_t kChunk = 64 * 1024;
+// The buffer at least: a large job then takes a few hundred calls into the
+// file rather than thousands.
+const int kMinBuffer = 64 * 1024;
 
 }  // namespace
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void*) : m_pFile(pFile), m_nMode(nMode) {
-    m_buf.resize(static_cast<size_t>(std::max(nBufSize, 512)));
+    m_buf.resize(static_cast<size_t>(std::max(nBufSize, kMinBuffer)));
     if (pFile) m_strFileName = pFile->GetFilePath();
-    m_loadArray.emplace_back();  // index 0: the null reference
+    AddLoadEntry(LoadEntry{});  // index 0: the null reference
 }
 
 CArchive::~CArchive() {
@@ -99,16 +102,11 @@ UINT CArchive::Read(void* pBuf, UINT nMax) {
     return done;
 }
 
-void CArchive::ReadExact(void* pBuf, UINT nCount) {
-    if (IsLoading() && m_bufLen - m_bufPos >= nCount) {
-        std::memcpy(pBuf, m_buf.data() + m_bufPos, nCount);
-        m_bufPos += nCount;
-        return;
-    }
+void CArchive::ReadExactSlow(void* pBuf, UINT nCount) {
     if (Read(pBuf, nCount) != nCount) Fail(CArchiveException::endOfFile);
 }
 
-void CArchive::Write(const void* pBuf, UINT nCount) {
+void CArchive::WriteSlow(const void* pBuf, UINT nCount) {
     if (!IsStoring()) Fail(CArchiveException::readOnly);
     const auto* in = static_cast<const unsigned char*>(pBuf);
     while (nCount) {
@@ -119,19 +117,6 @@ void CArchive::Write(const void* pBuf, UINT nCount) {
         in += n;
         nCount -= static_cast<UINT>(n);
     }
-}
-
-CArchive& CArchive::operator<<(WORD w) {
-    unsigned char b[2] = {static_cast<unsigned char>(w), static_cast<unsigned char>(w >> 8)};
-    Write(b, 2);
-    return *this;
-}
-
-CArchive& CArchive::operator>>(WORD& w) {
-    unsigned char b[2];
-    ReadExact(b, 2);
-    w = static_cast<WORD>(b[0] | (b[1] << 8));
-    return *this;
 }
 
 CArchive& CArchive::operator<<(double d) {
@@ -150,19 +135,6 @@ CArchive& CArchive::operator>>(double& d) {
     for (int i = 7; i >= 0; --i) bits = (bits << 8) | b[i];
     std::memcpy(&d, &bits, 8);
     return *this;
-}
-
-void CArchive::ReadU32(std::uint32_t& v) {
-    unsigned char b[4];
-    ReadExact(b, 4);
-    v = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-        (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
-}
-
-void CArchive::WriteU32(std::uint32_t n) {
-    unsigned char b[4] = {static_cast<unsigned char>(n), static_cast<unsigned char>(n >> 8),
-                          static_cast<unsigned char>(n >> 16), static_cast<unsigned char>(n >> 24)};
-    Write(b, 4);
 }
 
 void CArchive::WriteString(const CString& s) {
@@ -252,6 +224,15 @@ DWORD CArchive::ReadCount() {
 
 DWORD CArchive::NextIndex() { return m_nextIndex++; }
 
+size_t CArchive::AddLoadEntry(const LoadEntry& e) {
+    const size_t index = m_loadCount;
+    if ((index >> kLoadBlockBits) == m_loadBlocks.size())
+        m_loadBlocks.push_back(std::make_unique<LoadEntry[]>(kLoadBlockSize));
+    LoadAt(index) = e;
+    ++m_loadCount;
+    return index;
+}
+
 void CArchive::WriteClassRef(const CRuntimeClass* pClass) {
     if (const DWORD index = m_storeClasses.Find(pClass)) {
         if (index < ArchiveTag::kBigObject) {
@@ -289,6 +270,18 @@ void CArchive::WriteObject(const CObject* pOb) {
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
+void CArchive::WriteOwnedObject(const CObject* pOb) {
+    if (!pOb) {
+        *this << ArchiveTag::kNull;
+        return;
+    }
+    const CRuntimeClass* pClass = pOb->GetRuntimeClass();
+    if (!pClass->IsSerializable()) Fail(CArchiveException::badClass);
+    WriteClassRef(pClass);
+    NextIndex();
+    const_cast<CObject*>(pOb)->Serialize(*this);
+}
+
 CObject* CArchive::ReadObject(const CRuntimeClass* pExpected) {
     return ReadObjectRef(pExpected, RefMode::any);
 }
@@ -316,7 +309,7 @@ CObject* CArchive::ReadObjectRef(const CRuntimeClass* pExpected, RefMode mode) {
         if (schema != pClass->m_wSchema) Fail(CArchiveException::badSchema);
         LoadEntry e;
         e.pClass = pClass;
-        m_loadArray.push_back(e);
+        AddLoadEntry(e);
         return ReadNewObject(pClass, pExpected, mode);
     }
 
@@ -333,18 +326,17 @@ CObject* CArchive::ReadObjectRef(const CRuntimeClass* pExpected, RefMode mode) {
 
     if (ref & ArchiveTag::kBigClassFlag) {
         const DWORD idx = ref & ~ArchiveTag::kBigClassFlag;
-        if (idx == 0 || idx >= m_loadArray.size() || !m_loadArray[idx].pClass)
-            Fail(CArchiveException::badIndex);
-        return ReadNewObject(m_loadArray[idx].pClass, pExpected, mode);
+        if (idx == 0 || idx >= m_loadCount || !LoadAt(idx).pClass) Fail(CArchiveException::badIndex);
+        return ReadNewObject(LoadAt(idx).pClass, pExpected, mode);
     }
 
     if (ref == 0) {
         if (mode == RefMode::owned || mode == RefMode::shared) Fail(CArchiveException::badIndex);
         return nullptr;
     }
-    if (ref >= m_loadArray.size() || !m_loadArray[ref].pObject) Fail(CArchiveException::badIndex);
+    if (ref >= m_loadCount || !LoadAt(ref).pObject) Fail(CArchiveException::badIndex);
     if (mode == RefMode::owned || mode == RefMode::ownedOrNull) Fail(CArchiveException::badIndex);
-    CObject* pOb = m_loadArray[ref].pObject;
+    CObject* pOb = LoadAt(ref).pObject;
     if (pExpected && !pOb->IsKindOf(pExpected)) Fail(CArchiveException::badClass);
     return pOb;
 }
@@ -357,16 +349,15 @@ CObject* CArchive::ReadNewObject(const CRuntimeClass* pClass, const CRuntimeClas
     if (m_depth >= ArchiveTag::kMaxDepth) Fail(CArchiveException::genericException);
     CObject* pOb = pClass->CreateObject();
     if (!pOb) Fail(CArchiveException::badClass);
-    const size_t index = m_loadArray.size();
     LoadEntry e;
     e.pObject = pOb;
-    m_loadArray.push_back(e);
+    const size_t index = AddLoadEntry(e);
     ++m_depth;
     try {
         pOb->Serialize(*this);
     } catch (...) {
         --m_depth;
-        m_loadArray[index].pObject = nullptr;
+        LoadAt(index).pObject = nullptr;
         delete pOb;
         throw;
     }

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <vector>
 
 #include "framework/core/Exceptions.h"
@@ -42,21 +44,35 @@ public:
     void Abort();  // drops unwritten bytes
 
     // Raw bytes
-    UINT Read(void* pBuf, UINT nMax);         // may return fewer at the end of the input
-    void ReadExact(void* pBuf, UINT nCount);  // raises endOfFile when short
-    void Write(const void* pBuf, UINT nCount);
+    UINT Read(void* pBuf, UINT nMax);          // may return fewer at the end of the input
+    void ReadExact(void* pBuf, UINT nCount) {  // raises endOfFile when short
+        if (m_nMode == load && m_bufLen - m_bufPos >= nCount) {
+            std::memcpy(pBuf, m_buf.data() + m_bufPos, nCount);
+            m_bufPos += nCount;
+            return;
+        }
+        ReadExactSlow(pBuf, nCount);
+    }
+    void Write(const void* pBuf, UINT nCount) {
+        if (m_nMode == store && m_buf.size() - m_bufPos >= nCount) {
+            std::memcpy(m_buf.data() + m_bufPos, pBuf, nCount);
+            m_bufPos += nCount;
+            return;
+        }
+        WriteSlow(pBuf, nCount);
+    }
 
     // Fixed-width numbers
     CArchive& operator<<(BYTE b) {
-        if (m_nMode == store && m_bufPos < m_buf.size()) {
-            m_buf[m_bufPos++] = b;
-            return *this;
-        }
         Write(&b, 1);
         return *this;
     }
     CArchive& operator<<(char ch) { return *this << static_cast<BYTE>(ch); }
-    CArchive& operator<<(WORD w);
+    CArchive& operator<<(WORD w) {
+        const unsigned char b[2] = {static_cast<unsigned char>(w), static_cast<unsigned char>(w >> 8)};
+        Write(b, 2);
+        return *this;
+    }
     CArchive& operator<<(short n) { return *this << static_cast<WORD>(n); }
     CArchive& operator<<(int n) {
         WriteU32(static_cast<std::uint32_t>(n));
@@ -90,7 +106,12 @@ public:
         ch = static_cast<char>(b);
         return *this;
     }
-    CArchive& operator>>(WORD& w);
+    CArchive& operator>>(WORD& w) {
+        unsigned char b[2];
+        ReadExact(b, 2);
+        w = static_cast<WORD>(b[0] | (b[1] << 8));
+        return *this;
+    }
     CArchive& operator>>(short& n) {
         WORD w;
         *this >> w;
@@ -140,7 +161,14 @@ public:
 
     // Object references. ReadObject returns the object (new or earlier) and,
     // when pExpected is given, refuses an object of another kind.
+    // WriteObject remembers every object it writes, so that a later
+    // reference to it writes its index: the form for objects others point at.
     void WriteObject(const CObject* pOb);
+    // For members only their owner writes (nothing else points at them): the
+    // object is numbered as WriteObject would number it, giving the same
+    // bytes, but not remembered, so writing a large job looks nothing up per
+    // object. Null is written as the null reference.
+    void WriteOwnedObject(const CObject* pOb);
     CObject* ReadObject(const CRuntimeClass* pExpected);
     // For members the reader will own: the reference must name a new object
     // (an earlier one would then have two owners); null only when allowed.
@@ -156,10 +184,29 @@ private:
         const CRuntimeClass* pClass = nullptr;  // set for class entries
         CObject* pObject = nullptr;             // set for object entries
     };
+    // Entries in fixed blocks: a large job grows the table without copying
+    // it or asking the allocator for ever larger pieces.
+    static constexpr size_t kLoadBlockBits = 12;
+    static constexpr size_t kLoadBlockSize = size_t{1} << kLoadBlockBits;
+    LoadEntry& LoadAt(size_t index) {
+        return m_loadBlocks[index >> kLoadBlockBits][index & (kLoadBlockSize - 1)];
+    }
+    size_t AddLoadEntry(const LoadEntry& e);
     enum class RefMode { any, owned, ownedOrNull, shared };
 
-    void ReadU32(std::uint32_t& v);
-    void WriteU32(std::uint32_t v);
+    void ReadU32(std::uint32_t& v) {
+        unsigned char b[4];
+        ReadExact(b, 4);
+        v = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+            (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+    }
+    void WriteU32(std::uint32_t n) {
+        const unsigned char b[4] = {static_cast<unsigned char>(n), static_cast<unsigned char>(n >> 8),
+                                    static_cast<unsigned char>(n >> 16), static_cast<unsigned char>(n >> 24)};
+        Write(b, 4);
+    }
+    void ReadExactSlow(void* pBuf, UINT nCount);
+    void WriteSlow(const void* pBuf, UINT nCount);
     void FillBuffer();
     void FlushBuffer();
     [[noreturn]] void Fail(int cause) const;
@@ -183,5 +230,6 @@ private:
     DWORD m_nextIndex = 1;
     int m_depth = 0;  // nesting of objects being read
     // Loading: entry per index; index 0 is the null reference.
-    std::vector<LoadEntry> m_loadArray;
+    std::vector<std::unique_ptr<LoadEntry[]>> m_loadBlocks;
+    size_t m_loadCount = 0;
 };

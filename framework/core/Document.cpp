@@ -5,8 +5,10 @@
 #include <cstdio>
 
 #include "framework/core/CoreMessages.h"
+#include "framework/core/DocumentWindows.h"
 #include "framework/core/File.h"
 #include "framework/core/MessageBox.h"
+#include "framework/core/StdIds.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -105,62 +107,119 @@ void CDocument::ReportSaveLoadException(const char*, const CException& e, BOOL b
     AfxMessageBox(text, MB_ICONEXCLAMATION);
 }
 
-#ifndef _WIN32
-// What a document does without windows: it has no views, frames, prompts
-// or recent-file list. The Win32 tree defines these in framework/win.
+BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
+    ON_COMMAND(ID_FILE_CLOSE, &CDocument::OnFileClose)
+    ON_COMMAND(ID_FILE_SAVE, &CDocument::OnFileSave)
+    ON_COMMAND(ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs)
+END_MESSAGE_MAP()
 
-CDocument::~CDocument() = default;
+// --- The duties handed to the installed windows ---
 
-void CDocument::SetTitle(const char* lpszTitle) { m_strTitle = lpszTitle; }
+CDocument::~CDocument() { AfxGetDocumentWindows().Forget(*this); }
 
-void CDocument::AddToRecentFiles() {}
-
-// Nobody can be asked, so nothing is saved behind the caller's back: a
-// modified document stops the close.
-BOOL CDocument::SaveModified() { return !IsModified(); }
-
-void CDocument::OnCloseDocument() {
-    DeleteContents();
-    if (m_bAutoDelete) delete this;
+void CDocument::SetTitle(const char* lpszTitle) {
+    m_strTitle = lpszTitle;
+    UpdateFrameCounts();  // the frames show the new title
 }
 
-BOOL CDocument::CanCloseFrame(CFrameWnd*) { return SaveModified(); }
+void CDocument::AddToRecentFiles() { AfxGetDocumentWindows().AddToRecentFiles(*this); }
+
+void CDocument::AddView(CView* pView) { AfxGetDocumentWindows().AddView(*this, pView); }
+
+void CDocument::RemoveView(CView* pView) { AfxGetDocumentWindows().RemoveView(*this, pView); }
+
+void CDocument::OnChangedViewList() { AfxGetDocumentWindows().OnChangedViewList(*this); }
+
+void CDocument::UpdateAllViews(CView* pSender, long lHint, CObject* pHint) {
+    AfxGetDocumentWindows().UpdateAllViews(*this, pSender, lHint, pHint);
+}
+
+void CDocument::UpdateFrameCounts() { AfxGetDocumentWindows().UpdateFrameCounts(*this); }
+
+BOOL CDocument::SaveModified() { return AfxGetDocumentWindows().SaveModified(*this); }
+
+BOOL CDocument::CanCloseFrame(CFrameWnd* pFrame) {
+    return AfxGetDocumentWindows().CanCloseFrame(*this, pFrame);
+}
 
 void CDocument::PreCloseFrame(CFrameWnd*) {}
 
+void CDocument::OnCloseDocument() { AfxGetDocumentWindows().OnCloseDocument(*this); }
+
 BOOL CDocument::DoSave(const char* lpszPathName, BOOL bReplace) {
-    if (!lpszPathName || !*lpszPathName) return FALSE;
-    if (!OnSaveDocument(lpszPathName)) return FALSE;
-    if (bReplace) SetPathName(lpszPathName);
-    return TRUE;
+    return AfxGetDocumentWindows().DoSave(*this, lpszPathName, bReplace);
 }
 
-BOOL CDocument::DoFileSave() { return DoSave(m_strPathName.IsEmpty() ? nullptr : m_strPathName.GetString()); }
+BOOL CDocument::DoFileSave() { return AfxGetDocumentWindows().DoFileSave(*this); }
 
-void CDocument::AddView(CView* pView) { m_viewList.push_back(pView); }
-
-void CDocument::RemoveView(CView* pView) {
-    m_viewList.erase(std::remove(m_viewList.begin(), m_viewList.end(), pView), m_viewList.end());
-}
-
-void CDocument::OnChangedViewList() {}
-
-void CDocument::UpdateAllViews(CView*, long, CObject*) {}
-
-void CDocument::UpdateFrameCounts() {}
+// --- File commands ---
 
 void CDocument::OnFileClose() {
-    if (SaveModified()) OnCloseDocument();
+    if (!SaveModified()) return;
+    OnCloseDocument();
 }
 
 void CDocument::OnFileSave() { DoFileSave(); }
 
 void CDocument::OnFileSaveAs() { DoSave(nullptr); }
 
-BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
-END_MESSAGE_MAP()
+// --- What a document does without windows ---
 
-#endif
+namespace {
+CDocumentWindows* g_pDocumentWindows = nullptr;
+}  // namespace
+
+CDocumentWindows* AfxSetDocumentWindows(CDocumentWindows* pWindows) {
+    CDocumentWindows* pPrevious = g_pDocumentWindows;
+    g_pDocumentWindows = pWindows;
+    return pPrevious;
+}
+
+CDocumentWindows& AfxGetDocumentWindows() {
+    static CDocumentWindows windowFree;
+    return g_pDocumentWindows ? *g_pDocumentWindows : windowFree;
+}
+
+std::vector<CView*>& CDocumentWindows::ViewList(CDocument& doc) { return doc.m_viewList; }
+
+void CDocumentWindows::Forget(CDocument&) {}
+
+void CDocumentWindows::AddToRecentFiles(CDocument&) {}
+
+void CDocumentWindows::AddView(CDocument& doc, CView* pView) { doc.m_viewList.push_back(pView); }
+
+void CDocumentWindows::RemoveView(CDocument& doc, CView* pView) {
+    doc.m_viewList.erase(std::remove(doc.m_viewList.begin(), doc.m_viewList.end(), pView),
+                         doc.m_viewList.end());
+}
+
+void CDocumentWindows::OnChangedViewList(CDocument&) {}
+
+void CDocumentWindows::UpdateAllViews(CDocument&, CView*, long, CObject*) {}
+
+void CDocumentWindows::UpdateFrameCounts(CDocument&) {}
+
+// Nobody can be asked, so nothing is saved behind the caller's back: a
+// modified document stops the close.
+BOOL CDocumentWindows::SaveModified(CDocument& doc) { return !doc.IsModified(); }
+
+BOOL CDocumentWindows::CanCloseFrame(CDocument& doc, CFrameWnd*) { return doc.SaveModified(); }
+
+void CDocumentWindows::OnCloseDocument(CDocument& doc) {
+    doc.DeleteContents();
+    if (doc.m_bAutoDelete) delete &doc;
+}
+
+BOOL CDocumentWindows::DoSave(CDocument& doc, const char* lpszPathName, BOOL bReplace) {
+    if (!lpszPathName || !*lpszPathName) return FALSE;
+    if (!doc.OnSaveDocument(lpszPathName)) return FALSE;
+    if (bReplace) doc.SetPathName(lpszPathName);
+    return TRUE;
+}
+
+BOOL CDocumentWindows::DoFileSave(CDocument& doc) {
+    return doc.DoSave(doc.m_strPathName.IsEmpty() ? nullptr : doc.m_strPathName.GetString());
+}
 
 POSITION CDocument::GetFirstViewPosition() const {
     return m_viewList.empty() ? nullptr : CorvPosFromIndex(0);

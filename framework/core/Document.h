@@ -3,10 +3,10 @@
 // writes a new file beside the old one and replaces it only when the whole
 // write succeeded, so a failed save never damages the previous file.
 //
-// The view list and the duties that need windows (the save prompt, Save As
-// with the file dialog, closing the frames, the File commands) are declared
-// here and defined twice: by framework/win in the Win32 tree, and as what a
-// document does without windows (no views, no prompts) in Document.cpp.
+// The duties that need windows (the views, the save prompt, Save As with
+// the file dialog, closing the frames) are handed to the installed
+// CDocumentWindows (framework/core/DocumentWindows.h): the window layer
+// installs its kind; without it a document has no views and asks nobody.
 #pragma once
 
 #include <vector>
@@ -21,6 +21,8 @@ class CFrameWnd;
 
 class CDocument : public CCmdTarget {
     DECLARE_DYNAMIC(CDocument)
+    friend class CDocumentWindows;
+
 public:
     CDocument() = default;
     ~CDocument() override;  // leaves its template's list

@@ -10,7 +10,16 @@ MessageBoxHook& Hook() {
     return hook;
 }
 
+std::string& Title() {
+    static std::string title;
+    return title;
+}
+
 }  // namespace
+
+void AfxSetMessageBoxTitle(const char* lpszTitle) { Title() = lpszTitle ? lpszTitle : ""; }
+
+const char* AfxGetMessageBoxTitle() { return Title().c_str(); }
 
 MessageBoxHook AfxSetMessageBoxHook(MessageBoxHook hook) {
     MessageBoxHook previous = std::move(Hook());
@@ -28,6 +37,7 @@ int AfxMessageBox(const char* lpszText, UINT nType, UINT) {
 int CorvPlatformMessageBox(const char* lpszText, UINT nType) {
     // Owned by the active window so the box is modal to the program.
     HWND owner = GetActiveWindow();
+    if (!Title().empty()) return MessageBoxA(owner, lpszText, Title().c_str(), nType | MB_TASKMODAL);
     char title[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, title, MAX_PATH);
     const char* base = title;

@@ -84,12 +84,9 @@ BOOL CRecordset::Open(UINT nOpenType, const char* lpszSQL, DWORD dwOptions) {
         Close();
         throw e;
     }
-    try {
-        OpenFirstRow();
-    } catch (...) {
-        Close();
-        throw;
-    }
+    COpenGuard guard(*this);
+    OpenFirstRow();
+    guard.Opened();
     return TRUE;
 }
 

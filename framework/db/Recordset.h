@@ -77,6 +77,22 @@ protected:
     void ThrowIfFailed(SQLRETURN rc) const;
     // After the statement has produced its result: fetch the first row.
     void OpenFirstRow();
+    // Closes the set again when an open ends early, by a return or an
+    // exception; an open that succeeds says so with Opened().
+    class COpenGuard {
+    public:
+        explicit COpenGuard(CRecordset& set) : m_set(set) {}
+        COpenGuard(const COpenGuard&) = delete;
+        COpenGuard& operator=(const COpenGuard&) = delete;
+        ~COpenGuard() {
+            if (!m_bOpened) m_set.Close();
+        }
+        void Opened() { m_bOpened = true; }
+
+    private:
+        CRecordset& m_set;
+        bool m_bOpened = false;
+    };
     // Fetches one row into the members.
     void Fetch();
 

@@ -8,12 +8,15 @@
 #include <algorithm>
 
 #include "framework/core/Document.h"
+#include "framework/core/MessageBox.h"
 #include "framework/win/DocTemplate.h"
+#include "framework/win/DocumentWin.h"
 #include "framework/win/Gdi.h"
 #include "framework/win/Menu.h"
 #include "framework/win/MessageMap.h"
 #include "framework/win/PrivateMessages.h"
 #include "framework/win/RecentFileList.h"
+#include "framework/win/StdIds.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
@@ -38,6 +41,7 @@ HINSTANCE AfxGetResourceHandle() { return AfxGetInstanceHandle(); }
 
 CWinApp::CWinApp(LPCSTR lpszAppName) {
     g_pApp = this;
+    AfxInstallDocumentWindows();
     m_hInstance = ::GetModuleHandleA(nullptr);
     // The executable's name without folder and extension names the
     // application and its profile file ("Corv" -> "Corv.INI").
@@ -51,7 +55,11 @@ CWinApp::CWinApp(LPCSTR lpszAppName) {
     m_strExeName = name;
     m_pszExeName = m_strExeName;
     m_strAppName = lpszAppName ? CString(lpszAppName) : m_strExeName;
+    char title[256] = "";
+    if (!lpszAppName && ::LoadStringA(m_hInstance, AFX_IDS_APP_TITLE, title, sizeof title) > 0)
+        m_strAppName = title;
     m_pszAppName = m_strAppName;
+    AfxSetMessageBoxTitle(m_pszAppName);
     SetProfileName(m_strExeName + ".INI");
 }
 

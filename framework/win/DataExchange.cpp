@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "framework/core/Exceptions.h"
 #include "framework/core/MessageBox.h"
@@ -70,11 +71,20 @@ void TextAsLong(CDataExchange* pDX, int nIDC, T& value, long long lo, long long 
     } else {
         char buf[32];
         std::snprintf(buf, sizeof buf, pszFormat, value);
-        ::SetWindowTextA(hWnd, buf);
+        AfxSetWindowText(hWnd, buf);
     }
 }
 
 }  // namespace
+
+void AfxSetWindowText(HWND hWnd, LPCSTR lpszNew) {
+    if (!lpszNew) lpszNew = "";
+    // Setting a text puts an edit's caret at its start: a dialog that writes
+    // its texts back while the user types would turn the typing around.
+    // Only a text that differs is written.
+    if (TextOf(hWnd) == lpszNew) return;
+    ::SetWindowTextA(hWnd, lpszNew);
+}
 
 HWND CDataExchange::PrepareCtrl(int nIDC) {
     HWND hWndCtrl = ::GetDlgItem(m_pDlgWnd->m_hWnd, nIDC);
@@ -103,7 +113,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
     if (pDX->m_bSaveAndValidate)
         value = TextOf(hWnd);
     else
-        ::SetWindowTextA(hWnd, value);
+        AfxSetWindowText(hWnd, value);
 }
 
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value) {
@@ -125,7 +135,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, double& value) {
     } else {
         char buf[64];
         std::snprintf(buf, sizeof buf, "%.*g", DBL_DIG, value);
-        ::SetWindowTextA(hWnd, buf);
+        AfxSetWindowText(hWnd, buf);
     }
 }
 
@@ -164,10 +174,10 @@ void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value) {
     // An empty value empties the box (a prefix search would pick the first item).
     if (value.IsEmpty()) {
         ::SendMessageA(hWnd, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-        ::SetWindowTextA(hWnd, "");
+        AfxSetWindowText(hWnd, "");
     } else if (::SendMessageA(hWnd, CB_SELECTSTRING, static_cast<WPARAM>(-1),
                               reinterpret_cast<LPARAM>(value.GetString())) == CB_ERR) {
-        ::SetWindowTextA(hWnd, value);  // ignored by a drop-down list
+        AfxSetWindowText(hWnd, value);  // ignored by a drop-down list
     }
 }
 
@@ -180,11 +190,18 @@ void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value) {
     LRESULT i = value.IsEmpty() ? CB_ERR
                                 : ::SendMessageA(hWnd, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                                  reinterpret_cast<LPARAM>(value.GetString()));
+    // The search ignores case; the item is taken only when it matches exactly.
+    if (i != CB_ERR) {
+        const LRESULT nLength = ::SendMessageA(hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::vector<char> item(nLength > 0 ? nLength + 1 : 1, '\0');
+        ::SendMessageA(hWnd, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+        if (value != item.data()) i = CB_ERR;
+    }
     if (i != CB_ERR) {
         ::SendMessageA(hWnd, CB_SETCURSEL, static_cast<WPARAM>(i), 0);
     } else {
         ::SendMessageA(hWnd, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-        ::SetWindowTextA(hWnd, value);
+        AfxSetWindowText(hWnd, value);
     }
 }
 

@@ -29,6 +29,10 @@ public:
 };
 
 // Edit (or any window) text.
+// Sets a control's text only when it differs from what the control holds,
+// so the caret and selection of an edit stay where the user left them.
+void AfxSetWindowText(HWND hWnd, LPCSTR lpszNew);
+
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
@@ -38,7 +42,8 @@ void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 // Combo box: the edit text (load: selects the first item starting with the
-// text, or sets the text); CBStringExact selects only an exact match;
+// text, or sets the text); CBStringExact selects only an item equal to the
+// text, case included, and otherwise shows the text as it is;
 // CBIndex is the selected index.
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);
 void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value);

@@ -1,5 +1,6 @@
 #include "framework/win/Dialog.h"
 
+#include <cstring>
 #include <deque>
 
 #include "framework/win/App.h"
@@ -48,6 +49,28 @@ HWND OwnerFor(CWnd* pParentWnd) {
     return hWnd;
 }
 
+// Whether a template gives its dialog a place of its own: a position other
+// than 0,0 (relative to the owner), or a child dialog laid into a window.
+bool TemplatePlacesDialog(LPCDLGTEMPLATEA lpTemplate) {
+    if (!lpTemplate) return true;
+    const auto* words = reinterpret_cast<const WORD*>(lpTemplate);
+    DWORD style;
+    short x, y;
+    if (words[1] == 0xFFFF) {
+        // Extended form: version, signature, help id, extended style, style,
+        // item count, x, y.
+        const auto* p = reinterpret_cast<const BYTE*>(lpTemplate);
+        std::memcpy(&style, p + 12, sizeof style);
+        std::memcpy(&x, p + 18, sizeof x);
+        std::memcpy(&y, p + 20, sizeof y);
+    } else {
+        style = lpTemplate->style;
+        x = lpTemplate->x;
+        y = lpTemplate->y;
+    }
+    return (style & WS_CHILD) || x != 0 || y != 0;
+}
+
 }  // namespace
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
@@ -74,6 +97,7 @@ LPCDLGTEMPLATEA CDialog::LoadTemplate() const {
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA lpTemplate, HWND hWndParent) {
     if (!lpTemplate || m_hWnd) return FALSE;
     m_bCreating = TRUE;
+    m_bCentreOnOwner = !TemplatePlacesDialog(lpTemplate);
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), lpTemplate, hWndParent, AfxDlgProc,
                                              reinterpret_cast<LPARAM>(this));
@@ -172,7 +196,20 @@ void CDialog::EndDialog(int nResult) {
     }
 }
 
-LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) { return OnInitDialog(); }
+LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM) {
+    CRect rcBefore;
+    ::GetWindowRect(m_hWnd, &rcBefore);
+    const LRESULT result = OnInitDialog();
+    // A dialog its template does not place, and that did not place itself
+    // while starting, opens centred on its owner rather than at the owner's
+    // top-left corner.
+    CRect rcAfter;
+    if (m_bCentreOnOwner && ::IsWindow(m_hWnd) && !::IsWindowVisible(m_hWnd)) {
+        ::GetWindowRect(m_hWnd, &rcAfter);
+        if (rcAfter.left == rcBefore.left && rcAfter.top == rcBefore.top) CenterWindow();
+    }
+    return result;
+}
 
 LRESULT CDialog::HandleRunTestHook(WPARAM, LPARAM) {
     TestHook hook = std::move(m_testHook);

@@ -5,6 +5,9 @@
 // disables its owner and runs the layer's own modal loop (so
 // PreTranslateMessage works in dialogs too) until EndDialog.
 //
+// A dialog whose template gives no position (0, 0) and that does not move
+// itself in OnInitDialog opens centred on its owner.
+//
 // Test hook: SetTestHook queues a function; the next DoModal (of any
 // dialog) takes the oldest queued hook and runs it once, inside the modal
 // loop, after OnInitDialog and the messages it posted. The hook drives the
@@ -79,7 +82,8 @@ protected:
     int m_nModalResult = -1;
     BOOL m_bInModalLoop = FALSE;
     BOOL m_bModalEnded = FALSE;
-    TestHook m_testHook;  // taken from the queue by DoModal
+    TestHook m_testHook;            // taken from the queue by DoModal
+    BOOL m_bCentreOnOwner = FALSE;  // set from the template at creation
 
     DECLARE_MESSAGE_MAP()
 };

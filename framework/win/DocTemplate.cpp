@@ -6,6 +6,7 @@
 #include "framework/core/Document.h"
 #include "framework/core/MessageBox.h"
 #include "framework/win/App.h"
+#include "framework/win/DocumentWin.h"
 #include "framework/win/Frame.h"
 #include "framework/win/ResourceString.h"
 #include "framework/win/WaitCursor.h"
@@ -19,7 +20,9 @@ CDocTemplate::CDocTemplate(UINT nIDResource, const CRuntimeClass* pDocClass, con
     : m_nIDResource(nIDResource),
       m_pDocClass(pDocClass),
       m_pFrameClass(pFrameClass),
-      m_pViewClass(pViewClass) {}
+      m_pViewClass(pViewClass) {
+    AfxInstallDocumentWindows();
+}
 
 CDocTemplate::~CDocTemplate() {
     for (CDocument* pDoc : m_docList) pDoc->m_pDocTemplate = nullptr;

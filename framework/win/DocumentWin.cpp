@@ -1,5 +1,8 @@
 // What a document does with windows: its views and frames, the save
-// prompt, Save As with the file dialog, and the File commands.
+// prompt, Save As with the file dialog and the recent-file list. Installed
+// for every document when an application object or a template is made.
+#include "framework/win/DocumentWin.h"
+
 #include <windows.h>
 
 #include <commdlg.h>
@@ -7,6 +10,7 @@
 #include <algorithm>
 
 #include "framework/core/Document.h"
+#include "framework/core/DocumentWindows.h"
 #include "framework/core/MessageBox.h"
 #include "framework/win/App.h"
 #include "framework/win/DocTemplate.h"
@@ -15,12 +19,6 @@
 #include "framework/win/View.h"
 #include "framework/win/WaitCursor.h"
 #include "framework/win/WinMessages.h"
-
-BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
-    ON_COMMAND(ID_FILE_CLOSE, &CDocument::OnFileClose)
-    ON_COMMAND(ID_FILE_SAVE, &CDocument::OnFileSave)
-    ON_COMMAND(ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs)
-END_MESSAGE_MAP()
 
 namespace {
 
@@ -38,59 +36,78 @@ CString FileNameFromTitle(const CString& title) {
     return name;
 }
 
+class CWinDocumentWindows : public CDocumentWindows {
+public:
+    void Forget(CDocument& doc) override;
+    void AddToRecentFiles(CDocument& doc) override;
+    void AddView(CDocument& doc, CView* pView) override;
+    void RemoveView(CDocument& doc, CView* pView) override;
+    void OnChangedViewList(CDocument& doc) override;
+    void UpdateAllViews(CDocument& doc, CView* pSender, long lHint, CObject* pHint) override;
+    void UpdateFrameCounts(CDocument& doc) override;
+    BOOL SaveModified(CDocument& doc) override;
+    BOOL CanCloseFrame(CDocument& doc, CFrameWnd* pFrame) override;
+    void OnCloseDocument(CDocument& doc) override;
+    BOOL DoSave(CDocument& doc, const char* lpszPathName, BOOL bReplace) override;
+    BOOL DoFileSave(CDocument& doc) override;
+};
+
 }  // namespace
 
-CDocument::~CDocument() {
-    for (CView* pView : m_viewList) pView->m_pDocument = nullptr;
-    if (m_pDocTemplate) m_pDocTemplate->RemoveDocument(this);
+void AfxInstallDocumentWindows() {
+    static CWinDocumentWindows windows;
+    AfxSetDocumentWindows(&windows);
 }
 
-void CDocument::SetTitle(const char* lpszTitle) {
-    m_strTitle = lpszTitle;
-    UpdateFrameCounts();  // the frames show the new title
+void CWinDocumentWindows::Forget(CDocument& doc) {
+    for (CView* pView : ViewList(doc)) pView->m_pDocument = nullptr;
+    if (doc.m_pDocTemplate) doc.m_pDocTemplate->RemoveDocument(&doc);
 }
 
-void CDocument::AddToRecentFiles() {
-    if (CWinApp* pApp = AfxGetApp()) pApp->AddToRecentFileList(m_strPathName);
+void CWinDocumentWindows::AddToRecentFiles(CDocument& doc) {
+    if (CWinApp* pApp = AfxGetApp()) pApp->AddToRecentFileList(doc.GetPathName());
 }
 
 // --- Views ---
 
-void CDocument::AddView(CView* pView) {
-    if (std::find(m_viewList.begin(), m_viewList.end(), pView) != m_viewList.end()) return;
-    m_viewList.push_back(pView);
-    pView->m_pDocument = this;
-    OnChangedViewList();
+void CWinDocumentWindows::AddView(CDocument& doc, CView* pView) {
+    std::vector<CView*>& views = ViewList(doc);
+    if (std::find(views.begin(), views.end(), pView) != views.end()) return;
+    views.push_back(pView);
+    pView->m_pDocument = &doc;
+    doc.OnChangedViewList();
 }
 
-void CDocument::RemoveView(CView* pView) {
-    auto it = std::find(m_viewList.begin(), m_viewList.end(), pView);
-    if (it == m_viewList.end()) return;
-    m_viewList.erase(it);
+void CWinDocumentWindows::RemoveView(CDocument& doc, CView* pView) {
+    std::vector<CView*>& views = ViewList(doc);
+    auto it = std::find(views.begin(), views.end(), pView);
+    if (it == views.end()) return;
+    views.erase(it);
     pView->m_pDocument = nullptr;
-    OnChangedViewList();
+    doc.OnChangedViewList();
 }
 
-void CDocument::OnChangedViewList() {
-    if (m_viewList.empty() && m_bAutoDelete) {
-        OnCloseDocument();
+void CWinDocumentWindows::OnChangedViewList(CDocument& doc) {
+    if (ViewList(doc).empty() && doc.m_bAutoDelete) {
+        doc.OnCloseDocument();
         return;
     }
-    UpdateFrameCounts();
+    doc.UpdateFrameCounts();
 }
 
-void CDocument::UpdateAllViews(CView* pSender, long lHint, CObject* pHint) {
-    std::vector<CView*> views = m_viewList;  // a view may go away while it updates
+void CWinDocumentWindows::UpdateAllViews(CDocument& doc, CView* pSender, long lHint, CObject* pHint) {
+    const std::vector<CView*>& current = ViewList(doc);
+    std::vector<CView*> views = current;  // a view may go away while it updates
     for (CView* pView : views)
-        if (pView != pSender && std::find(m_viewList.begin(), m_viewList.end(), pView) != m_viewList.end())
+        if (pView != pSender && std::find(current.begin(), current.end(), pView) != current.end())
             pView->OnUpdate(pSender, lHint, pHint);
 }
 
-void CDocument::UpdateFrameCounts() {
+void CWinDocumentWindows::UpdateFrameCounts(CDocument& doc) {
     // The frames that show this document, in view order; with more than
     // one, each is numbered (":1", ":2") after the title.
     std::vector<CFrameWnd*> frames;
-    for (CView* pView : m_viewList) {
+    for (CView* pView : ViewList(doc)) {
         CFrameWnd* pFrame = pView->m_hWnd ? pView->GetParentFrame() : nullptr;
         if (pFrame && std::find(frames.begin(), frames.end(), pFrame) == frames.end())
             frames.push_back(pFrame);
@@ -104,15 +121,16 @@ void CDocument::UpdateFrameCounts() {
 
 // --- Closing ---
 
-BOOL CDocument::SaveModified() {
-    if (!IsModified()) return TRUE;
+BOOL CWinDocumentWindows::SaveModified(CDocument& doc) {
+    if (!doc.IsModified()) return TRUE;
+    const CString& path = doc.GetPathName();
     CString name;
-    if (m_strPathName.IsEmpty()) {
-        name = m_strTitle.IsEmpty() ? CString(WinMsg::kUntitled) : m_strTitle;
+    if (path.IsEmpty()) {
+        name = doc.GetTitle().IsEmpty() ? CString(WinMsg::kUntitled) : doc.GetTitle();
     } else {
         // The file's title as the system shows it.
         char title[MAX_PATH] = "";
-        name = ::GetFileTitleA(m_strPathName, title, sizeof title) == 0 ? CString(title) : m_strPathName;
+        name = ::GetFileTitleA(path, title, sizeof title) == 0 ? CString(title) : path;
     }
     CString prompt;
     AfxFormatString1(prompt, WinMsg::kAskToSave, name);
@@ -120,84 +138,73 @@ BOOL CDocument::SaveModified() {
         case IDCANCEL:
             return FALSE;
         case IDYES:
-            return DoFileSave();
+            return doc.DoFileSave();
         default:
             return TRUE;  // No: close without saving
     }
 }
 
-BOOL CDocument::CanCloseFrame(CFrameWnd* pFrame) {
+BOOL CWinDocumentWindows::CanCloseFrame(CDocument& doc, CFrameWnd* pFrame) {
     // Another frame still shows the document: nothing to ask.
-    for (CView* pView : m_viewList)
+    for (CView* pView : ViewList(doc))
         if (pView->GetParentFrame() != pFrame) return TRUE;
-    return SaveModified();
+    return doc.SaveModified();
 }
 
-void CDocument::PreCloseFrame(CFrameWnd*) {}
-
-void CDocument::OnCloseDocument() {
+void CWinDocumentWindows::OnCloseDocument(CDocument& doc) {
     // Destroying the frames destroys the views; the document must outlive that.
-    BOOL bAutoDelete = m_bAutoDelete;
-    m_bAutoDelete = FALSE;
-    while (!m_viewList.empty()) {
-        CView* pView = m_viewList.front();
+    std::vector<CView*>& views = ViewList(doc);
+    BOOL bAutoDelete = doc.m_bAutoDelete;
+    doc.m_bAutoDelete = FALSE;
+    while (!views.empty()) {
+        CView* pView = views.front();
         CFrameWnd* pFrame = pView->GetParentFrame();
         if (pFrame) {
-            PreCloseFrame(pFrame);
+            doc.PreCloseFrame(pFrame);
             pFrame->DestroyWindow();
         } else {
             pView->DestroyWindow();
         }
-        if (!m_viewList.empty() && m_viewList.front() == pView) RemoveView(pView);
+        if (!views.empty() && views.front() == pView) doc.RemoveView(pView);
     }
-    m_bAutoDelete = bAutoDelete;
-    DeleteContents();
-    if (m_bAutoDelete) delete this;
+    doc.m_bAutoDelete = bAutoDelete;
+    doc.DeleteContents();
+    if (doc.m_bAutoDelete) delete &doc;
 }
 
 // --- Saving ---
 
-BOOL CDocument::DoFileSave() {
-    DWORD dwAttrib = m_strPathName.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(m_strPathName);
+BOOL CWinDocumentWindows::DoFileSave(CDocument& doc) {
+    const CString& path = doc.GetPathName();
+    DWORD dwAttrib = path.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(path);
     // A read-only file, or one that has no path yet, is saved under a new name.
-    if (m_strPathName.IsEmpty() ||
-        (dwAttrib != INVALID_FILE_ATTRIBUTES && (dwAttrib & FILE_ATTRIBUTE_READONLY)))
-        return DoSave(nullptr);
-    return DoSave(m_strPathName);
+    if (path.IsEmpty() || (dwAttrib != INVALID_FILE_ATTRIBUTES && (dwAttrib & FILE_ATTRIBUTE_READONLY)))
+        return doc.DoSave(nullptr);
+    return doc.DoSave(path);
 }
 
-BOOL CDocument::DoSave(const char* lpszPathName, BOOL bReplace) {
+BOOL CWinDocumentWindows::DoSave(CDocument& doc, const char* lpszPathName, BOOL bReplace) {
     CString newName = lpszPathName;
     if (newName.IsEmpty()) {
-        newName = m_strPathName;
+        newName = doc.GetPathName();
         if (bReplace && newName.IsEmpty()) {
-            newName = FileNameFromTitle(m_strTitle);
+            newName = FileNameFromTitle(doc.GetTitle());
             CString ext;
-            if (m_pDocTemplate && m_pDocTemplate->GetDocString(ext, CDocTemplate::filterExt)) newName += ext;
+            if (doc.m_pDocTemplate && doc.m_pDocTemplate->GetDocString(ext, CDocTemplate::filterExt))
+                newName += ext;
         }
         CWinApp* pApp = AfxGetApp();
         if (!pApp || !pApp->DoPromptFileName(newName, WinMsg::kSaveAsTitle,
-                                             OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE, m_pDocTemplate))
+                                             OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE, doc.m_pDocTemplate))
             return FALSE;
     }
     BOOL bSaved;
     {
         CWaitCursor wait;
         // A failed save has reported itself and left the previous file as it was.
-        bSaved = OnSaveDocument(newName);
+        bSaved = doc.OnSaveDocument(newName);
     }
     if (!bSaved) return FALSE;
-    if (bReplace) SetPathName(newName);
+    if (bReplace) doc.SetPathName(newName);
     return TRUE;
 }
-
-// --- File commands ---
-
-void CDocument::OnFileClose() {
-    if (!SaveModified()) return;
-    OnCloseDocument();
-}
-
-void CDocument::OnFileSave() { DoFileSave(); }
-
-void CDocument::OnFileSaveAs() { DoSave(nullptr); }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <deque>
 
+#include <shlobj.h>
+
 #include "framework/win/App.h"
 
 IMPLEMENT_DYNAMIC(CFileDialog, CDialog)
@@ -14,7 +16,47 @@ std::deque<CFileDialog::TestHook>& TestHooks() {
     return hooks;
 }
 
+// The folder of the last file chosen in this run.
+CString& LastFolder() {
+    static CString folder;
+    return folder;
+}
+
+// The explorer-style dialog calls this with its own child page: once the
+// dialog is ready, the dialog itself is centred on its owner, as every other
+// dialog of the program is.
+UINT_PTR CALLBACK CentringHook(HWND hPage, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE) {
+        HWND hDlg = ::GetParent(hPage);
+        HWND hOwner = ::GetWindow(hDlg, GW_OWNER);
+        RECT rcDlg, rcOwner, rcArea;
+        ::GetWindowRect(hDlg, &rcDlg);
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcArea, 0);
+        rcOwner = rcArea;
+        if (hOwner && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner)) ::GetWindowRect(hOwner, &rcOwner);
+        const int cx = rcDlg.right - rcDlg.left, cy = rcDlg.bottom - rcDlg.top;
+        int x = (rcOwner.left + rcOwner.right - cx) / 2, y = (rcOwner.top + rcOwner.bottom - cy) / 2;
+        x = std::max<int>(rcArea.left, std::min<int>(x, rcArea.right - cx));
+        y = std::max<int>(rcArea.top, std::min<int>(y, rcArea.bottom - cy));
+        ::SetWindowPos(hDlg, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return 0;
+}
+
+int LastSlash(const CString& path) { return std::max(path.ReverseFind('\\'), path.ReverseFind('/')); }
+
 }  // namespace
+
+CString CFileDialog::GetStartFolder() {
+    if (!LastFolder().IsEmpty()) return LastFolder();
+    char folder[MAX_PATH] = "";
+    if (SUCCEEDED(::SHGetFolderPathA(nullptr, CSIDL_PERSONAL | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                                     folder)))
+        return folder;
+    return CString();
+}
+
+void CFileDialog::ForgetLastFolder() { LastFolder().Empty(); }
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName, DWORD dwFlags,
                          LPCSTR lpszFilter, CWnd* pParentWnd)
@@ -40,15 +82,38 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFil
 
 INT_PTR CFileDialog::DoModal() {
     m_strInitialFile = m_szFileName;
+    // A proposed name with a folder opens there; otherwise the dialog starts
+    // in the user's documents (or where the user last chose a file), never
+    // in whatever folder the program was started from.
+    if (!m_ofn.lpstrInitialDir && LastSlash(m_strInitialFile) < 0) {
+        m_strInitialDir = GetStartFolder();
+        if (!m_strInitialDir.IsEmpty()) m_ofn.lpstrInitialDir = m_strInitialDir;
+    }
+    INT_PTR result;
     if (!TestHooks().empty()) {
         TestHook hook = std::move(TestHooks().front());
         TestHooks().pop_front();
-        return hook(*this);
+        result = hook(*this);
+    } else {
+        result = RunSystemDialog();
     }
+    if (result == IDOK) {
+        const CString path = GetPathName();
+        const int nSlash = LastSlash(path);
+        if (nSlash > 0) LastFolder() = path.Left(nSlash);
+    }
+    return result;
+}
+
+INT_PTR CFileDialog::RunSystemDialog() {
     HWND hOwner = AfxHwndOf(m_pParentWnd);
     if (!hOwner && AfxGetMainWnd()) hOwner = AfxGetMainWnd()->m_hWnd;
     m_ofn.hwndOwner = hOwner;
     m_ofn.hInstance = AfxGetInstanceHandle();
+    if (!(m_ofn.Flags & OFN_ENABLEHOOK)) {
+        m_ofn.Flags |= OFN_ENABLEHOOK;
+        m_ofn.lpfnHook = CentringHook;
+    }
     BOOL bResult = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
     return bResult ? IDOK : IDCANCEL;
 }
@@ -63,8 +128,7 @@ CString CFileDialog::GetPathName() const { return m_szFileName; }
 
 CString CFileDialog::GetFileName() const {
     CString path = m_szFileName;
-    int nSlash = path.FindOneOf("\\/") >= 0 ? std::max(path.ReverseFind('\\'), path.ReverseFind('/')) : -1;
-    return path.Mid(nSlash + 1);
+    return path.Mid(LastSlash(path) + 1);
 }
 
 CString CFileDialog::GetFileExt() const {

@@ -34,6 +34,11 @@ public:
 
     OPENFILENAMEA m_ofn{};
 
+    // Where a dialog without a folder of its own starts: the folder of the
+    // last file chosen in this run, else the user's documents folder.
+    static CString GetStartFolder();
+    static void ForgetLastFolder();
+
     // --- Test hook ---
     using TestHook = std::function<INT_PTR(CFileDialog& dlg)>;
     static void SetTestHook(TestHook hook);
@@ -42,10 +47,13 @@ public:
     void SetPathNameForTest(LPCSTR lpszPathName);
 
 protected:
+    INT_PTR RunSystemDialog();
+
     BOOL m_bOpenFileDialog;
     CString m_strFilter;  // with '\0' separators
     CString m_strDefExt;
     CString m_strInitialFile;
+    CString m_strInitialDir;
     char m_szFileName[MAX_PATH * 4] = "";
     char m_szFileTitle[MAX_PATH] = "";
 };

@@ -45,6 +45,14 @@ BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, HDC hDC) {
     return CreateFontIndirect(&lf);
 }
 
+BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                       BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision,
+                       BYTE nClipPrecision, BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename) {
+    return Attach(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+                                cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
+                                nPitchAndFamily, lpszFacename));
+}
+
 BOOL CBitmap::LoadBitmap(UINT nIDResource) {
     return Attach(::LoadBitmapA(AfxGetResourceHandle(), MAKEINTRESOURCEA(nIDResource)));
 }

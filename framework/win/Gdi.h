@@ -45,6 +45,9 @@ class CFont : public CGdiObject {
 public:
     BOOL CreateFontIndirect(const LOGFONTA* lpLogFont);
     BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName, HDC hDC = nullptr);
+    BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                    BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                    BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename);
     int GetLogFont(LOGFONTA* pLogFont) const { return GetObject(sizeof(LOGFONTA), pLogFont); }
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 };
@@ -104,6 +107,8 @@ public:
     int DrawText(LPCSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat) {
         return ::DrawTextA(m_hDC, lpszString, nCount, lpRect, nFormat);
     }
+    UINT GetTextAlign() const { return ::GetTextAlign(m_hDC); }
+    HFONT GetCurrentFont() const { return static_cast<HFONT>(::GetCurrentObject(m_hDC, OBJ_FONT)); }
     BOOL MoveTo(int x, int y) { return ::MoveToEx(m_hDC, x, y, nullptr); }
     BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
     BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
@@ -115,10 +120,29 @@ public:
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop) {
         return ::PatBlt(m_hDC, x, y, nWidth, nHeight, dwRop);
     }
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                    int nSrcHeight, DWORD dwRop) {
+        return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, pSrcDC ? pSrcDC->m_hDC : nullptr, xSrc, ySrc,
+                            nSrcWidth, nSrcHeight, dwRop);
+    }
     int IntersectClipRect(int x1, int y1, int x2, int y2) {
         return ::IntersectClipRect(m_hDC, x1, y1, x2, y2);
     }
     int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
+
+    // --- Printing: documents, pages, printer settings, unit conversion ---
+    int StartDoc(const DOCINFOA* lpDocInfo) { return ::StartDocA(m_hDC, lpDocInfo); }
+    int StartPage() { return ::StartPage(m_hDC); }
+    int EndPage() { return ::EndPage(m_hDC); }
+    int EndDoc() { return ::EndDoc(m_hDC); }
+    int AbortDoc() { return ::AbortDoc(m_hDC); }
+    // A printer context takes new settings (orientation, paper) between pages.
+    BOOL ResetDC(const DEVMODEA* lpDevMode) { return ::ResetDCA(m_hDC, lpDevMode) != nullptr; }
+    int GetMapMode() const { return ::GetMapMode(m_hDC); }
+    BOOL DPtoLP(LPPOINT lpPoints, int nCount = 1) const { return ::DPtoLP(m_hDC, lpPoints, nCount); }
+    BOOL DPtoLP(LPRECT lpRect) const { return ::DPtoLP(m_hDC, reinterpret_cast<LPPOINT>(lpRect), 2); }
+    BOOL LPtoDP(LPPOINT lpPoints, int nCount = 1) const { return ::LPtoDP(m_hDC, lpPoints, nCount); }
+    BOOL LPtoDP(LPRECT lpRect) const { return ::LPtoDP(m_hDC, reinterpret_cast<LPPOINT>(lpRect), 2); }
 };
 
 // The DC of a WM_PAINT (BeginPaint/EndPaint).

@@ -3,6 +3,8 @@
 #include "framework/core/Document.h"
 #include "framework/win/Frame.h"
 #include "framework/win/MessageMap.h"
+#include "framework/win/PreviewView.h"
+#include "framework/win/PrintInfo.h"
 #include "framework/win/PrivateMessages.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
@@ -39,6 +41,8 @@ int CView::OnCreate(LPCREATESTRUCTA lpcs) {
 }
 
 void CView::OnDestroy() {
+    // The view goes with its preview open (its frame or document closes).
+    if (m_pPreviewView) m_pPreviewView->ClosePreview(FALSE);
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame && pFrame->GetActiveView() == this) pFrame->SetActiveView(nullptr, FALSE);
     CWnd::OnDestroy();
@@ -69,6 +73,11 @@ void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
 void CView::OnUpdate(CView*, LPARAM, CObject*) { Invalidate(TRUE); }
 
 void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*) {
+    // Previewing, the keyboard belongs to the preview (its paging keys).
+    if (bActivate && pActivateView == this && m_pPreviewView && m_pPreviewView->m_hWnd) {
+        m_pPreviewView->SetFocus();
+        return;
+    }
     if (bActivate && pActivateView == this && m_hWnd) {
         HWND hFocus = ::GetFocus();
         if (hFocus != m_hWnd && !::IsChild(m_hWnd, hFocus)) SetFocus();
@@ -77,9 +86,23 @@ void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*) {
 
 void CView::OnActivateFrame(UINT, CFrameWnd*) {}
 
-void CView::OnPrepareDC(CDC*) {}
+void CView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
+    // Printing on: a view that knows no page count ends after page 1.
+    if (pInfo && pDC && pInfo->GetMaxPage() == 0xffff && pInfo->m_nCurPage > 1)
+        pInfo->m_bContinuePrinting = FALSE;
+}
+
+BOOL CView::OnPreparePrinting(CPrintInfo* pInfo) { return DoPreparePrinting(pInfo); }
+
+void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
+
+void CView::OnPrint(CDC* pDC, CPrintInfo*) { OnDraw(pDC); }
+
+void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
-    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+    // While the preview stands in for the view, the view's own commands
+    // (printing again, editing what is not shown) are off; the document's stay.
+    if (!m_pPreviewView && CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
     return m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }

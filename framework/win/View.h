@@ -10,6 +10,8 @@
 class CDC;
 class CDocument;
 class CFrameWnd;
+class CPrintInfo;
+class CPreviewView;
 
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
@@ -27,7 +29,33 @@ public:
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
-    virtual void OnPrepareDC(CDC* pDC);
+    // pInfo is null when drawing on screen, the run's print information when
+    // printing or previewing; the print loop calls it before each page.
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+
+    // Printing. The loop (OnFilePrint, OnFilePrintPreview) calls, in order:
+    // OnPreparePrinting (usually: return DoPreparePrinting(pInfo)); on the
+    // printer context OnBeginPrinting; per page OnPrepareDC then OnPrint;
+    // and OnEndPrinting on every path once OnBeginPrinting was called.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);  // default: OnDraw
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The preview window closed (after OnEndPrinting); the view is shown again.
+    virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
+    // Asks for the printer (print dialog, or the printer chosen last for a
+    // direct print or a preview) and makes pInfo's dialog hold its context.
+    // FALSE when the user cancelled or there is no printer.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+
+    // Command handlers of the print loop; a view maps the commands it
+    // offers to them (or to its own handlers that end by calling them).
+    void OnFilePrint();         // ID_FILE_PRINT: asks for the printer
+    void OnFilePrintDirect();   // ID_FILE_PRINT_DIRECT: the printer chosen last
+    void OnFilePrintPreview();  // ID_FILE_PRINT_PREVIEW
+
+    // The preview window while this view previews a print, else null.
+    CPreviewView* GetPreviewView() const { return m_pPreviewView; }
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
@@ -42,5 +70,14 @@ public:
 
     CDocument* m_pDocument = nullptr;
 
+protected:
+    // One print: OnPreparePrinting, then the page loop on the printer.
+    void RunPrint(BOOL bDirect);
+
+private:
+    friend class CPreviewView;
+    CPreviewView* m_pPreviewView = nullptr;
+
+public:
     DECLARE_MESSAGE_MAP()
 };

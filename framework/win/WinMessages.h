@@ -18,4 +18,21 @@ inline constexpr const char* kParseIntRange = "Please enter an integer between %
 inline constexpr const char* kParseRealRange = "Please enter a number between %1 and %2.";
 inline constexpr const char* kParseStringSize = "Please enter no more than %1 characters.";
 inline constexpr const char* kNoPrinter = "No printers are installed. Add a printer and try again.";
+inline constexpr const char* kPrinterUnavailable =
+    "The printer %1 cannot be reached. Choose another printer.";
+inline constexpr const char* kPrintFailed = "The document could not be printed.";
+inline constexpr const char* kPrintToFileTitle = "Print to File";
+inline constexpr const char* kPrintToFileFilter = "Printer Files (*.prn)|*.prn|All Files (*.*)|*.*||";
+
+// Print preview: the toolbar and the page count.
+inline constexpr const char* kPreviewPrint = "&Print...";
+inline constexpr const char* kPreviewNext = "&Next Page";
+inline constexpr const char* kPreviewPrev = "Pre&v Page";
+inline constexpr const char* kPreviewOnePage = "&One Page";
+inline constexpr const char* kPreviewTwoPage = "&Two Page";
+inline constexpr const char* kPreviewZoomIn = "Zoom &In";
+inline constexpr const char* kPreviewZoomOut = "Zoom &Out";
+inline constexpr const char* kPreviewClose = "&Close";
+inline constexpr const char* kPreviewPage = "Page %u of %u";
+inline constexpr const char* kPreviewPages = "Pages %u-%u of %u";
 }  // namespace WinMsg

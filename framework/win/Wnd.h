@@ -11,8 +11,8 @@
 #include <windows.h>
 
 #include "framework/core/CmdTarget.h"
+#include "framework/core/StdIds.h"
 #include "framework/core/String.h"
-#include "framework/win/StdIds.h"
 #include "framework/win/Types.h"
 
 class CDataExchange;

@@ -11,6 +11,7 @@
 #include "database/Connection.h"
 #include "database/ConvertSet.h"
 #include "database/Schema.h"
+#include "framework/core/OwnedObArray.h"
 #include "framework/db/Database.h"
 #include "tests/support/MessageBoxRecorder.h"
 
@@ -31,11 +32,9 @@ protected:
         db.OpenEx(CorvConnectString(), CDatabase::noOdbcDialog);
         CConvertSet set(&db);
         set.LoadColumns(pszName);
-        CObArray expected;
+        COwnedObArray expected;
         BuildExpectedColumns(table, expected);
-        BOOL bResult = CheckColumns(&set, expected, pszName);
-        DeleteExpectedColumns(expected);
-        return bResult;
+        return CheckColumns(&set, expected, pszName);
     }
 
     std::string ChangedTable(const char* pszTable, const char* pszColumn, const char* pszType) {

@@ -10,6 +10,7 @@
 #include "database/Connection.h"
 #include "database/ConvertSet.h"
 #include "database/CustCol.h"
+#include "framework/core/OwnedObArray.h"
 #include "framework/db/Database.h"
 #include "framework/db/Odbc.h"
 #include "tests/support/MessageBoxRecorder.h"
@@ -40,14 +41,6 @@ protected:
         m_expected.Add(new CCustCol("s", 20, SQL_WVARCHAR));
     }
 
-    void TearDown() override {
-        if (m_pSet) {
-            m_pSet->Close();
-            delete m_pSet;
-        }
-        m_expected.DeleteAll();
-    }
-
     // Opens Vals in key order and moves to the row with the key.
     void OpenAt(int nKey) {
         ASSERT_TRUE(OpenCheckedRecordSet(m_conn, m_pSet, m_expected, "Vals", "k", ""));
@@ -58,8 +51,8 @@ protected:
 
     std::unique_ptr<TestDatabase> m_db;
     CDatabase m_conn;
-    CObArray m_expected;
-    CConvertSet* m_pSet = nullptr;
+    COwnedObArray m_expected;
+    std::unique_ptr<CConvertSet> m_pSet;  // closed before the connection
     MessageBoxRecorder m_boxes;
 };
 
@@ -133,9 +126,7 @@ TEST_P(ConvertSetTest, DatesIgnoreTheTimeZone) {
         EXPECT_EQ(m_pSet->GetDateText("t"), "03/07/2006") << pszZone;
         m_pSet->MoveNext();
         EXPECT_EQ(m_pSet->GetDateText("t"), "") << pszZone;  // NULL is never 01/01/1970
-        m_pSet->Close();
-        delete m_pSet;
-        m_pSet = nullptr;
+        m_pSet.reset();
     }
     SetTimeZone(pszOld ? strOld.c_str() : nullptr);
 }
@@ -143,13 +134,13 @@ TEST_P(ConvertSetTest, DatesIgnoreTheTimeZone) {
 TEST_P(ConvertSetTest, FilterAndEmptyResult) {
     ASSERT_TRUE(OpenCheckedRecordSet(m_conn, m_pSet, m_expected, "Vals", "", "k = 99"));
     EXPECT_EQ(m_pSet->GetSQL(), "SELECT num,f,i,b,t,m,s,k  FROM Vals WHERE k = 99");
-    EXPECT_FALSE(HasRecords(m_pSet));
+    EXPECT_FALSE(HasRecords(m_pSet.get()));
     EXPECT_TRUE(m_pSet->IsEOF());
 }
 
 TEST_P(ConvertSetTest, RefusedFilterShowsTheDriverText) {
     EXPECT_FALSE(OpenCheckedRecordSet(m_conn, m_pSet, m_expected, "Vals", "", "nosuchcolumn = 1"));
-    ASSERT_NE(m_pSet, nullptr);  // left to the caller to delete
+    ASSERT_NE(m_pSet, nullptr);  // the caller holds it
     ASSERT_EQ(m_boxes.Texts().size(), 1u);
     EXPECT_EQ(m_boxes.Texts()[0].rfind("Open Record Set: ", 0), 0u) << m_boxes.Texts()[0];
     EXPECT_LE(m_boxes.Texts()[0].size(), 249u);

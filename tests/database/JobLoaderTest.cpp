@@ -17,6 +17,7 @@
 #include "database/Schema.h"
 #include "database/SndToRpt.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/OwnedObArray.h"
 #include "framework/db/Database.h"
 #include "model/Component.h"
 #include "model/CorvDoc.h"
@@ -79,12 +80,6 @@ protected:
         m_loaded.SetModifiedFlag(FALSE);
     }
 
-    void TearDown() override {
-        DeleteExpectedColumns(m_project);
-        DeleteExpectedColumns(m_summary);
-        DeleteExpectedColumns(m_detail);
-    }
-
     // Stores the job under a new number and returns it.
     std::string Store(CTestJobDoc& doc) {
         MessageBoxRecorder boxes;
@@ -123,7 +118,7 @@ protected:
     }
 
     std::unique_ptr<TestDatabase> m_db;
-    CObArray m_project, m_summary, m_detail;
+    COwnedObArray m_project, m_summary, m_detail;
     CTestJobDoc m_loaded;
     MessageBoxRecorder m_boxes;
     std::string m_title;

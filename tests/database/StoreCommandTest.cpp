@@ -6,6 +6,8 @@
 
 #include "DbTestEnv.h"
 #include "TestJob.h"
+#include "database/JobStore.h"
+#include "model/JobDuties.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 namespace {
@@ -13,10 +15,13 @@ namespace {
 class StoreCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The store duty the application installs for every job.
+        CorvJobDuties().store = StoreJobInDatabase;
         m_db = std::make_unique<TestDatabase>(TestEngine::SQLite);
         ASSERT_TRUE(m_db->Ready());
         BuildSampleJob(m_doc);
     }
+    void TearDown() override { CorvJobDuties().store = nullptr; }
 
     std::unique_ptr<TestDatabase> m_db;
     CTestJobDoc m_doc;

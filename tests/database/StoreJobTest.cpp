@@ -17,6 +17,7 @@
 #include "database/Schema.h"
 #include "database/SndToRpt.h"
 #include "framework/core/Exceptions.h"
+#include "framework/core/OwnedObArray.h"
 #include "framework/db/Database.h"
 #include "model/Component.h"
 #include "model/CorvDoc.h"
@@ -83,12 +84,12 @@ TEST_P(StoreJobTest, StoredRowsReadBackAsTheJobHoldsThem) {
     // The Project row, read as the finder and loader read it.
     CDatabase db;
     m_db->Open(db);
-    CObArray expected;
+    COwnedObArray expected;
     BuildExpectedColumns(DbTable::Project, expected);
-    CConvertSet* pSet = nullptr;
+    std::unique_ptr<CConvertSet> pSet;
     ASSERT_TRUE(
         OpenCheckedRecordSet(db, pSet, expected, "Project", "", "CorvNumber = " + CString(n.c_str())));
-    ASSERT_TRUE(HasRecords(pSet));
+    ASSERT_TRUE(HasRecords(pSet.get()));
     EXPECT_EQ(pSet->GetIntegerText("CorvNumber"), n.c_str());
     EXPECT_EQ(pSet->GetText("QuoteNo"), "Q-2006-0147");
     EXPECT_TRUE(pSet->GetBool("QuoteCount"));
@@ -112,9 +113,7 @@ TEST_P(StoreJobTest, StoredRowsReadBackAsTheJobHoldsThem) {
     EXPECT_EQ(pSet->GetMemoText("Notes"), "First line\r\nSecond line with 'quotes'");
     EXPECT_EQ(pSet->GetMemoText("Intro"), "Dear Sir,\r\n\tWe are pleased to quote.");
     EXPECT_EQ(pSet->GetMemoText("QNotes"), "");
-    pSet->Close();
-    delete pSet;
-    DeleteExpectedColumns(expected);
+    pSet.reset();
 
     // The empty line leaves no gap in the line numbers.
     auto summary = m_db->Query(

@@ -1,6 +1,7 @@
 #include "TestJob.h"
 
 #include "framework/core/ObArray.h"
+#include "framework/core/OwnedObArray.h"
 #include "model/Component.h"
 #include "model/CorvDoc.h"
 #include "model/Field.h"
@@ -31,14 +32,13 @@ void SetTech(CRecord* pDetail, const CString& strText, int nComponents, const CS
     pTech->SetFileName(strFileName);
     pTech->m_nFileNo = 7;
     pTech->m_nStyle = 2;
-    CObArray components;
+    COwnedObArray components;
     for (int k = 1; k <= nComponents; ++k) {
         CString strName;
         strName.Format("Comp%d", k);
         components.Add(new CComponent(strName, 3 * k, k));
     }
     pTech->SetComponents(components);
-    components.DeleteAll();
 }
 
 void BuildSampleJob(CTestJobDoc& doc) {

@@ -8,6 +8,7 @@
 #include "editor/EditWnd.h"
 #include "framework/core/Archive.h"
 #include "framework/core/File.h"
+#include "framework/core/OwnedObArray.h"
 #include "model/Field.h"
 #include "model/FieldDesc.h"
 #include "model/Record.h"
@@ -21,7 +22,7 @@ namespace {
 
 // A layout of a date field and a text field, as a job file could bring it.
 void BuildDateLayout(CTableStruct& layout) {
-    CObArray descs;
+    COwnedObArray descs;
     descs.Add(new CFieldDesc("When", 'D', 10, 0, 12, 0));
     descs.Add(new CFieldDesc("Note", 'S', 20, 0, 22, 0));
     CMemFile file;
@@ -30,7 +31,6 @@ void BuildDateLayout(CTableStruct& layout) {
         descs.SerializeOwned(ar, RUNTIME_CLASS(CFieldDesc));
         ar.Close();
     }
-    descs.DeleteAll();
     CMemFile in(file.Data().data(), file.Data().size());
     CArchive ar(&in, CArchive::load);
     layout.Serialize(ar);
@@ -67,8 +67,8 @@ TEST_F(CellEdit, ADateTheFieldCannotTakeIsErasedAndTheUserToldWhy) {
     CTable table(&layout);
     table.AddRecord();
     int widths[] = {80, 100};
-    auto pEditor = std::make_unique<CEditWnd>(m_pView, nullptr, &table, m_pView->m_pHScroll,
-                                              m_pView->m_pVScroll, widths, nullptr);
+    auto pEditor = std::make_unique<CEditWnd>(m_pView, nullptr, &table, m_pView->m_pHScroll.get(),
+                                              m_pView->m_pVScroll.get(), widths, nullptr);
     ASSERT_TRUE(pEditor->Create(WS_CHILD | ES_AUTOHSCROLL, CRect(0, 0, 0, 0), m_pView, 1));
     pEditor->m_nCol = 0;
     pEditor->m_nRow = 0;

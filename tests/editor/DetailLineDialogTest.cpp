@@ -35,11 +35,11 @@ protected:
     // Opens the Detail window of Summary line 0 and puts its editor on a line.
     CEditWnd* EditDetailLine(int nDetailRow) {
         RightClick(m_pView, SummaryCellPoint(m_pView, "Itm", 0));
-        CDetailWnd* pDetail = m_pView->m_pDetailWnd;
+        CDetailWnd* pDetail = m_pView->m_pDetailWnd.get();
         if (!pDetail->IsWindowVisible() || !pDetail->m_pEditWnd) return nullptr;
         const POINT pt{m_pView->m_nLeftMargin + 3, (nDetailRow + 1) * m_pView->m_nRowHeight + 5 + 3};
         Click(pDetail, pt);
-        return pDetail->m_pEditWnd;
+        return pDetail->m_pEditWnd.get();
     }
     // Runs the Line command as the menu does.
     void LineCommand() {

@@ -6,8 +6,8 @@
 #include "editor/CorvScrollBar.h"
 #include "editor/DetailWnd.h"
 #include "editor/EditWnd.h"
-#include "editor/Hint.h"
 #include "framework/win/App.h"
+#include "model/Hint.h"
 #include "model/Record.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
@@ -21,7 +21,7 @@ protected:
     void SetUp() override {
         JobWindowTest::SetUp();
         if (HasFatalFailure()) return;
-        m_pDetail = m_pView->m_pDetailWnd;
+        m_pDetail = m_pView->m_pDetailWnd.get();
         while (m_pDoc->m_pTable->GetSize() < 3) m_pDoc->m_pTable->AddRecord(m_pDoc->m_pDetailStruct);
         m_pView->m_pVScroll->SetScrollRange(0, 2);
     }
@@ -93,7 +93,7 @@ TEST_F(DetailWindow, ADetailCellIsEditedInPlaceAndCommittedWhenTheWindowHides) {
     PutDetail(m_pDoc, 2, 0, "list", "100.00");
     PutDetail(m_pDoc, 2, 0, "net", "50.00");
     OpenFor(2);
-    CEditWnd* pEdit = m_pDetail->m_pEditWnd;
+    CEditWnd* pEdit = m_pDetail->m_pEditWnd.get();
     ASSERT_NE(pEdit, nullptr);
     Click(m_pDetail, DetailCellPoint("mult", 0));
     ASSERT_TRUE(pEdit->IsWindowVisible());

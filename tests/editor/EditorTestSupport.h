@@ -30,7 +30,7 @@ protected:
         ASSERT_NE(m_job.pView, nullptr);
         m_pView = m_job.pView;
         m_pDoc = m_job.pDoc;
-        m_pEdit = m_pView->m_pEditWnd;
+        m_pEdit = m_pView->m_pEditWnd.get();
         ASSERT_NE(m_pEdit, nullptr);
     }
     void TearDown() override { CloseAllJobs(); }

@@ -6,7 +6,7 @@
 #include "editor/CorvScrollBar.h"
 #include "editor/DetailWnd.h"
 #include "editor/EditWnd.h"
-#include "editor/Hint.h"
+#include "model/Hint.h"
 #include "model/Record.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"

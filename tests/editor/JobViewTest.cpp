@@ -35,7 +35,7 @@ protected:
 
 TEST_F(JobView, TheGridIsLaidOutFromTheJobsFont) {
     CClientDC dc(m_pView);
-    dc.SelectObject(m_pView->m_pFont);
+    dc.SelectObject(m_pView->m_pFont.get());
     TEXTMETRICA tm = {};
     dc.GetTextMetrics(&tm);
     EXPECT_EQ(m_pView->m_nRowHeight, tm.tmHeight + tm.tmExternalLeading + 4);
@@ -156,25 +156,25 @@ TEST_F(JobView, ScrollingMovesTheGridByColumnAndLineAndTheEditorWithIt) {
     ASSERT_TRUE(m_pEdit->IsWindowVisible());
     const CRect rcBefore = m_pEdit->GetCellRect();
 
-    Scroll(WM_HSCROLL, SB_LINERIGHT, m_pView->m_pHScroll);
+    Scroll(WM_HSCROLL, SB_LINERIGHT, m_pView->m_pHScroll.get());
     EXPECT_EQ(m_pView->m_pHScroll->GetScrollPos(), 1);
     CRect rcExpected = rcBefore;
     rcExpected.OffsetRect(-m_pView->m_pSumWidths[0], 0);
     EXPECT_EQ(m_pEdit->GetCellRect(), rcExpected);
 
-    Scroll(WM_VSCROLL, SB_LINEDOWN, m_pView->m_pVScroll);
+    Scroll(WM_VSCROLL, SB_LINEDOWN, m_pView->m_pVScroll.get());
     EXPECT_EQ(m_pView->m_pVScroll->GetScrollPos(), 1);
     rcExpected.OffsetRect(0, -m_pView->m_nRowHeight);
     EXPECT_EQ(m_pEdit->GetCellRect(), rcExpected);
     EXPECT_TRUE(m_pEdit->IsWindowVisible());
 
     // Its line scrolls off: the editor hides but its cell stays current.
-    Scroll(WM_VSCROLL, SB_LINEDOWN, m_pView->m_pVScroll);
+    Scroll(WM_VSCROLL, SB_LINEDOWN, m_pView->m_pVScroll.get());
     EXPECT_FALSE(m_pEdit->IsWindowVisible());
     EXPECT_EQ(m_pEdit->m_nRow, 1);
-    Scroll(WM_VSCROLL, SB_PAGEDOWN, m_pView->m_pVScroll);
+    Scroll(WM_VSCROLL, SB_PAGEDOWN, m_pView->m_pVScroll.get());
     EXPECT_EQ(m_pView->m_pVScroll->GetScrollPos(), 2 + m_pView->m_nVisibleRows - 1);
-    Scroll(WM_VSCROLL, SB_TOP, m_pView->m_pVScroll);
+    Scroll(WM_VSCROLL, SB_TOP, m_pView->m_pVScroll.get());
     EXPECT_EQ(m_pView->m_pVScroll->GetScrollPos(), 0);
     EXPECT_TRUE(m_pEdit->IsWindowVisible());
     rcExpected.OffsetRect(0, m_pView->m_nRowHeight);

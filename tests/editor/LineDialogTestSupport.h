@@ -32,10 +32,15 @@ inline std::string ItemText(CDialog& dlg, int nID) { return dlg.GetDlgItemText(n
 
 inline void FocusItem(CDialog& dlg, int nID) { ::SetFocus(::GetDlgItem(dlg.m_hWnd, nID)); }
 
-// Puts the focus into the control and replaces its text, as typing does.
+// Puts the focus into the control and types over its text key by key
+// (an empty text is a Backspace over the selection), so the field's own
+// key filter, its limit and any handler of each change take part.
 inline void TypeInto(CDialog& dlg, int nID, const char* pszText) {
     FocusItem(dlg, nID);
-    dlg.SetDlgItemText(nID, pszText);
+    HWND hEdit = ::GetDlgItem(dlg.m_hWnd, nID);
+    ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
+    if (!*pszText) ::SendMessageA(hEdit, WM_CHAR, VK_BACK, 1);
+    for (const char* p = pszText; *p; ++p) ::SendMessageA(hEdit, WM_CHAR, static_cast<unsigned char>(*p), 1);
 }
 
 // Types into the control, then moves the focus to another one.

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "editor/Hint.h"
 #include "framework/core/MessageBox.h"
 #include "framework/win/Dialog.h"
 #include "framework/win/View.h"
+#include "model/Hint.h"
 
 // Attached to a job, it records every update hint (code, column, row).
 class CHintSpy : public CView {

@@ -121,7 +121,7 @@ protected:
     void SetUp() override {
         JobWindowTest::SetUp();
         if (HasFatalFailure()) return;
-        m_pDetail = m_pView->m_pDetailWnd;
+        m_pDetail = m_pView->m_pDetailWnd.get();
         CSelSettings settings;
         settings.strDtaFolder = ProductFolder().c_str();
         m_previous = SetSelSettingsProvider([settings] { return settings; });

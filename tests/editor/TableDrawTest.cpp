@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/TableDraw.h"
 #include "framework/win/Gdi.h"
 #include "model/Field.h"
 #include "model/Record.h"
@@ -64,8 +65,8 @@ protected:
         CDC dc;
         dc.Attach(hMeta);
         dc.IntersectClipRect(rcClip.left, rcClip.top, rcClip.right, rcClip.bottom);
-        m_table.Draw(&dc, &m_font, RGB(0, 0, 0), RECT{0, 0, 1000, 1000}, m_widths.data(), 30, 20, nColEnd,
-                     nVisibleRows, 5, 2, 2, nFirstCol, nFirstLine);
+        DrawTable(m_table, &dc, &m_font, RGB(0, 0, 0), RECT{0, 0, 1000, 1000}, m_widths.data(), 30, 20,
+                  nColEnd, nVisibleRows, 5, 2, 2, nFirstCol, nFirstLine);
         HENHMETAFILE hEmf = ::CloseEnhMetaFile(dc.Detach());
         Recording rec;
         ::EnumEnhMetaFile(nullptr, hEmf, CollectRecord, &rec, nullptr);

@@ -17,6 +17,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/editor/ReviseTestSupport.h"
+#include "tests/support/TypeKeys.h"
 
 namespace {
 
@@ -85,6 +86,37 @@ TEST_F(ValueDialogs, ARevisionDialogOpensOnItsNewValueUnderTheGreyedCurrentOne) 
     EXPECT_EQ(margin.GetValueText(), "1.50");
     EXPECT_EQ(total.GetValueText(), "85.00");
     EXPECT_EQ(total.GetValueText2(), "1.50");
+}
+
+TEST_F(ValueDialogs, AValueTypedKeyByKeyIsCheckedOnEnterAndTakenOnOk) {
+    AddLine({"Qty", "1", "List", "100.00", "Net", "80.00", "Cost", "60.00", "Final", "85.00"});
+    struct Case {
+        CReviseDialog* pDlg;
+        int nNew;
+        const char* pszTyped;
+        const char* pszShown;
+    };
+    CDlgMult mult(Table());
+    CDlgSellGM margin(Table());
+    CDlgLumpSum total(Table());
+    std::vector<std::string> typed, shown;
+    for (const Case& c :
+         {Case{&mult, IDC_MULT_NEW, "0.625", "0.6250"}, Case{&margin, IDC_MARGIN_NEW, "27.5", "27.50"},
+          Case{&total, IDC_TOTAL_TARGET, "90.5", "90.50"}}) {
+        CDialog::SetTestHook([&](CDialog& d) {
+            ::SendMessageA(Item(d, c.nNew), EM_SETSEL, 0, -1);
+            TypeKeys(Item(d, c.nNew), c.pszTyped);
+            typed.push_back(ItemText(d, c.nNew));
+            PressEnter(d);
+            shown.push_back(ItemText(d, c.nNew));
+            ClickButton(d, IDC_REVISE_OK);
+        });
+        EXPECT_EQ(c.pDlg->DoModal(), IDOK);
+    }
+    EXPECT_EQ(typed, (std::vector<std::string>{"0.625", "27.5", "90.5"}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"0.6250", "27.50", "90.50"}));
+    EXPECT_EQ(mult.GetValueText(), "0.6250");
+    EXPECT_EQ(margin.GetValueText(), "27.50");
 }
 
 TEST_F(ValueDialogs, EnterChecksTheEntryButKeepsTheDialogOpen) {

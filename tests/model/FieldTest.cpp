@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/OwnedObArray.h"
 #include "model/AlphaField.h"
 #include "model/DateField.h"
 #include "model/NumberField.h"
@@ -129,11 +130,10 @@ TEST_F(FieldTest, TechFieldSetTextLeavesTheSelectionAlone) {
     tech.SetFileName("VALVES.DTA");
     tech.m_nFileNo = 3;
     tech.m_nStyle = 2;
-    CObArray parts;
+    COwnedObArray parts;
     parts.Add(new CComponent("Body", 0, 4));
     parts.Add(new CComponent("Trim", 5, 3));
     tech.SetComponents(parts);
-    parts.DeleteAll();
 
     const std::string ninety(90, 'd');
     EXPECT_EQ(tech.SetText(ninety.c_str()), 0);
@@ -153,13 +153,13 @@ TEST_F(FieldTest, TechFieldSetTextLeavesTheSelectionAlone) {
 
 TEST_F(FieldTest, TechFieldComponentsAreCopiedBothWaysAndBoundsChecked) {
     CTechField tech(&m_detail, 1);
-    CObArray given;
+    COwnedObArray given;
     given.Add(new CComponent("A", 1, 2));
     tech.SetComponents(given);
     static_cast<CComponent*>(given.GetAt(0))->SetName("changed");
     EXPECT_EQ(tech.GetComponentName(0), "A");  // a copy, not the caller's object
 
-    CObArray mine;
+    COwnedObArray mine;
     mine.Add(new CComponent("old1", 0, 0));
     mine.Add(new CComponent("old2", 0, 0));
     tech.GetComponents(mine);  // the old objects are deleted (ASan would tell)
@@ -183,9 +183,6 @@ TEST_F(FieldTest, TechFieldComponentsAreCopiedBothWaysAndBoundsChecked) {
     EXPECT_EQ(assigned.GetComponentName(0), "A");
     assigned = assigned;
     EXPECT_EQ(assigned.GetComponentCount(), 1);
-
-    given.DeleteAll();
-    mine.DeleteAll();
 }
 
 TEST_F(FieldTest, BaseFieldAssignmentCopiesLayoutAndIndexOnly) {

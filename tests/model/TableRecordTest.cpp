@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/core/Exceptions.h"
+#include "framework/core/OwnedObArray.h"
 #include "model/AlphaField.h"
 #include "model/DateField.h"
 #include "model/NumberField.h"
@@ -228,10 +229,9 @@ TEST_F(TableTest, CopyToClipReplacesTheClipboardsDetailLines) {
     tech->SetFileName("BALL.DTA");
     tech->m_nFileNo = 4;
     tech->m_nStyle = 1;
-    CObArray parts;
+    COwnedObArray parts;
     parts.Add(new CComponent("Size", 0, 4));
     tech->SetComponents(parts);
-    parts.DeleteAll();
 
     CRecord clip(&m_summary, &m_detail);
     FillLine(&clip, "old", 5);

@@ -12,6 +12,7 @@
 #include "selection/DualWnd.h"
 #include "selection/LeadWnd.h"
 #include "tests/selection/SelTestSupport.h"
+#include "tests/support/TypeKeys.h"
 
 namespace {
 
@@ -73,6 +74,21 @@ void Click(CDialog& dlg, int id) {
 }
 
 void Menu(CDialog& dlg, int id) { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+// Whether a label's text, wrapped as the label wraps it, fits its height.
+bool ShowsWhole(HWND hDlg, int id) {
+    HWND hLabel = ::GetDlgItem(hDlg, id);
+    RECT client;
+    ::GetClientRect(hLabel, &client);
+    const std::string text = Text(hDlg, id);
+    HDC hdc = ::GetDC(hLabel);
+    HGDIOBJ old = ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(::SendMessageA(hLabel, WM_GETFONT, 0, 0)));
+    RECT need{0, 0, client.right, 0};
+    ::DrawTextA(hdc, text.c_str(), -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+    ::SelectObject(hdc, old);
+    ::ReleaseDC(hLabel, hdc);
+    return need.bottom <= client.bottom && need.right <= client.right;
+}
 
 class DlgDualTest : public ::testing::Test {
 protected:
@@ -387,6 +403,50 @@ TEST_F(DlgDualTest, FigureNumberEntryAutoButtonAndFailedLoads) {
     EXPECT_TRUE(open);
     EXPECT_EQ(messages.texts.back(), "Unable to open SeriesC4.dta");
     selection = failed.m_pSelection;
+}
+
+TEST_F(DlgDualTest, AFigureNumberTypedKeyByKeyIsFoundAsTyped) {
+    CDlgDual dlg;
+    Prepare(dlg, 0);
+    std::string typed;
+    std::vector<std::string> left;
+    CDialog::SetTestHook([&](CDialog& d) {
+        HWND h = d.m_hWnd;
+        Menu(d, ID_SEL_ACTUATOR);
+        HWND entry = ::GetDlgItem(h, IDC_SEL_FIGURE_ENTRY);
+        TypeKeys(entry, "sr15al-bkt");
+        typed = Text(h, IDC_SEL_FIGURE_ENTRY);
+        d.SendMessage(WM_COMMAND, IDOK);
+        left = ListLines(h, IDC_SEL_LEFT);
+        d.SendMessage(WM_COMMAND, IDCANCEL);
+    });
+    dlg.DoModal();
+    EXPECT_EQ(typed, "sr15al-bkt");
+    EXPECT_EQ(left, (std::vector<std::string>{"0200", "SR15AL", "60", "BKT"}));
+    selection = dlg.m_pSelection;
+}
+
+TEST_F(DlgDualTest, ATitleTooLongForItsLineWrapsAndIsShownWhole) {
+    CDlgDual dlg;
+    Prepare(dlg, 0);
+    std::string title;
+    bool whole = false, listBelow = false;
+    CDialog::SetTestHook([&](CDialog& d) {
+        HWND h = d.m_hWnd;
+        Menu(d, ID_SEL_ACCESSORIES);
+        title = Text(h, IDC_SEL_TITLE1);
+        whole = ShowsWhole(h, IDC_SEL_TITLE1);
+        RECT rcTitle, rcLeft;
+        ::GetWindowRect(::GetDlgItem(h, IDC_SEL_TITLE1), &rcTitle);
+        ::GetWindowRect(::GetDlgItem(h, IDC_SEL_LEFT), &rcLeft);
+        listBelow = rcLeft.top >= rcTitle.bottom;
+        d.SendMessage(WM_COMMAND, IDCANCEL);
+    });
+    dlg.DoModal();
+    EXPECT_EQ(title, "Pneumatic Actuator Accessories\nMarked entries suit the actuator on the lines above\n");
+    EXPECT_TRUE(whole);
+    EXPECT_TRUE(listBelow);
+    selection = dlg.m_pSelection;
 }
 
 TEST_F(DlgDualTest, OpensWhereItWasLastMoved) {

@@ -10,6 +10,7 @@
 #include "res/selection_ids.h"
 #include "selection/DlgFindPN.h"
 #include "tests/selection/SelTestSupport.h"
+#include "tests/support/TypeKeys.h"
 
 namespace {
 
@@ -141,6 +142,35 @@ TEST_F(DlgFindPNTest, TypingAfterAHitClearsItAndOkAsksForANewFind) {
     EXPECT_EQ(
         messages.texts,
         (std::vector<std::string>{"Before pressing the \"OK\" Button, you must \"Find\" a Part Number"}));
+}
+
+TEST_F(DlgFindPNTest, APartNumberTypedKeyByKeyStandsAsTypedAndIsFound) {
+    CDlgFindPN dlg;
+    std::string typed, product, button;
+    std::vector<std::string> buttonsWhileTyping;
+    CDialog::SetTestHook([&](CDialog& d) {
+        HWND h = d.m_hWnd;
+        HWND hEdit = ::GetDlgItem(h, IDC_FPN_PART_NUMBER);
+        // A hit first, so that each key also clears the fields and the button.
+        TypeKeys(hEdit, "PN-7");
+        Click(d, IDC_FPN_FIND);
+        ::SendMessageA(hEdit, EM_SETSEL, 0, -1);
+        for (char ch : std::string("PN-8")) {
+            TypeKeys(hEdit, std::string(1, ch));
+            buttonsWhileTyping.push_back(Text(h, IDC_FPN_FIND));
+        }
+        typed = Text(h, IDC_FPN_PART_NUMBER);
+        Click(d, IDC_FPN_FIND);
+        product = Text(h, IDC_FPN_PRODUCT);
+        button = Text(h, IDC_FPN_FIND);
+        d.SendMessage(WM_COMMAND, IDCANCEL);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(typed, "PN-8");
+    EXPECT_EQ(buttonsWhileTyping, (std::vector<std::string>{"Find", "Find", "Find", "Find"}));
+    EXPECT_EQ(product, "ACT");
+    EXPECT_EQ(button, "Find Next");
+    EXPECT_TRUE(messages.texts.empty());
 }
 
 }  // namespace

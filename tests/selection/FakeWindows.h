@@ -59,5 +59,6 @@ public:
 class CFakeDialog : public CSelDialogWnd {
 public:
     int GetTextExtent(const CString& text) const override { return 7 * text.GetLength(); }
-    long GetDialogBaseUnits() const override { return (16L << 16) | 8L; }
+    long GetDialogBaseUnits() const override { return baseUnits; }
+    long baseUnits = (16L << 16) | 8L;
 };

@@ -89,6 +89,14 @@ TEST_F(TableSelectionTest, RightListMarksValuesThatNoRemainingRowHas) {
     EXPECT_EQ(right.lines, (std::vector<std::string>{"CS\tCarbon", "*\tStainless"}));
 }
 
+TEST_F(TableSelectionTest, RightListTabStopWithoutDialogBaseUnitsDoesNotDivideByZero) {
+    dialog.baseUnits = 0;
+    SetLeft({"", "SS"});
+    EXPECT_EQ(SelectLeft(0), 2);
+    // q counts as 1: 28 / 1 + 12 * 1.
+    EXPECT_EQ(right.tabStops, (std::vector<int>{40}));
+}
+
 TEST_F(TableSelectionTest, APickFillsTheLeftLineAndShowsPriceAndFigure) {
     ScopedSettings settings(CSelSettings{});
     SetLeft({"", ""});

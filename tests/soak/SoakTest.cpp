@@ -187,17 +187,17 @@ protected:
         for (int nRow = 0; nRow < 2; ++nRow) {
             if (nRow > 0) pDoc->m_pTable->AddRecord(pDoc->m_pDetailStruct);
             Click(pView, SummaryCellPoint(pView, "Description", nRow));
-            TypeText(pView->m_pEditWnd, nRow == 0 ? "Ball valve, east unit" : "Spares");
+            TypeText(pView->m_pEditWnd.get(), nRow == 0 ? "Ball valve, east unit" : "Spares");
             pView->CommitEdit();
             Click(pView, SummaryCellPoint(pView, "Qty", nRow));
-            TypeText(pView->m_pEditWnd, "2");
+            TypeText(pView->m_pEditWnd.get(), "2");
             pView->CommitEdit();
         }
 
         SoakTrace("typed");
         // A product picked for the first line's Detail line.
         RightClick(pView, SummaryCellPoint(pView, "Itm", 0));
-        CDetailWnd* pDetail = pView->m_pDetailWnd;
+        CDetailWnd* pDetail = pView->m_pDetailWnd.get();
         SoakTrace("detail");
         const int nField = pDoc->m_pDetailStruct->FindField("Product");
         int x = pView->m_nLeftMargin;

@@ -1,0 +1,152 @@
+// The print loop of CView: preparing a print (dialog or the printer chosen
+// last), running it page by page, and starting a print preview.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "framework/core/Document.h"
+#include "framework/core/MessageBox.h"
+#include "framework/win/FileDialog.h"
+#include "framework/win/Gdi.h"
+#include "framework/win/PreviewView.h"
+#include "framework/win/PrintDialog.h"
+#include "framework/win/PrintInfo.h"
+#include "framework/win/ResourceString.h"
+#include "framework/win/View.h"
+#include "framework/win/WinMessages.h"
+
+namespace {
+
+void TellPrinterUnavailable(const CPrintDialog& dlg) {
+    CString text;
+    AfxFormatString1(text, WinMsg::kPrinterUnavailable, dlg.GetDeviceName());
+    AfxMessageBox(text, MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
+    CPrintDialog* pPD = pInfo->m_pPD;
+    if (pInfo->m_bPreview || pInfo->m_bDirect) {
+        if (!pPD->GetDefaults()) {
+            if (pPD->m_pd.hDevNames)
+                TellPrinterUnavailable(*pPD);
+            else
+                AfxMessageBox(WinMsg::kNoPrinter, MB_ICONEXCLAMATION);
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    // The dialog offers the view's page range; an all-pages print keeps it.
+    pPD->m_pd.Flags |= PD_RETURNDC;
+    pPD->m_pd.Flags &= ~PD_RETURNIC;
+    pPD->m_pd.nFromPage = static_cast<WORD>(std::max<UINT>(pInfo->GetMinPage(), pPD->m_pd.nFromPage));
+    pPD->m_pd.nToPage = static_cast<WORD>(std::min<UINT>(pInfo->GetMaxPage(), pPD->m_pd.nToPage));
+    if (pPD->DoModal() != IDOK) {
+        if (pPD->GetLastError() == PDERR_NODEFAULTPRN) AfxMessageBox(WinMsg::kNoPrinter, MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    if (!pPD->GetPrinterDC()) {
+        TellPrinterUnavailable(*pPD);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CView::OnFilePrintDirect() { RunPrint(TRUE); }
+
+void CView::OnFilePrint() { RunPrint(FALSE); }
+
+void CView::RunPrint(BOOL bDirect) {
+    // A print from the preview's own view ends the preview first.
+    if (m_pPreviewView) m_pPreviewView->ClosePreview();
+
+    CPrintInfo printInfo;
+    printInfo.m_bDirect = bDirect;
+    if (!OnPreparePrinting(&printInfo)) return;
+
+    CString strOutput;
+    if (printInfo.m_pPD->PrintToFile()) {
+        CFileDialog dlg(FALSE, "prn", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
+                        WinMsg::kPrintToFileFilter, this);
+        dlg.m_ofn.lpstrTitle = WinMsg::kPrintToFileTitle;
+        if (dlg.DoModal() != IDOK) return;
+        strOutput = dlg.GetPathName();
+    }
+
+    CDC dcPrint;
+    dcPrint.Attach(printInfo.m_pPD->DetachPrinterDC());
+    if (!dcPrint.m_hDC) return;
+
+    // The view may change the printer settings here (ResetDC), before the
+    // document starts.
+    OnBeginPrinting(&dcPrint, &printInfo);
+
+    CString strTitle = m_pDocument ? m_pDocument->GetTitle() : CString();
+    DOCINFOA docInfo{};
+    docInfo.cbSize = sizeof docInfo;
+    docInfo.lpszDocName = strTitle.GetString();
+    docInfo.lpszOutput = strOutput.IsEmpty() ? nullptr : strOutput.GetString();
+
+    BOOL bError = FALSE;
+    if (dcPrint.StartDoc(&docInfo) <= 0) {
+        bError = TRUE;
+    } else {
+        BOOL bFirst = TRUE;
+        UINT nFrom = printInfo.GetFromPage();
+        // The last page is read again for every page: the view may learn
+        // the page count only while it prints the first one.
+        for (printInfo.m_nCurPage = nFrom; printInfo.m_nCurPage <= printInfo.GetToPage();
+             ++printInfo.m_nCurPage) {
+            OnPrepareDC(&dcPrint, &printInfo);
+            if (!printInfo.m_bContinuePrinting) break;
+
+            // The first page gets the printable area in device units; later
+            // pages get it converted with the mapping the previous page left
+            // on the context.
+            printInfo.m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES),
+                                         dcPrint.GetDeviceCaps(VERTRES));
+            if (!bFirst) dcPrint.DPtoLP(&printInfo.m_rectDraw);
+            bFirst = FALSE;
+
+            if (dcPrint.StartPage() <= 0) {
+                bError = TRUE;
+                break;
+            }
+            OnPrint(&dcPrint, &printInfo);
+            if (dcPrint.EndPage() <= 0) {
+                bError = TRUE;
+                break;
+            }
+        }
+        if (bError)
+            dcPrint.AbortDoc();
+        else
+            dcPrint.EndDoc();
+    }
+
+    OnEndPrinting(&dcPrint, &printInfo);
+    dcPrint.DeleteDC();
+    if (bError) AfxMessageBox(WinMsg::kPrintFailed, MB_ICONEXCLAMATION);
+}
+
+void CView::OnFilePrintPreview() {
+    if (m_pPreviewView) return;  // already previewing
+    CFrameWnd* pFrame = GetParentFrame();
+    if (!pFrame) return;
+
+    auto* pInfo = new CPrintInfo;
+    pInfo->m_bPreview = TRUE;
+    if (!OnPreparePrinting(pInfo)) {
+        delete pInfo;
+        return;
+    }
+    auto* pPreview = new CPreviewView;
+    // The preview owns the print information from here on, also on failure.
+    if (!pPreview->StartPreview(this, pFrame, pInfo)) {
+        delete pPreview;
+        return;
+    }
+    m_pPreviewView = pPreview;
+}

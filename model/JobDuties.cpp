@@ -1,0 +1,6 @@
+#include "model/JobDuties.h"
+
+CJobDuties& CorvJobDuties() {
+    static CJobDuties duties;
+    return duties;
+}

@@ -1,0 +1,300 @@
+// The fixed column layouts of the report tables. Each row kind lies on a
+// list of slots sized by width templates in the current font; columns are
+// centred, left- or right-aligned on their slot, and the two amount
+// columns of the item tables are anchored to the right margin.
+#include <vector>
+
+#include "framework/win/Gdi.h"
+#include "reports/PageMetrics.h"
+#include "reports/PrtSection.h"
+
+namespace {
+constexpr const char* kFlexible = nullptr;  // the slot that takes the room left
+constexpr const char* kAmount = "9,999,999.99";
+
+enum class Place { Mid, Left, Right, AnchorBeforeLast, AnchorLast };
+
+struct Slot {
+    Place place;
+    int nSlot;
+};
+
+struct SlotRow {
+    std::vector<int> widths;
+    std::vector<int> starts;
+    int W = 0;
+    int gap = 0;
+};
+
+// Widths and left edges of the slots; the flexible slot (if any) gets
+// P - (the other widths) - nGaps x gap.
+SlotRow MeasureSlots(CDC* pDC, CPrintInfo* pInfo, const std::vector<const char*>& templates, int nGaps) {
+    SlotRow row;
+    row.W = PageWidth(pDC, pInfo);
+    row.gap = AveCharWidth(pDC);
+    int nFlexible = -1;
+    int sum = 0;
+    for (size_t k = 0; k < templates.size(); ++k) {
+        if (templates[k] == kFlexible) {
+            nFlexible = static_cast<int>(k);
+            row.widths.push_back(0);
+            continue;
+        }
+        row.widths.push_back(TextWidth(pDC, templates[k]));
+        sum += row.widths.back();
+    }
+    if (nFlexible >= 0) row.widths[nFlexible] = row.W - 2 * CPrtSection::kMargin - sum - nGaps * row.gap;
+    int x = CPrtSection::kMargin;
+    for (size_t k = 0; k < row.widths.size(); ++k) {
+        row.starts.push_back(x);
+        x += row.widths[k] + row.gap;
+    }
+    return row;
+}
+
+void PlaceColumn(CPrtCol* pCol, const SlotRow& row, const Slot& slot) {
+    const int L = row.starts[slot.nSlot];
+    const int w = row.widths[slot.nSlot];
+    switch (slot.place) {
+        case Place::Mid:
+            pCol->m_nAlign = CPrtCol::kCenter;
+            pCol->m_x = L + w / 2;
+            break;
+        case Place::Left:
+            pCol->m_x = L;
+            break;
+        case Place::Right:
+            pCol->m_nAlign = CPrtCol::kRight;
+            pCol->m_x = L + w;
+            break;
+        case Place::AnchorLast:
+            pCol->m_nAlign = CPrtCol::kRight;
+            pCol->m_x = row.W - CPrtSection::kMargin;
+            break;
+        case Place::AnchorBeforeLast:
+            pCol->m_nAlign = CPrtCol::kRight;
+            pCol->m_x = row.W - CPrtSection::kMargin - row.widths.back() - row.gap;
+            break;
+    }
+}
+
+struct RowKind {
+    std::vector<const char*> templates;
+    int nGaps;  // for the flexible slot
+    std::vector<Slot> slots;
+    bool bHeading;  // underline every column
+    int nWrapped;   // the column wrapped to the flexible slot, or -1
+};
+
+void Lay(CPrtSection& band, CDC* pDC, CPrintInfo* pInfo, const RowKind& kind) {
+    if (band.GetColumnCount() != static_cast<int>(kind.slots.size())) return;
+    const SlotRow row = MeasureSlots(pDC, pInfo, kind.templates, kind.nGaps);
+    for (size_t i = 0; i < kind.slots.size(); ++i) {
+        CPrtCol* pCol = band.GetColumn(static_cast<int>(i));
+        PlaceColumn(pCol, row, kind.slots[i]);
+        if (kind.bHeading) pCol->m_bUnderline = TRUE;
+    }
+    if (kind.nWrapped >= 0) {
+        const int nSlot = kind.slots[kind.nWrapped].nSlot;
+        band.WrapColumn(pDC, band.GetColumn(kind.nWrapped), row.widths[nSlot], TRUE);
+    }
+}
+
+Slot Mid(int k) { return {Place::Mid, k}; }
+Slot Left(int k) { return {Place::Left, k}; }
+Slot Right(int k) { return {Place::Right, k}; }
+const Slot kAnchorBeforeLast{Place::AnchorBeforeLast, 0};
+const Slot kAnchorLast{Place::AnchorLast, 0};
+
+// Slot lists.
+const std::vector<const char*> kQuoteOne = {"999", "9999", kFlexible};
+const std::vector<const char*> kQuoteOnePriced = {"999", "9999", kFlexible, kAmount, kAmount};
+const std::vector<const char*> kQuoteTwo = {"999", "9999", "999-999", kFlexible, kAmount, kAmount};
+const std::vector<const char*> kQuoteThree = {"999",     "9999",  "999-999", "99999999999999999999",
+                                              kFlexible, kAmount, kAmount};
+const std::vector<const char*> kPurchOrd = {"999", "9999", kFlexible, kAmount, kAmount};
+const std::vector<const char*> kPropSum = {"999",
+                                           "9999",
+                                           "9999999",
+                                           "999999999999",
+                                           "9999",
+                                           "99999",
+                                           "99999999999999999",
+                                           "9999999999999999",
+                                           kAmount,
+                                           "9,999.99",
+                                           kAmount,
+                                           kAmount,
+                                           kAmount,
+                                           kAmount,
+                                           kAmount,
+                                           kAmount,
+                                           kAmount,
+                                           "99.9999"};
+const std::vector<const char*> kSellPrice = {
+    "999",   "9999",  "9999999", "999999999999", "9999", "99999", "99999999999999999", "9999999999999999",
+    kAmount, kAmount, kAmount,   kAmount};
+const std::vector<const char*> kICDS = {"Item: 999",
+                                        "Qty: 9999",
+                                        "Type: 9999999999",
+                                        "Plant: 9999999999",
+                                        "PC: 9999",
+                                        "EC: 99999999",
+                                        "99999999999999999999",
+                                        "999999",
+                                        kAmount,
+                                        kAmount,
+                                        kAmount,
+                                        "99.9999",
+                                        "9999.99"};
+const std::vector<const char*> kComm = {"999",
+                                        "9999",
+                                        "99,999,999.99",
+                                        "99,999,999,999.99",
+                                        "999,999,999.99",
+                                        "9,999,999,999.99",
+                                        "9,999,999,999.99",
+                                        "9,999,999,999.99",
+                                        "9,999,999,999.99"};
+
+std::vector<Slot> PropSumFull() {
+    std::vector<Slot> s = {Mid(0), Mid(1), Mid(2), Left(3), Mid(4), Mid(5), Left(6), Left(7)};
+    for (int k = 8; k <= 17; ++k) s.push_back(Right(k));
+    return s;
+}
+}  // namespace
+
+void CPrtSection::LayoutQuoteOneHeading(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo, {kQuoteOne, 2, {Mid(0), Mid(1), Mid(2)}, true, -1});
+}
+
+void CPrtSection::LayoutQuoteOnePricedHeading(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kQuoteOnePriced, 4, {Mid(0), Mid(1), Mid(2), kAnchorBeforeLast, kAnchorLast}, true, -1});
+}
+
+void CPrtSection::LayoutQuoteOneLine(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo, {kQuoteOne, 2, {Mid(0), Mid(1), Left(2)}, false, 2});
+}
+
+void CPrtSection::LayoutQuoteOnePricedLine(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kQuoteOnePriced, 4, {Mid(0), Mid(1), Left(2), kAnchorBeforeLast, kAnchorLast}, false, 2});
+}
+
+void CPrtSection::LayoutQuoteTwoHeading(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kQuoteTwo, 5, {Mid(0), Mid(1), Mid(2), Mid(3), kAnchorBeforeLast, kAnchorLast}, true, -1});
+}
+
+void CPrtSection::LayoutQuoteTwoLine(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kQuoteTwo, 5, {Mid(0), Mid(1), Mid(2), Left(3), kAnchorBeforeLast, kAnchorLast}, false, 3});
+}
+
+void CPrtSection::LayoutQuoteThreeHeading(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kQuoteThree,
+         6,
+         {Mid(0), Mid(1), Mid(2), Left(3), Left(4), kAnchorBeforeLast, kAnchorLast},
+         true,
+         -1});
+}
+
+void CPrtSection::LayoutQuoteThreeLine(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kQuoteThree,
+         6,
+         {Mid(0), Mid(1), Mid(2), Left(3), Left(4), kAnchorBeforeLast, kAnchorLast},
+         false,
+         4});
+}
+
+void CPrtSection::LayoutPurchOrdHeading(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kPurchOrd, 3, {Mid(0), Mid(1), Left(2), kAnchorBeforeLast, kAnchorLast}, true, -1});
+}
+
+void CPrtSection::LayoutPurchOrdLine(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kPurchOrd, 3, {Mid(0), Mid(1), Left(2), kAnchorBeforeLast, kAnchorLast}, false, 2});
+}
+
+void CPrtSection::LayoutPropSumHeading(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo, {kPropSum, 0, PropSumFull(), true, -1});
+}
+
+void CPrtSection::LayoutPropSumLine(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo, {kPropSum, 0, PropSumFull(), false, -1});
+}
+
+void CPrtSection::LayoutPropSumShortLine(CDC* pDC, CPrintInfo* pInfo) {
+    std::vector<Slot> s = {Mid(0), Mid(1), Left(2), Left(6), Left(7)};
+    for (int k = 8; k <= 17; ++k) s.push_back(Right(k));
+    Lay(*this, pDC, pInfo, {kPropSum, 0, s, false, -1});
+}
+
+void CPrtSection::LayoutPropSumPlantTotal(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kPropSum, 0, {Mid(1), Right(9), Right(11), Right(13), Right(14), Right(16), Right(17)}, false, -1});
+}
+
+void CPrtSection::LayoutSellPriceHeading(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kSellPrice,
+         0,
+         {Mid(0), Mid(1), Mid(2), Left(3), Mid(4), Mid(5), Left(6), Left(7), Right(8), Right(9), Right(10),
+          Right(11)},
+         true,
+         -1});
+}
+
+void CPrtSection::LayoutSellPriceLine(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kSellPrice,
+         0,
+         {Mid(0), Mid(1), Mid(2), Left(3), Mid(4), Mid(5), Left(6), Left(7), Right(8), Right(9), Right(10),
+          Right(11)},
+         false,
+         -1});
+}
+
+void CPrtSection::LayoutSellPriceShortLine(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo,
+        {kSellPrice,
+         0,
+         {Mid(0), Mid(1), Left(2), Left(6), Left(7), Right(8), Right(9), Right(10), Right(11)},
+         false,
+         -1});
+}
+
+void CPrtSection::LayoutSellPriceTotal(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo, {kSellPrice, 0, {Mid(1), Right(9), Right(11)}, false, -1});
+}
+
+void CPrtSection::LayoutICDSItem(CDC* pDC, CPrintInfo* pInfo) {
+    std::vector<Slot> s;
+    for (int k = 0; k <= 6; ++k) s.push_back(Left(k));
+    for (int k = 7; k <= 12; ++k) s.push_back(Right(k));
+    Lay(*this, pDC, pInfo, {kICDS, 0, s, false, -1});
+}
+
+void CPrtSection::LayoutCommHeading(CDC* pDC, CPrintInfo* pInfo) {
+    std::vector<Slot> s = {Mid(0), Mid(1)};
+    for (int k = 2; k <= 8; ++k) s.push_back(Right(k));
+    Lay(*this, pDC, pInfo, {kComm, 0, s, true, -1});
+}
+
+void CPrtSection::LayoutCommLine(CDC* pDC, CPrintInfo* pInfo) {
+    std::vector<Slot> s = {Mid(0), Mid(1)};
+    for (int k = 2; k <= 8; ++k) s.push_back(Right(k));
+    Lay(*this, pDC, pInfo, {kComm, 0, s, false, -1});
+}
+
+void CPrtSection::LayoutCommTotal(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo, {kComm, 0, {Mid(1), Right(3), Right(5), Right(7), Right(8)}, false, -1});
+}
+
+void CPrtSection::LayoutCommSplit(CDC* pDC, CPrintInfo* pInfo) {
+    Lay(*this, pDC, pInfo, {kComm, 0, {Right(2), Right(3), Right(7)}, false, -1});
+}

@@ -1,0 +1,129 @@
+// Saving a job when the system fails the save: the disk fills up while the
+// job is written or as the file is closed, or the folder may not be written.
+// The job file already there stays as it was, the user is told why, no
+// temporary file is left behind, and the job still counts as modified.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "bench/support/SampleJob.h"
+#include "framework/core/CoreMessages.h"
+#include "framework/core/File.h"
+#include "tests/model/DocTestSupport.h"
+#include "tests/support/MessageBoxRecorder.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string FileBytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Fails every call of one kind on files of the test's folder.
+class InjectedFault {
+public:
+    InjectedFault(FileCall call, int nErrno, std::string folder) {
+        m_previous = CorvSetFileFaultHook([=](FileCall c, const char* pszName) {
+            return c == call && std::string(pszName).find(folder) == 0 ? nErrno : 0;
+        });
+    }
+    ~InjectedFault() { CorvSetFileFaultHook(m_previous); }
+
+private:
+    FileFaultHook m_previous;
+};
+
+class SaveFault : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir = fs::temp_directory_path() / (std::string("corv_savefault_") + info->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        path = (dir / "quote.job").string();
+        // The file on disk: a saved one-line job.
+        TestDoc saved;
+        FillSampleJob(saved, 1, 1);
+        ASSERT_TRUE(saved.OnSaveDocument(path.c_str()));
+        before = FileBytes(path);
+        ASSERT_FALSE(before.empty());
+        boxes.Clear();
+        // The job in hand: a larger one, changed since.
+        FillSampleJob(job, 40, 6);
+        job.SetPathName(path.c_str(), FALSE);
+        job.SetModifiedFlag(TRUE);
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::permissions(dir, fs::perms::owner_all, ec);
+        fs::remove_all(dir, ec);
+    }
+    void ExpectRefused(const char* pszMessage) {
+        EXPECT_EQ(FileBytes(path), before) << "the old job file changed";
+        EXPECT_TRUE(job.IsModified());
+        ASSERT_EQ(boxes.Texts().size(), 1u);
+        EXPECT_NE(boxes.Texts()[0].find(pszMessage), std::string::npos) << boxes.Texts()[0];
+        for (const auto& entry : fs::directory_iterator(dir))
+            EXPECT_EQ(entry.path().filename(), "quote.job") << "left behind";
+    }
+
+    fs::path dir;
+    std::string path, before;
+    TestDoc job;
+    MessageBoxRecorder boxes;
+};
+
+}  // namespace
+
+TEST_F(SaveFault, TheDiskFillsUpWhileTheJobIsWritten) {
+    InjectedFault full(FileCall::Write, ENOSPC, dir.string());
+    EXPECT_FALSE(job.DoFileSave());
+    ExpectRefused(CoreMsg::kFileDiskFull);
+}
+
+TEST_F(SaveFault, TheDiskFillsUpAsTheFileIsClosed) {
+    // Buffered bytes reach the disk only when the file is closed.
+    InjectedFault full(FileCall::Close, ENOSPC, dir.string());
+    EXPECT_FALSE(job.DoFileSave());
+    ExpectRefused(CoreMsg::kFileDiskFull);
+}
+
+TEST_F(SaveFault, TheFolderMayNotBeWritten) {
+    InjectedFault readOnly(FileCall::Open, EACCES, dir.string());
+    EXPECT_FALSE(job.DoFileSave());
+    ExpectRefused(CoreMsg::kFileAccessDenied);
+}
+
+TEST_F(SaveFault, AReallyReadOnlyFolderRefusesTheSaveToo) {
+#ifndef _WIN32
+    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_FALSE(job.DoFileSave());
+    ExpectRefused(CoreMsg::kFileAccessDenied);
+#else
+    GTEST_SKIP() << "the folder's permissions are the host's";
+#endif
+}
+
+TEST_F(SaveFault, TheSaveSucceedsOnceTheFaultIsGone) {
+    {
+        InjectedFault full(FileCall::Write, ENOSPC, dir.string());
+        EXPECT_FALSE(job.DoFileSave());
+    }
+    boxes.Clear();
+    EXPECT_TRUE(job.DoFileSave());
+    EXPECT_FALSE(job.IsModified());
+    EXPECT_NE(FileBytes(path), before);
+    EXPECT_TRUE(boxes.Texts().empty());
+}

@@ -1,0 +1,345 @@
+// The job view's print commands through the real print loop and the
+// prefix's PDF printer: Print > Select..., the print dialog of a batch and
+// the report chosen before it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "framework/core/CmdTarget.h"
+#include "framework/win/Dialog.h"
+#include "framework/win/PreviewView.h"
+#include "framework/win/PrintDialog.h"
+#include "reports/ReportCatalog.h"
+#include "res/editor_values_ids.h"
+#include "res/resource.h"
+#include "tests/editor/EditorTestSupport.h"
+#include "tests/reports/ReportJob.h"
+#include "tests/support/MessageBoxRecorder.h"
+
+namespace {
+// The folder where the prefix's PDF printer puts each print.
+std::string PrintedFolder() {
+    const char* prefix = std::getenv("CORV_WINEPREFIX");
+    if (!prefix) return std::string();
+    std::string path = std::string("Z:") + prefix;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path.substr(0, path.find_last_of('\\')) + "\\printed";
+}
+
+int PrintedCount() {
+    std::error_code ec;
+    int n = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(PrintedFolder(), ec)) {
+        (void)entry;
+        ++n;
+    }
+    return n;
+}
+
+// The unix path of the folder of prints (Ghostscript runs outside Wine).
+std::string PrintedFolderUnix() {
+    const char* prefix = std::getenv("CORV_WINEPREFIX");
+    if (!prefix) return std::string();
+    const std::string p(prefix);
+    return p.substr(0, p.find_last_of('/')) + "/printed";
+}
+
+// The names of the prints made so far.
+std::set<std::string> Prints() {
+    std::set<std::string> names;
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator(PrintedFolder(), ec))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+// The one print that is not among `before`, once its converter has
+// finished writing it ("" when none came).
+std::string NewPrint(const std::set<std::string>& before) {
+    for (int i = 0; i < 200; ++i) {
+        for (const std::string& name : Prints()) {
+            if (before.count(name)) continue;
+            const std::string path = PrintedFolder() + "\\" + name;
+            // A PDF is whole once its trailer is written.
+            for (int j = 0; j < 100; ++j) {
+                const std::string bytes = ReadFileBytes(path);
+                if (bytes.size() > 5 &&
+                    bytes.find("%%EOF", bytes.size() > 64 ? bytes.size() - 64 : 0) != std::string::npos)
+                    break;
+                PumpMessages(100);
+            }
+            return name;
+        }
+        PumpMessages(100);
+    }
+    return std::string();
+}
+
+// Runs a program of the machine (outside Wine) and waits for it.
+bool RunUnix(const std::string& commandLine) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    std::string line = commandLine;
+    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    ::WaitForSingleObject(pi.hProcess, 60000);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+    return true;
+}
+
+// Waits until the printer has written n files (the spooler converts each
+// print on its own).
+int WaitForPrinted(int n) {
+    for (int i = 0; i < 200 && PrintedCount() < n; ++i) PumpMessages(100);
+    return PrintedCount();
+}
+
+class ViewPrint : public JobWindowTest {
+protected:
+    void SetUp() override {
+        JobWindowTest::SetUp();
+        if (!HasPrinter()) GTEST_SKIP() << "the prefix has no printer";
+    }
+    static bool HasPrinter() {
+        CPrintDialog dlg(FALSE);
+        return dlg.GetDefaults() != FALSE;
+    }
+    static void Command(UINT nID) {
+        AfxGetMainWnd()->SendMessage(WM_COMMAND, nID);
+        PumpMessages();
+    }
+    // Ticks Quote, Scope and Scope (Priced) in the selection dialog and OKs it.
+    static void TickThreeQuotes() {
+        CDialog::SetTestHook([](CDialog& dlg) {
+            for (int id : {IDC_PRTSEL_QUOTE, IDC_PRTSEL_SCOPE, IDC_PRTSEL_SCOPE_PRICED})
+                dlg.SendDlgItemMessage(id, BM_SETCHECK, BST_CHECKED, 0);
+            dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+    }
+};
+}  // namespace
+
+TEST_F(ViewPrint, TheReportCommandsAreEnabled) {
+    for (UINT id : {ID_FILE_PRINT_SELECT, ID_FILE_PRINT_QUOTE, ID_FILE_PREVIEW_PURCH_ORD,
+                    ID_FILE_PRINT_PROJ_SELL, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW}) {
+        CCmdUI ui;
+        ui.m_nID = id;
+        ui.DoUpdate(AfxGetMainWnd(), TRUE);
+        EXPECT_TRUE(ui.m_bEnabled) << id;
+    }
+}
+
+TEST_F(ViewPrint, SelectPrintsEachTickedReportWithOneDialog) {
+    m_pView->m_nReport = kRptICDS;
+    const int before = PrintedCount();
+    int dialogs = 0;
+    TickThreeQuotes();
+    CPrintDialog::SetTestHook([&](CPrintDialog&) {
+        ++dialogs;
+        return IDOK;
+    });
+    Command(ID_FILE_PRINT_SELECT);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(CPrintDialog::PendingTestHooks(), 0);
+    EXPECT_EQ(WaitForPrinted(before + 3), before + 3);
+    // The plain Print command prints the report chosen before the batch.
+    EXPECT_EQ(m_pView->m_nReport, kRptICDS);
+    EXPECT_FALSE(m_pView->m_bNoPrintDialog);
+    EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);
+    EXPECT_EQ(m_pView->m_pFooterFont, nullptr);
+    CPrintDialog::ClearTestHooks();
+}
+
+TEST_F(ViewPrint, CancellingTheFirstDialogSkipsOnlyTheFirstReport) {
+    const int before = PrintedCount();
+    TickThreeQuotes();
+    CPrintDialog::SetTestHook([](CPrintDialog&) { return IDCANCEL; });
+    Command(ID_FILE_PRINT_SELECT);
+    EXPECT_EQ(WaitForPrinted(before + 2), before + 2);
+    PumpMessages(500);
+    EXPECT_EQ(PrintedCount(), before + 2);
+    EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);  // no report object was left behind
+    CPrintDialog::ClearTestHooks();
+}
+
+// The letter of a realistic job through the PDF printer, read back with
+// Ghostscript's text output: its texts in order, on three pages.
+TEST_F(ViewPrint, TheQuotationLetterComesOutAsAThreePagePdf) {
+    CCorvDoc realistic;
+    FillRealisticJob(realistic);
+    const std::string jobPath = TestDir() + "realistic.job";
+    WriteFileBytes(jobPath, SerializeJob(realistic));
+    ASSERT_NE(TestApp().OpenDocumentFile(jobPath.c_str()), nullptr);
+    PumpMessages();
+    CCorvDoc* pDoc = OpenJobs().back();
+    CCorvView* pView = dynamic_cast<CCorvView*>(pDoc->GetViews().at(0));
+    ASSERT_NE(pView, nullptr);
+
+    const std::set<std::string> before = Prints();
+    CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_QUOTE);
+    PumpMessages();
+    const std::string name = NewPrint(before);
+    ASSERT_FALSE(name.empty());
+    const std::string pdf = PrintedFolderUnix() + "/" + name;
+    std::string textUnix = "/tmp/corv-letter-" + std::to_string(::GetCurrentProcessId()) + ".txt";
+    ASSERT_TRUE(RunUnix("Z:\\usr\\bin\\gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=txtwrite -sOutputFile=" +
+                        textUnix + " " + pdf));
+    std::string letter;
+    // Ghostscript writes UTF-8 with no-break spaces between words and soft
+    // hyphens for hyphens.
+    const std::string raw = ReadFileBytes("Z:" + textUnix);
+    for (size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\xC2' && i + 1 < raw.size() && (raw[i + 1] == '\xA0' || raw[i + 1] == '\xAD')) {
+            letter += raw[i + 1] == '\xA0' ? ' ' : '-';
+            ++i;
+        } else {
+            letter += raw[i];
+        }
+    }
+    ::DeleteFileA(("Z:" + textUnix).c_str());
+    size_t at = 0;
+    for (const char* expected :
+         {"Corvantis Flow Controls", "To:", "Harlow Process Systems", "Q-26-0142 Rev B", "Item", "Unit Price",
+          "Area 100 - Intake", "Cooling water return", "582,000.00", "Page 2 of 3", "**********",
+          "Page 3 of 3", "The lump sum price for the above listed items is:", "Commercial Terms:",
+          "Sincerely,", "cc: R. Okafor, Regional Manager"}) {
+        const size_t found = letter.find(expected, at);
+        ASSERT_NE(found, std::string::npos) << expected << " in " << pdf << ": " << letter.size() << " bytes";
+        at = found;
+    }
+    EXPECT_EQ(letter.find("Page 4"), std::string::npos);
+    // Every page ends with the footer: three of them.
+    size_t footers = 0;
+    for (size_t pos = letter.find("Corvantis Flow Controls - Dayton"); pos != std::string::npos;
+         pos = letter.find("Corvantis Flow Controls - Dayton", pos + 1))
+        ++footers;
+    EXPECT_EQ(footers, 3u);
+    CPrintDialog::ClearTestHooks();
+}
+
+namespace {
+// How the pages of the print made after `before` are shown: "landscape"
+// when a page is wider than high or turned a quarter (ps2pdf keeps the
+// upright box and turns the page), else "portrait".
+std::vector<std::string> NewPageOrientations(const std::set<std::string>& before) {
+    const std::string pdf = ReadFileBytes(PrintedFolder() + "\\" + NewPrint(before));
+    std::vector<std::string> pages;
+    for (size_t pos = pdf.find("/MediaBox [0 0 "); pos != std::string::npos;
+         pos = pdf.find("/MediaBox [0 0 ", pos + 1)) {
+        int w = 0, h = 0;
+        std::sscanf(pdf.c_str() + pos, "/MediaBox [0 0 %d %d", &w, &h);
+        const size_t next = pdf.find("/MediaBox", pos + 1);
+        const std::string page = pdf.substr(pos, next == std::string::npos ? std::string::npos : next - pos);
+        const bool turned =
+            page.find("/Rotate 90") != std::string::npos || page.find("/Rotate 270") != std::string::npos;
+        pages.push_back((w > h) != turned ? "landscape" : "portrait");
+    }
+    return pages;
+}
+}  // namespace
+
+TEST_F(ViewPrint, LandscapeReportsComeOutLandscapeAndTheNextLetterPortrait) {
+    std::set<std::string> before = Prints();
+    CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
+    Command(ID_FILE_PRINT_PURCH_ORD);
+    EXPECT_EQ(NewPageOrientations(before), (std::vector<std::string>{"landscape"}));
+    EXPECT_EQ(m_pView->m_pReportFont, nullptr);
+    EXPECT_EQ(m_pView->m_pPurchOrd, nullptr);
+
+    // The plain Print command prints the report chosen last, in the
+    // orientation the user had.
+    before = Prints();
+    CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
+    m_pView->m_nReport = kRptQuote;
+    Command(ID_FILE_PRINT);
+    EXPECT_EQ(NewPageOrientations(before), (std::vector<std::string>{"portrait"}));
+    CPrintDialog::ClearTestHooks();
+}
+
+namespace {
+CCorvView* OpenRealisticJob() {
+    CCorvDoc realistic;
+    FillRealisticJob(realistic);
+    const std::string jobPath = TestDir() + "realistic.job";
+    WriteFileBytes(jobPath, SerializeJob(realistic));
+    if (!TestApp().OpenDocumentFile(jobPath.c_str())) return nullptr;
+    PumpMessages();
+    return dynamic_cast<CCorvView*>(OpenJobs().back()->GetViews().at(0));
+}
+
+bool Shows(CPreviewView* pPreview, const char* pszText) {
+    return CPageRecorder::Walk(pPreview->GetPageMetafile(0)).Find(pszText) != nullptr;
+}
+
+void Click(CPreviewView* pPreview, int nID) {
+    pPreview->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0);
+    PumpMessages();
+}
+}  // namespace
+
+TEST_F(ViewPrint, PreviewPagesBackAndForthAndCloseReturnsToTheJob) {
+    CCorvView* pView = OpenRealisticJob();
+    ASSERT_NE(pView, nullptr);
+    pView->SendMessage(WM_COMMAND, ID_FILE_PREVIEW_QUOTE);
+    PumpMessages();
+    CPreviewView* pPreview = pView->GetPreviewView();
+    ASSERT_NE(pPreview, nullptr);
+    EXPECT_TRUE(pView->m_bInPreview);
+    EXPECT_EQ(pPreview->GetCurrentPage(), 1u);
+    EXPECT_EQ(pPreview->GetPageCount(), 3u);
+    EXPECT_TRUE(Shows(pPreview, "Corvantis Flow Controls"));
+    Click(pPreview, CPreviewView::IDC_PREVIEW_NEXT);
+    Click(pPreview, CPreviewView::IDC_PREVIEW_NEXT);
+    EXPECT_EQ(pPreview->GetCurrentPage(), 3u);
+    EXPECT_TRUE(Shows(pPreview, "Page 3 of 3"));
+    EXPECT_FALSE(Shows(pPreview, "Corvantis Flow Controls"));
+    Click(pPreview, CPreviewView::IDC_PREVIEW_PREV);
+    Click(pPreview, CPreviewView::IDC_PREVIEW_PREV);
+    EXPECT_TRUE(Shows(pPreview, "Corvantis Flow Controls"));  // page 1's furniture is back
+    EXPECT_NE(pView->m_pQuoteOne, nullptr);                   // built once for the whole preview
+
+    Click(pPreview, CPreviewView::IDC_PREVIEW_CLOSE);
+    EXPECT_EQ(pView->GetPreviewView(), nullptr);
+    EXPECT_FALSE(pView->m_bInPreview);
+    EXPECT_EQ(pView->m_pQuoteOne, nullptr);
+    EXPECT_EQ(pView->m_pFooterFont, nullptr);
+    EXPECT_TRUE(pView->IsWindowVisible());
+    EXPECT_NE(pView->m_pEditWnd, nullptr);
+}
+
+TEST_F(ViewPrint, WithoutAPrinterNothingPrintsAndNothingIsLeft) {
+    CPrintDialog::SetNoPrinterForTest(TRUE);
+    const int before = PrintedCount();
+    MessageBoxRecorder boxes;
+    m_pView->m_bNoPrintDialog = TRUE;
+    Command(ID_FILE_PRINT_QUOTE);
+    m_pView->m_bNoPrintDialog = FALSE;
+    CPrintDialog::SetNoPrinterForTest(FALSE);
+    PumpMessages(300);
+    EXPECT_EQ(boxes.Texts().size(), 1u);  // one clear message, no crash
+    EXPECT_EQ(PrintedCount(), before);
+    EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);
+}
+
+TEST_F(ViewPrint, PreviewThatCannotStartLeavesTheWindowOutOfPreview) {
+    CPrintDialog::SetNoPrinterForTest(TRUE);
+    MessageBoxRecorder boxes;
+    Command(ID_FILE_PREVIEW_QUOTE);
+    CPrintDialog::SetNoPrinterForTest(FALSE);
+    PumpMessages(300);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(m_pView->GetPreviewView(), nullptr);
+    // Left set, the window would refuse to close when minimized and its
+    // document would skip this view's edit commit.
+    EXPECT_FALSE(m_pView->m_bInPreview);
+    EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);
+}
