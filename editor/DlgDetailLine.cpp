@@ -2,14 +2,14 @@
 
 #include "editor/EditorMessages.h"
 #include "editor/LineDlgSupport.h"
-#include "editor/NumEdit.h"
-#include "editor/SetButton.h"
 #include "framework/win/DataExchange.h"
 #include "framework/win/MessageMap.h"
 #include "model/Slots.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
 #include "res/editor_lines_ids.h"
+#include "workspace/NumEdit.h"
+#include "workspace/SetButton.h"
 
 BEGIN_MESSAGE_MAP(CDlgDetail, CDialog)
     ON_EN_KILLFOCUS(IDC_DL_COST, &CDlgDetail::OnKillfocusCost)

@@ -2,8 +2,6 @@
 
 #include "editor/EditorMessages.h"
 #include "editor/LineDlgSupport.h"
-#include "editor/NumEdit.h"
-#include "editor/SetButton.h"
 #include "framework/win/Controls.h"
 #include "framework/win/DataExchange.h"
 #include "framework/win/MessageMap.h"
@@ -12,6 +10,8 @@
 #include "model/TableStruct.h"
 #include "res/editor_lines_ids.h"
 #include "workspace/EditIni.h"
+#include "workspace/NumEdit.h"
+#include "workspace/SetButton.h"
 #include "workspace/Workspace.h"
 #include "workspace/WorkspaceMessages.h"
 

@@ -19,11 +19,6 @@ inline constexpr const char* kFieldInterpreted =
 inline constexpr const char* kUnknownErrorCode = "Unknown Error Code";
 inline constexpr const char* kErrorCodeUnknown = "Error Code Unknown";
 
-// A number entry of a dialog that its field's format rewrote: label, new
-// text, typed text.
-inline constexpr const char* kInterpretedFmt =
-    "The \"%s\" field\nhas been interpreted as \"%s\".\nThis field contained:  \"%s\"\n";
-
 // Line commands: the questions before a line with data is cut or pasted
 // over, and the refusals to go on with the next line when its grid shows a
 // single row.

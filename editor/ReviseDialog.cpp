@@ -1,11 +1,11 @@
 #include "editor/ReviseDialog.h"
 
-#include "editor/NumEdit.h"
-#include "editor/SetButton.h"
 #include "framework/win/MessageMap.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
 #include "res/editor_values_ids.h"
+#include "workspace/NumEdit.h"
+#include "workspace/SetButton.h"
 
 BEGIN_MESSAGE_MAP(CReviseDialog, CDialog)
     ON_BN_CLICKED(IDC_REVISE_OK, &CReviseDialog::OnClickedOk)

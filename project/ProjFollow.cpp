@@ -1,12 +1,12 @@
 #include "project/ProjFollow.h"
 
-#include "editor/NumEdit.h"
 #include "framework/win/DataExchange.h"
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
 #include "model/ModelMessages.h"
 #include "project/ProjWorkspace.h"
 #include "res/project_ids.h"
+#include "workspace/NumEdit.h"
 
 IMPLEMENT_DYNAMIC(CProjFollow, CProjPage)
 IMPLEMENT_DYNAMIC(CProjHeadFoot, CProjPage)

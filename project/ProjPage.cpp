@@ -2,13 +2,13 @@
 
 #include <cstdio>
 
-#include "editor/NumEdit.h"
 #include "framework/core/MessageBox.h"
 #include "framework/win/MessageMap.h"
 #include "framework/win/PropertySheet.h"
 #include "model/Date.h"
 #include "project/ProjWorkspace.h"
 #include "res/project_ids.h"
+#include "workspace/NumEdit.h"
 
 IMPLEMENT_DYNAMIC(CProjPage, CPropertyPage)
 

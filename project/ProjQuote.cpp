@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "editor/NumEdit.h"
 #include "framework/win/DataExchange.h"
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
@@ -12,6 +11,7 @@
 #include "project/ProjMessages.h"
 #include "project/ProjWorkspace.h"
 #include "res/project_ids.h"
+#include "workspace/NumEdit.h"
 
 IMPLEMENT_DYNAMIC(CProjQuote, CProjPage)
 

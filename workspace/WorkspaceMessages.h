@@ -1,4 +1,5 @@
-// Every text that the choice-list editor shows or writes.
+// Every text that the choice-list editor and the number entries show or
+// write.
 #pragma once
 
 namespace WorkspaceMsg {
@@ -8,4 +9,9 @@ inline constexpr const char* kNoSelectionsToEdit = "No Selections to Edit";
 // What callers of the editor pass for a default or a list they do not edit.
 inline constexpr const char* kNoDefault = "NoDefault";
 inline constexpr const char* kNoSelections = "NoSelections";
+
+// A number entry of a dialog that its field's format rewrote: label, new
+// text, typed text.
+inline constexpr const char* kInterpretedFmt =
+    "The \"%s\" field\nhas been interpreted as \"%s\".\nThis field contained:  \"%s\"\n";
 }  // namespace WorkspaceMsg

@@ -11,13 +11,13 @@
 #include "editor/DlgMult.h"
 #include "editor/DlgPrtSelect.h"
 #include "editor/DlgSellGM.h"
-#include "editor/SetButton.h"
 #include "model/Table.h"
 #include "res/editor_values_ids.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/editor/ReviseTestSupport.h"
 #include "tests/support/TypeKeys.h"
+#include "workspace/SetButton.h"
 
 namespace {
 

@@ -49,7 +49,7 @@ void ReadDetailRow(fuzz::Input& in, CDetailRow& row) {
     }
 }
 
-std::string Seed(int nSummary, int nDetailPerLine) {
+std::string Seed(int nSummary, int nDetailPerLine, int32_t nFirstLineNo = 1) {
     std::string s;
     auto put = [&s](int32_t v) {
         for (int i = 0; i < 4; ++i) s += static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
@@ -69,7 +69,7 @@ std::string Seed(int nSummary, int nDetailPerLine) {
     s += static_cast<char>(nSummary * nDetailPerLine);
     for (int i = 0; i < nSummary; ++i)
         for (int d = 0; d < nDetailPerLine; ++d) {
-            put(i + 1), put(d + 1);
+            put(i == 0 && d == 0 ? nFirstLineNo : i + 1), put(d + 1);
             put(2);
             put(0), text("BV150");
             put(1), text("2  150 CS  316 RF BALL VALVE");
@@ -85,6 +85,9 @@ std::string Seed(int nSummary, int nDetailPerLine) {
 void WriteSeeds(const std::string& folder) {
     fuzz::WriteSeed(folder, "one-line", Seed(1, 1));
     fuzz::WriteSeed(folder, "three-lines", Seed(3, 2));
+    // A row holding the smallest integer as its line number once overflowed
+    // the loader's look-up.
+    fuzz::WriteSeed(folder, "smallest-line-number", Seed(1, 1, INT32_MIN));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "editor/SetButton.h"
+#include "workspace/SetButton.h"
 
 #include "framework/win/MessageMap.h"
 

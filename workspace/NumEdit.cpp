@@ -1,14 +1,14 @@
-#include "editor/NumEdit.h"
+#include "workspace/NumEdit.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "editor/EditorMessages.h"
-#include "editor/SetButton.h"
 #include "framework/core/MessageBox.h"
 #include "framework/win/MessageMap.h"
 #include "model/NumberField.h"
 #include "model/TableStruct.h"
+#include "workspace/SetButton.h"
+#include "workspace/WorkspaceMessages.h"
 
 BEGIN_MESSAGE_MAP(CNumEdit, CEdit)
     ON_WM_CHAR()
@@ -75,7 +75,7 @@ int CNumEdit::ValidateNumField(CWnd* pEdit, const char* pszLabel, CTableStruct* 
     if (nResult != 5) return 0;
 
     char szMessage[kMessageBuffer];
-    std::snprintf(szMessage, sizeof(szMessage), EditorMsg::kInterpretedFmt, pszLabel, strNew.GetString(),
+    std::snprintf(szMessage, sizeof(szMessage), WorkspaceMsg::kInterpretedFmt, pszLabel, strNew.GetString(),
                   strTyped.GetString());
     AfxMessageBox(szMessage, MB_OK);
 
