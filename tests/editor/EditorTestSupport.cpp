@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "editor/CorvScrollBar.h"
+#include "editor/DetailWnd.h"
 #include "editor/EditWnd.h"
+#include "editor/GridGeometry.h"
 #include "framework/core/MessageBox.h"
 #include "framework/win/App.h"
 #include "framework/win/Frame.h"
@@ -54,6 +56,17 @@ JobWindow OpenNewJob() {
         RECT rc = {};
         ::GetClientRect(hClient, &rc);
         pFrame->MoveWindow(0, 0, rc.right, rc.bottom * 3 / 4, TRUE);
+        PumpMessages();
+    }
+    // The Detail window took its size from the view as the view was made;
+    // it gets the size it would have had in the view's new place.
+    CWnd* pDetail = job.pView ? job.pView->m_pDetailWnd.get() : nullptr;
+    if (pDetail && pDetail->m_hWnd) {
+        RECT rc = {};
+        job.pView->GetClientRect(&rc);
+        const int nTop = rc.top + (rc.bottom - rc.top) / 3;
+        pDetail->MoveWindow(rc.left, nTop, rc.right - Grid::kBarSize - rc.left,
+                            rc.bottom - Grid::kBarSize - nTop, FALSE);
         PumpMessages();
     }
     return job;
