@@ -4,7 +4,7 @@
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
 #include "model/ModelMessages.h"
-#include "project/ProjWorkspace.h"
+#include "project/LabelChoice.h"
 #include "res/project_ids.h"
 #include "workspace/NumEdit.h"
 
@@ -42,26 +42,6 @@ BEGIN_MESSAGE_MAP(CProjUDC, CProjPage)
 END_MESSAGE_MAP()
 
 namespace {
-
-// A label that opens the choice-list editor.
-struct LabelChoice {
-    int nLabel;
-    int nCombo;              // 0: no combo box to refill
-    const char* pszList;     // null: no list
-    const char* pszSection;  // the default's section; null: no default
-    const char* pszDefaultKey;
-    int nMaxLength;
-};
-
-void EditLabelChoice(CWnd& page, const LabelChoice* pBegin, const LabelChoice* pEnd, UINT nID) {
-    for (const LabelChoice* p = pBegin; p != pEnd; ++p) {
-        if (p->nLabel != static_cast<int>(nID)) continue;
-        ProjWorkspace::EditChoiceList(
-            p->nMaxLength, p->pszSection, p->pszDefaultKey, p->pszList,
-            p->nCombo ? static_cast<CComboBox*>(page.GetDlgItem(p->nCombo)) : nullptr);
-        return;
-    }
-}
 
 const LabelChoice kFollowLabels[] = {
     {IDC_FOLLOW_STATUS_LABEL, IDC_FOLLOW_STATUS, "Status", "Defaults", "Status", 10},
