@@ -100,9 +100,7 @@ BOOL CProjFollow::OnInitDialog() {
     FillCombo(IDC_FOLLOW_UPDATED_BY, "LastUpdatedBy");
     FillCombo(IDC_FOLLOW_REASON_LOST, "ReasonLost");
     CProjPage::OnInitDialog();
-#define CORV_LIMIT(name, id, width) LimitText(id, width);
-    CORV_PROJ_FOLLOW_TEXTS(CORV_LIMIT)
-#undef CORV_LIMIT
+    CORV_PROJ_FOLLOW_TEXTS(CORV_PROJ_PAGE_LIMIT)
     m_pProbabilityEdit->SubclassDlgItem(IDC_FOLLOW_PROBABILITY, this);
     return TRUE;
 }
@@ -151,9 +149,7 @@ BOOL CProjHeadFoot::OnInitDialog() {
     FillCombo(IDC_HF_FOOTER1, "1stFooterLn");
     FillCombo(IDC_HF_FOOTER2, "2ndFooterLn");
     CProjPage::OnInitDialog();
-#define CORV_LIMIT(name, id, width) LimitText(id, width);
-    CORV_PROJ_HEADFOOT_TEXTS(CORV_LIMIT)
-#undef CORV_LIMIT
+    CORV_PROJ_HEADFOOT_TEXTS(CORV_PROJ_PAGE_LIMIT)
     return TRUE;
 }
 
@@ -175,9 +171,7 @@ void CProjPO::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CProjPO::OnInitDialog() {
     CProjPage::OnInitDialog();
-#define CORV_LIMIT(name, id, width) LimitText(id, width);
-    CORV_PROJ_PO_TEXTS(CORV_LIMIT)
-#undef CORV_LIMIT
+    CORV_PROJ_PO_TEXTS(CORV_PROJ_PAGE_LIMIT)
     m_pAmountEdit->SubclassDlgItem(IDC_PO_AMOUNT, this);
     return TRUE;
 }
@@ -231,9 +225,7 @@ void CProjUDC::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CProjUDC::OnInitDialog() {
     CProjPage::OnInitDialog();
-#define CORV_LIMIT(name, id, width) LimitText(id, width);
-    CORV_PROJ_UDC_TEXTS(CORV_LIMIT)
-#undef CORV_LIMIT
+    CORV_PROJ_UDC_TEXTS(CORV_PROJ_PAGE_LIMIT)
     for (int i = 0; i < 4; ++i) m_pNumEdits[i]->SubclassDlgItem(kUdcNumbers[i].nID, this);
     return TRUE;
 }

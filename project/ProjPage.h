@@ -53,3 +53,5 @@ CString CutText(const CString& str, int nChars);
     void Set##name(CString strValue) { m_str##name = CutText(strValue, width); } \
     CString Get##name() const { return m_str##name; }
 #define CORV_PROJ_PAGE_MEMBER(name, id, width) CString m_str##name;
+// In a page's OnInitDialog: the field's control takes no more than its limit.
+#define CORV_PROJ_PAGE_LIMIT(name, id, width) LimitText(id, width);

@@ -139,9 +139,7 @@ BOOL CProjQuote::OnInitDialog() {
     // The lists are in place before the exchange looks for the texts.
     for (const auto& combo : kCombos) FillCombo(combo.nCombo, combo.pszList);
     CProjPage::OnInitDialog();
-#define CORV_PROJ_QUOTE_LIMIT(name, id, width) LimitText(id, width);
-    CORV_PROJ_QUOTE_TEXTS(CORV_PROJ_QUOTE_LIMIT)
-#undef CORV_PROJ_QUOTE_LIMIT
+    CORV_PROJ_QUOTE_TEXTS(CORV_PROJ_PAGE_LIMIT)
     LimitText(IDC_QUOTE_BID_TIME, 5);
     m_pFreightEdit->SubclassDlgItem(IDC_QUOTE_FREIGHT_RATE, this);
     SetAmPm();
