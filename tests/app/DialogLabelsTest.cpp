@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,26 @@ BOOL CALLBACK AddTemplate(HMODULE, LPCSTR, LPSTR name, LONG_PTR param) {
 }
 
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+// The style a template asks for. Extended templates (version 1, signature
+// 0xFFFF) keep it after their help id, plain ones start with it.
+DWORD TemplateStyle(HMODULE module, LPCSTR name) {
+    HRSRC hRes = ::FindResourceA(module, name, reinterpret_cast<LPCSTR>(RT_DIALOG));
+    HGLOBAL hGlobal = hRes ? ::LoadResource(module, hRes) : nullptr;
+    const auto* pWords = hGlobal ? static_cast<const WORD*>(::LockResource(hGlobal)) : nullptr;
+    if (!pWords || ::SizeofResource(module, hRes) < 16) return 0;
+    const auto* pBytes = reinterpret_cast<const BYTE*>(pWords);
+    DWORD style = 0;
+    std::memcpy(&style, pBytes + (pWords[0] == 1 && pWords[1] == 0xFFFF ? 12 : 0), sizeof style);
+    return style;
+}
+
+// A page of a property sheet is a child template: like the sheet does, it
+// is made inside a parent window, which top-level dialogs do without.
+HWND MakeDialog(HMODULE module, LPCSTR name, HWND hHost) {
+    const bool child = (TemplateStyle(module, name) & WS_CHILD) != 0;
+    return ::CreateDialogParamA(module, name, child ? hHost : nullptr, PlainDialogProc, 0);
+}
 
 std::string TextOf(HWND hWnd) {
     char text[1024] = "";
@@ -113,14 +134,21 @@ TEST(DialogLabels, EveryLabelAndTickBoxShowsItsWholeText) {
                          reinterpret_cast<LONG_PTR>(&templates));
     ASSERT_GE(templates.size(), 10u);
 
+    // The sheet the pages go into: a plain dialog window, never shown.
+    HWND hHost = ::CreateWindowExA(WS_EX_CONTROLPARENT, "#32770", "", WS_POPUP, 0, 0, 800, 600, nullptr,
+                                   nullptr, module, nullptr);
+    ASSERT_NE(hHost, nullptr);
+
     std::vector<std::string> clipped;
+    int pages = 0;
     for (const Template& t : templates) {
         LPCSTR name = t.resource ? t.resource : t.name.c_str();
-        HWND hDlg = ::CreateDialogParamA(module, name, nullptr, PlainDialogProc, 0);
+        HWND hDlg = MakeDialog(module, name, hHost);
         if (!hDlg) {
             ADD_FAILURE() << "dialog " << t.name << " could not be made";
             continue;
         }
+        if (::GetParent(hDlg) == hHost) ++pages;
         for (HWND hChild = ::GetWindow(hDlg, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
             if (IsTickBox(hChild)) {
                 const std::string lack = TickBoxShortfall(hChild);
@@ -137,6 +165,9 @@ TEST(DialogLabels, EveryLabelAndTickBoxShowsItsWholeText) {
         }
         ::DestroyWindow(hDlg);
     }
+    ::DestroyWindow(hHost);
+    // The project information sheet and Preferences are measured too.
+    EXPECT_GE(pages, 10);
     EXPECT_TRUE(clipped.empty()) << [&] {
         std::string all;
         for (const std::string& c : clipped) all += c + "\n";

@@ -11,6 +11,7 @@
 #include "framework/win/PrintDialog.h"
 #include "tests/framework_win/TestIds.h"
 #include "tests/framework_win/WinTestSupport.h"
+#include "tests/support/PrintedPdfs.h"
 
 void PrintTest::SetUp() {
     MdiTest::SetUp();
@@ -137,22 +138,19 @@ std::optional<std::vector<std::string>> PrintTest::PageTexts(const CString& path
     CString pattern = pathName + "-page-";
     std::string unixPattern = UnixPath(pattern);
     if (unixFile.empty() || unixPattern.empty()) return std::nullopt;
-    // Wine starts a Unix program without waiting for it: the shell leaves a
-    // mark when Ghostscript is done, and the mark is waited for.
-    CString done = pathName + "-done";
-    ::DeleteFileA(done);
-    std::string unixDone = UnixPath(done);
-    std::string cmd =
-        "Z:\\bin\\sh -c \"gs -q -dNOPAUSE -dBATCH -sDEVICE=txtwrite -sOutputFile=" + unixPattern + "%d.txt " +
-        unixFile + "; touch " + unixDone + "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!::CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return std::nullopt;
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    for (int n = 0; n < 600 && ::GetFileAttributesA(done) == INVALID_FILE_ATTRIBUTES; ++n) ::Sleep(50);
+    // The print to file is whole once its trailer is written.
+    std::string ps;
+    for (int n = 0; n < 300 && !printed::EndsWithEof(ps = ReadFile(pathName)); ++n) ::Sleep(100);
+    if (!printed::EndsWithEof(ps)) {
+        ADD_FAILURE() << pathName.GetString() << " did not end with %%EOF after 30 s (" << ps.size()
+                      << " bytes)";
+        return std::vector<std::string>();
+    }
+    if (!printed::RunShell("gs -q -dNOPAUSE -dBATCH -sDEVICE=txtwrite -sOutputFile='" + unixPattern +
+                           "%d.txt' '" + unixFile + "'")) {
+        ADD_FAILURE() << "Ghostscript did not finish reading " << unixFile;
+        return std::vector<std::string>();
+    }
     std::vector<std::string> pages;
     for (int n = 1;; ++n) {
         CString page;

@@ -22,99 +22,27 @@
 #include "res/editor_values_ids.h"
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/reports/PricingJob.h"
+#include "tests/support/PrintedPdfs.h"
 
 namespace {
 constexpr const char* kPrinter = "PDF Printer";
 
-// Where the prefix's printer puts its PDF files, as a Unix path.
-std::string PrintFolder() {
-    const char* pszPrefix = std::getenv("CORV_WINEPREFIX");
-    if (!pszPrefix) return std::string();
-    std::string prefix = pszPrefix;
-    while (!prefix.empty() && prefix.back() == '/') prefix.pop_back();
-    return prefix.substr(0, prefix.rfind('/')) + "/printed";
-}
+using printed::PrintWatch;
 
-std::string WindowsPath(const std::string& unixPath) {
-    std::string path = "Z:" + unixPath;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
-}
-
-std::set<std::string> PdfFiles() {
-    std::set<std::string> names;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = ::FindFirstFileA((WindowsPath(PrintFolder()) + "\\*.pdf").c_str(), &fd);
-    if (h == INVALID_HANDLE_VALUE) return names;
-    do {
-        names.insert(fd.cFileName);
-    } while (::FindNextFileA(h, &fd));
-    ::FindClose(h);
-    return names;
-}
-
-std::string ReadFile(const std::string& unixPath) {
-    std::string bytes;
-    HANDLE h = ::CreateFileA(WindowsPath(unixPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                             nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[65536];
-    DWORD nRead = 0;
-    while (::ReadFile(h, buffer, sizeof buffer, &nRead, nullptr) && nRead > 0) bytes.append(buffer, nRead);
-    ::CloseHandle(h);
-    return bytes;
-}
-
-bool Complete(const std::string& name) {
-    const std::string bytes = ReadFile(PrintFolder() + "/" + name);
-    return bytes.size() > 100 && bytes.find("%%EOF", bytes.size() - 100) != std::string::npos;
-}
-
-// The PDF files that appear beside those of `before`, complete, in the
-// order the prints were made (their names begin with the time, then the
-// spooler's process number).
-std::vector<std::string> WaitForNewPdfs(const std::set<std::string>& before, size_t nWanted) {
-    std::vector<std::string> fresh;
-    for (int waited = 0; waited < 60000; waited += 250) {
-        fresh.clear();
-        for (const std::string& name : PdfFiles())
-            if (!before.count(name)) fresh.push_back(name);
-        if (fresh.size() >= nWanted && std::all_of(fresh.begin(), fresh.end(), Complete)) break;
-        ::Sleep(250);
-    }
-    std::sort(fresh.begin(), fresh.end(), [](const std::string& a, const std::string& b) {
-        // print-YYYYmmdd-HHMMSS-pid.pdf: time, then process number as a number.
-        const std::string ta = a.substr(0, 21), tb = b.substr(0, 21);
-        if (ta != tb) return ta < tb;
-        return std::atol(a.c_str() + 22) < std::atol(b.c_str() + 22);
-    });
-    return fresh;
-}
-
-// Starts a shell command line of the machine (Wine starts Unix programs;
-// their end cannot be waited for, so callers watch for the file they make).
-void RunShell(const std::string& command) {
-    std::string line = "Z:\\bin\\sh -c \"" + command + "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
-    ::WaitForSingleObject(pi.hProcess, 60000);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-}
+std::string ReadFile(const std::string& name) { return printed::ReadBytes(PrintWatch::PathOf(name)); }
 
 // The text of a printed PDF, every run of blanks made one blank.
 std::string PdfText(const std::string& name) {
-    const std::string pdf = PrintFolder() + "/" + name;
-    const std::string txt = pdf + ".txt";
-    RunShell("ps2ascii '" + pdf + "' '" + txt + ".part' && mv '" + txt + ".part' '" + txt + "'");
-    for (int waited = 0;
-         waited < 60000 && ::GetFileAttributesA(WindowsPath(txt).c_str()) == INVALID_FILE_ATTRIBUTES;
-         waited += 100)
-        ::Sleep(100);
+    const std::string pdf = PrintWatch::PathOf(name);
+    const std::string txt = "/tmp/corv-report-" + std::to_string(::GetCurrentProcessId()) + "-" +
+                            std::to_string(::GetTickCount()) + ".txt";
+    if (!printed::RunShell("ps2ascii '" + pdf + "' '" + txt + "'")) {
+        ADD_FAILURE() << "ps2ascii did not finish reading " << pdf;
+        return std::string();
+    }
     std::string text;
-    std::string raw = ReadFile(txt);
+    std::string raw = printed::ReadBytes(txt);
+    ::DeleteFileA(printed::WindowsPath(txt).c_str());
     // The printer's fonts map '-' to the soft hyphen and blanks to the
     // no-break space, which come back in UTF-8.
     for (const auto& [from, to] : {std::pair<const char*, const char*>{"\xC2\xAD", "-"}, {"\xC2\xA0", " "}})
@@ -129,7 +57,7 @@ std::string PdfText(const std::string& name) {
 }
 
 int PageCount(const std::string& name) {
-    const std::string bytes = ReadFile(PrintFolder() + "/" + name);
+    const std::string bytes = ReadFile(name);
     int n = 0;
     for (size_t at = bytes.find("/Type/Page"); at != std::string::npos; at = bytes.find("/Type/Page", at + 1))
         if (bytes.compare(at, 11, "/Type/Pages") != 0) ++n;
@@ -139,7 +67,7 @@ int PageCount(const std::string& name) {
 // Landscape when the first page's box is wider than high or turned by a
 // quarter.
 bool Landscape(const std::string& name) {
-    const std::string bytes = ReadFile(PrintFolder() + "/" + name);
+    const std::string bytes = ReadFile(name);
     const size_t at = bytes.find("/MediaBox");
     if (at == std::string::npos) return false;
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
@@ -159,7 +87,7 @@ class PrintedReportsTest : public JobWindowTest {
 protected:
     void SetUp() override {
         JobWindowTest::SetUp();
-        ASSERT_FALSE(PrintFolder().empty()) << "CORV_WINEPREFIX is not set";
+        ASSERT_FALSE(printed::FolderUnix().empty()) << "CORV_WINEPREFIX is not set";
         FillPricingJob(*m_pDoc);
         // 60 more lines: every report runs onto a second page.
         AddPlainLines(*m_pDoc, 10, 60);
@@ -216,12 +144,12 @@ void ExpectTexts(const std::string& text, const std::vector<std::string>& wanted
 
 TEST_F(PrintedReportsTest, EachReportPrintsItsHeadingsAndTotalsInItsOrientation) {
     for (const PrintCase& c : kCases) {
-        const std::set<std::string> before = PdfFiles();
+        PrintWatch watch;
         AnswerPrintDialog();
         m_pView->PrintReport(c.nReport);
         EXPECT_EQ(CPrintDialog::PendingTestHooks(), 0);
-        const std::vector<std::string> fresh = WaitForNewPdfs(before, 1);
-        ASSERT_EQ(fresh.size(), 1u) << "report " << c.nReport;
+        const std::vector<std::string> fresh = watch.WaitForPrints(1);
+        ASSERT_EQ(fresh.size(), 1u) << "report " << c.nReport << ": " << watch.Problem();
         EXPECT_EQ(Landscape(fresh[0]), c.bLandscape) << "report " << c.nReport;
         EXPECT_GE(PageCount(fresh[0]), 2) << "report " << c.nReport;
         ExpectTexts(PdfText(fresh[0]), c.texts, c.nReport);
@@ -229,7 +157,7 @@ TEST_F(PrintedReportsTest, EachReportPrintsItsHeadingsAndTotalsInItsOrientation)
 }
 
 TEST_F(PrintedReportsTest, SelectWithAllElevenTickedPrintsElevenDocumentsAfterOneDialog) {
-    const std::set<std::string> before = PdfFiles();
+    PrintWatch watch;
     CDialog::SetTestHook([](CDialog& dlg) {
         for (int id = IDC_PRTSEL_QUOTE; id <= IDC_PRTSEL_QUOTE + 10; ++id)
             dlg.SendDlgItemMessage(id, BM_SETCHECK, BST_CHECKED);
@@ -239,8 +167,8 @@ TEST_F(PrintedReportsTest, SelectWithAllElevenTickedPrintsElevenDocumentsAfterOn
     m_pView->OnPrintSelect();
     EXPECT_EQ(CPrintDialog::PendingTestHooks(), 0);
 
-    const std::vector<std::string> fresh = WaitForNewPdfs(before, 11);
-    ASSERT_EQ(fresh.size(), 11u);
+    const std::vector<std::string> fresh = watch.WaitForPrints(11, 120000);
+    ASSERT_EQ(fresh.size(), 11u) << watch.Problem();
     // What tells the documents apart, in the order of the batch: Quote,
     // Scope, Scope (Priced), Distribution, Parts, Item Cost Development,
     // Proposal Summary, by Plant, Project Sell Price, Commission, Purchase Order.

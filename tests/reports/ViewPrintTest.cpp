@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,86 +19,14 @@
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/reports/ReportJob.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/PrintedPdfs.h"
 
 namespace {
-// The folder where the prefix's PDF printer puts each print.
-std::string PrintedFolder() {
-    const char* prefix = std::getenv("CORV_WINEPREFIX");
-    if (!prefix) return std::string();
-    std::string path = std::string("Z:") + prefix;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path.substr(0, path.find_last_of('\\')) + "\\printed";
-}
+using printed::PrintWatch;
 
-int PrintedCount() {
-    std::error_code ec;
-    int n = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(PrintedFolder(), ec)) {
-        (void)entry;
-        ++n;
-    }
-    return n;
-}
-
-// The unix path of the folder of prints (Ghostscript runs outside Wine).
-std::string PrintedFolderUnix() {
-    const char* prefix = std::getenv("CORV_WINEPREFIX");
-    if (!prefix) return std::string();
-    const std::string p(prefix);
-    return p.substr(0, p.find_last_of('/')) + "/printed";
-}
-
-// The names of the prints made so far.
-std::set<std::string> Prints() {
-    std::set<std::string> names;
-    std::error_code ec;
-    for (const auto& entry : std::filesystem::directory_iterator(PrintedFolder(), ec))
-        names.insert(entry.path().filename().string());
-    return names;
-}
-
-// The one print that is not among `before`, once its converter has
-// finished writing it ("" when none came).
-std::string NewPrint(const std::set<std::string>& before) {
-    for (int i = 0; i < 200; ++i) {
-        for (const std::string& name : Prints()) {
-            if (before.count(name)) continue;
-            const std::string path = PrintedFolder() + "\\" + name;
-            // A PDF is whole once its trailer is written.
-            for (int j = 0; j < 100; ++j) {
-                const std::string bytes = ReadFileBytes(path);
-                if (bytes.size() > 5 &&
-                    bytes.find("%%EOF", bytes.size() > 64 ? bytes.size() - 64 : 0) != std::string::npos)
-                    break;
-                PumpMessages(100);
-            }
-            return name;
-        }
-        PumpMessages(100);
-    }
-    return std::string();
-}
-
-// Runs a program of the machine (outside Wine) and waits for it.
-bool RunUnix(const std::string& commandLine) {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    std::string line = commandLine;
-    if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return false;
-    ::WaitForSingleObject(pi.hProcess, 60000);
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    return true;
-}
-
-// Waits until the printer has written n files (the spooler converts each
-// print on its own).
-int WaitForPrinted(int n) {
-    for (int i = 0; i < 200 && PrintedCount() < n; ++i) PumpMessages(100);
-    return PrintedCount();
+// Waiting for the printer, the job windows go on taking their messages.
+PrintWatch WatchPrints() {
+    return PrintWatch([](DWORD ms) { PumpMessages(static_cast<int>(ms)); });
 }
 
 class ViewPrint : public JobWindowTest {
@@ -139,7 +66,7 @@ TEST_F(ViewPrint, TheReportCommandsAreEnabled) {
 
 TEST_F(ViewPrint, SelectPrintsEachTickedReportWithOneDialog) {
     m_pView->m_nReport = kRptICDS;
-    const int before = PrintedCount();
+    PrintWatch watch = WatchPrints();
     int dialogs = 0;
     TickThreeQuotes();
     CPrintDialog::SetTestHook([&](CPrintDialog&) {
@@ -149,7 +76,7 @@ TEST_F(ViewPrint, SelectPrintsEachTickedReportWithOneDialog) {
     Command(ID_FILE_PRINT_SELECT);
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(CPrintDialog::PendingTestHooks(), 0);
-    EXPECT_EQ(WaitForPrinted(before + 3), before + 3);
+    EXPECT_EQ(watch.WaitForPrints(3).size(), 3u) << watch.Problem();
     // The plain Print command prints the report chosen before the batch.
     EXPECT_EQ(m_pView->m_nReport, kRptICDS);
     EXPECT_FALSE(m_pView->m_bNoPrintDialog);
@@ -159,13 +86,13 @@ TEST_F(ViewPrint, SelectPrintsEachTickedReportWithOneDialog) {
 }
 
 TEST_F(ViewPrint, CancellingTheFirstDialogSkipsOnlyTheFirstReport) {
-    const int before = PrintedCount();
+    PrintWatch watch = WatchPrints();
     TickThreeQuotes();
     CPrintDialog::SetTestHook([](CPrintDialog&) { return IDCANCEL; });
     Command(ID_FILE_PRINT_SELECT);
-    EXPECT_EQ(WaitForPrinted(before + 2), before + 2);
+    EXPECT_EQ(watch.WaitForPrints(2).size(), 2u) << watch.Problem();
     PumpMessages(500);
-    EXPECT_EQ(PrintedCount(), before + 2);
+    EXPECT_EQ(watch.CompleteNow(), 2u);
     EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);  // no report object was left behind
     CPrintDialog::ClearTestHooks();
 }
@@ -183,16 +110,18 @@ TEST_F(ViewPrint, TheQuotationLetterComesOutAsAThreePagePdf) {
     CCorvView* pView = dynamic_cast<CCorvView*>(pDoc->GetViews().at(0));
     ASSERT_NE(pView, nullptr);
 
-    const std::set<std::string> before = Prints();
+    PrintWatch watch = WatchPrints();
     CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
     pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_QUOTE);
     PumpMessages();
-    const std::string name = NewPrint(before);
-    ASSERT_FALSE(name.empty());
-    const std::string pdf = PrintedFolderUnix() + "/" + name;
-    std::string textUnix = "/tmp/corv-letter-" + std::to_string(::GetCurrentProcessId()) + ".txt";
-    ASSERT_TRUE(RunUnix("Z:\\usr\\bin\\gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=txtwrite -sOutputFile=" +
-                        textUnix + " " + pdf));
+    const std::string name = watch.WaitForPrint();
+    ASSERT_FALSE(name.empty()) << watch.Problem();
+    const std::string pdf = PrintWatch::PathOf(name);
+    const std::string textUnix = "/tmp/corv-letter-" + std::to_string(::GetCurrentProcessId()) + "-" +
+                                 std::to_string(::GetTickCount()) + ".txt";
+    ASSERT_TRUE(printed::RunShell("gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=txtwrite -sOutputFile='" +
+                                  textUnix + "' '" + pdf + "'"))
+        << "Ghostscript did not finish reading " << pdf;
     std::string letter;
     // Ghostscript writes UTF-8 with no-break spaces between words and soft
     // hyphens for hyphens.
@@ -227,11 +156,13 @@ TEST_F(ViewPrint, TheQuotationLetterComesOutAsAThreePagePdf) {
 }
 
 namespace {
-// How the pages of the print made after `before` are shown: "landscape"
+// How the pages of the print the watch waits for are shown: "landscape"
 // when a page is wider than high or turned a quarter (ps2pdf keeps the
 // upright box and turns the page), else "portrait".
-std::vector<std::string> NewPageOrientations(const std::set<std::string>& before) {
-    const std::string pdf = ReadFileBytes(PrintedFolder() + "\\" + NewPrint(before));
+std::vector<std::string> NewPageOrientations(PrintWatch& watch) {
+    const std::string name = watch.WaitForPrint();
+    if (name.empty()) ADD_FAILURE() << watch.Problem();
+    const std::string pdf = name.empty() ? std::string() : printed::ReadBytes(PrintWatch::PathOf(name));
     std::vector<std::string> pages;
     for (size_t pos = pdf.find("/MediaBox [0 0 "); pos != std::string::npos;
          pos = pdf.find("/MediaBox [0 0 ", pos + 1)) {
@@ -248,20 +179,20 @@ std::vector<std::string> NewPageOrientations(const std::set<std::string>& before
 }  // namespace
 
 TEST_F(ViewPrint, LandscapeReportsComeOutLandscapeAndTheNextLetterPortrait) {
-    std::set<std::string> before = Prints();
+    PrintWatch purchaseOrder = WatchPrints();
     CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
     Command(ID_FILE_PRINT_PURCH_ORD);
-    EXPECT_EQ(NewPageOrientations(before), (std::vector<std::string>{"landscape"}));
+    EXPECT_EQ(NewPageOrientations(purchaseOrder), (std::vector<std::string>{"landscape"}));
     EXPECT_EQ(m_pView->m_pReportFont, nullptr);
     EXPECT_EQ(m_pView->m_pPurchOrd, nullptr);
 
     // The plain Print command prints the report chosen last, in the
     // orientation the user had.
-    before = Prints();
+    PrintWatch letter = WatchPrints();
     CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
     m_pView->m_nReport = kRptQuote;
     Command(ID_FILE_PRINT);
-    EXPECT_EQ(NewPageOrientations(before), (std::vector<std::string>{"portrait"}));
+    EXPECT_EQ(NewPageOrientations(letter), (std::vector<std::string>{"portrait"}));
     CPrintDialog::ClearTestHooks();
 }
 
@@ -318,7 +249,7 @@ TEST_F(ViewPrint, PreviewPagesBackAndForthAndCloseReturnsToTheJob) {
 
 TEST_F(ViewPrint, WithoutAPrinterNothingPrintsAndNothingIsLeft) {
     CPrintDialog::SetNoPrinterForTest(TRUE);
-    const int before = PrintedCount();
+    PrintWatch watch = WatchPrints();
     MessageBoxRecorder boxes;
     m_pView->m_bNoPrintDialog = TRUE;
     Command(ID_FILE_PRINT_QUOTE);
@@ -326,7 +257,7 @@ TEST_F(ViewPrint, WithoutAPrinterNothingPrintsAndNothingIsLeft) {
     CPrintDialog::SetNoPrinterForTest(FALSE);
     PumpMessages(300);
     EXPECT_EQ(boxes.Texts().size(), 1u);  // one clear message, no crash
-    EXPECT_EQ(PrintedCount(), before);
+    EXPECT_EQ(watch.CompleteNow(), 0u);
     EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);
 }
 
