@@ -51,6 +51,37 @@ const ControlLimit kSharedLimits[] = {
     {IDC_PROJ_FAX, 25},      {IDC_PROJ_EMAIL, 40},    {IDC_PROJ_URL, 50},
 };
 
+// The address block both pages exchange between their key fields and the
+// person, and the telephone and web block after the person.
+template <class TPage>
+void ExchangeAddress(CDataExchange* pDX, TPage& page) {
+    DDX_Text(pDX, IDC_PROJ_ADRS_LN1, page.m_strAdrsLn1);
+    DDX_Text(pDX, IDC_PROJ_ADRS_LN2, page.m_strAdrsLn2);
+    DDX_Text(pDX, IDC_PROJ_ADRS_LN3, page.m_strAdrsLn3);
+    DDX_Text(pDX, IDC_PROJ_CITY, page.m_strCity);
+    DDX_Text(pDX, IDC_PROJ_STATE, page.m_strState);
+    DDX_Text(pDX, IDC_PROJ_ZIP, page.m_strZip);
+    DDX_Text(pDX, IDC_PROJ_COUNTRY, page.m_strCountry);
+}
+
+template <class TPage>
+void ExchangeContact(CDataExchange* pDX, TPage& page) {
+    DDX_Text(pDX, IDC_PROJ_PHONE, page.m_strPhone);
+    DDX_Text(pDX, IDC_PROJ_FAX, page.m_strFax);
+    DDX_Text(pDX, IDC_PROJ_EMAIL, page.m_strEmail);
+    DDX_Text(pDX, IDC_PROJ_URL, page.m_strURL);
+}
+
+// The twelve detail fields in the order of CLookupTexts::pszDetailColumns;
+// only the person (Attn or Contact) differs between the pages.
+template <class TPage>
+CString* DetailFieldOf(TPage& page, CString& strPerson, int nIndex) {
+    CString* fields[] = {&page.m_strAdrsLn1, &page.m_strAdrsLn2, &page.m_strAdrsLn3, &page.m_strCity,
+                         &page.m_strState,   &page.m_strZip,     &page.m_strCountry, &strPerson,
+                         &page.m_strPhone,   &page.m_strFax,     &page.m_strEmail,   &page.m_strURL};
+    return fields[nIndex];
+}
+
 }  // namespace
 
 CProjCustomer::CProjCustomer(CCorvDoc* pDoc)
@@ -59,18 +90,9 @@ CProjCustomer::CProjCustomer(CCorvDoc* pDoc)
 void CProjCustomer::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_CUST_NO, m_strCustNo);
     DDX_Text(pDX, IDC_CUST_NAME, m_strCustomer);
-    DDX_Text(pDX, IDC_PROJ_ADRS_LN1, m_strAdrsLn1);
-    DDX_Text(pDX, IDC_PROJ_ADRS_LN2, m_strAdrsLn2);
-    DDX_Text(pDX, IDC_PROJ_ADRS_LN3, m_strAdrsLn3);
-    DDX_Text(pDX, IDC_PROJ_CITY, m_strCity);
-    DDX_Text(pDX, IDC_PROJ_STATE, m_strState);
-    DDX_Text(pDX, IDC_PROJ_ZIP, m_strZip);
-    DDX_Text(pDX, IDC_PROJ_COUNTRY, m_strCountry);
+    ExchangeAddress(pDX, *this);
     DDX_Text(pDX, IDC_CUST_ATTN, m_strAttn);
-    DDX_Text(pDX, IDC_PROJ_PHONE, m_strPhone);
-    DDX_Text(pDX, IDC_PROJ_FAX, m_strFax);
-    DDX_Text(pDX, IDC_PROJ_EMAIL, m_strEmail);
-    DDX_Text(pDX, IDC_PROJ_URL, m_strURL);
+    ExchangeContact(pDX, *this);
 }
 
 BOOL CProjCustomer::OnInitDialog() {
@@ -82,11 +104,7 @@ BOOL CProjCustomer::OnInitDialog() {
     return TRUE;
 }
 
-CString* CProjCustomer::DetailField(int nIndex) {
-    CString* fields[] = {&m_strAdrsLn1, &m_strAdrsLn2, &m_strAdrsLn3, &m_strCity, &m_strState, &m_strZip,
-                         &m_strCountry, &m_strAttn,    &m_strPhone,   &m_strFax,  &m_strEmail, &m_strURL};
-    return fields[nIndex];
-}
+CString* CProjCustomer::DetailField(int nIndex) { return DetailFieldOf(*this, m_strAttn, nIndex); }
 
 BOOL CProjCustomer::SendToDatabase() { return CSndToCust(CustomerRowOf(*this)).Send(); }
 
@@ -95,18 +113,9 @@ CProjOffice::CProjOffice(CCorvDoc* pDoc) : CProjLookupPage(IDD_PROJ_OFFICE, kOff
 void CProjOffice::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_OFFICE_NO, m_strOfficeNo);
     DDX_Text(pDX, IDC_OFFICE_NAME, m_strOffice);
-    DDX_Text(pDX, IDC_PROJ_ADRS_LN1, m_strAdrsLn1);
-    DDX_Text(pDX, IDC_PROJ_ADRS_LN2, m_strAdrsLn2);
-    DDX_Text(pDX, IDC_PROJ_ADRS_LN3, m_strAdrsLn3);
-    DDX_Text(pDX, IDC_PROJ_CITY, m_strCity);
-    DDX_Text(pDX, IDC_PROJ_STATE, m_strState);
-    DDX_Text(pDX, IDC_PROJ_ZIP, m_strZip);
-    DDX_Text(pDX, IDC_PROJ_COUNTRY, m_strCountry);
+    ExchangeAddress(pDX, *this);
     DDX_Text(pDX, IDC_OFFICE_CONTACT, m_strContact);
-    DDX_Text(pDX, IDC_PROJ_PHONE, m_strPhone);
-    DDX_Text(pDX, IDC_PROJ_FAX, m_strFax);
-    DDX_Text(pDX, IDC_PROJ_EMAIL, m_strEmail);
-    DDX_Text(pDX, IDC_PROJ_URL, m_strURL);
+    ExchangeContact(pDX, *this);
     DDX_Radio(pDX, IDC_OFFICE_EAST, m_nLimitTo);
 }
 
@@ -119,11 +128,7 @@ BOOL CProjOffice::OnInitDialog() {
     return TRUE;
 }
 
-CString* CProjOffice::DetailField(int nIndex) {
-    CString* fields[] = {&m_strAdrsLn1, &m_strAdrsLn2, &m_strAdrsLn3, &m_strCity, &m_strState, &m_strZip,
-                         &m_strCountry, &m_strContact, &m_strPhone,   &m_strFax,  &m_strEmail, &m_strURL};
-    return fields[nIndex];
-}
+CString* CProjOffice::DetailField(int nIndex) { return DetailFieldOf(*this, m_strContact, nIndex); }
 
 CString CProjOffice::LimitClause(bool bQuotedBits) {
     const char* pszTrue = bQuotedBits ? "'1'" : "1";

@@ -23,10 +23,9 @@ class CCorvDoc;
     FIELD(Email, 40)                    \
     FIELD(URL, 50)
 
-#define CORV_PROJ_DECLARE_FIELD(name, width)                                     \
-    void Set##name(CString strValue) { m_str##name = CutText(strValue, width); } \
-    CString Get##name() const { return m_str##name; }                            \
-    CString m_str##name;
+#define CORV_PROJ_DECLARE_FIELD(name, width) \
+    CORV_PROJ_PAGE_ACCESS(name, 0, width)    \
+    CORV_PROJ_PAGE_MEMBER(name, 0, width)
 
 class CProjCustomer : public CProjLookupPage {
     DECLARE_DYNAMIC(CProjCustomer)

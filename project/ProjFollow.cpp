@@ -4,7 +4,7 @@
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
 #include "model/ModelMessages.h"
-#include "project/ProjWorkspace.h"
+#include "project/LabelChoice.h"
 #include "res/project_ids.h"
 #include "workspace/NumEdit.h"
 
@@ -42,26 +42,6 @@ BEGIN_MESSAGE_MAP(CProjUDC, CProjPage)
 END_MESSAGE_MAP()
 
 namespace {
-
-// A label that opens the choice-list editor.
-struct LabelChoice {
-    int nLabel;
-    int nCombo;              // 0: no combo box to refill
-    const char* pszList;     // null: no list
-    const char* pszSection;  // the default's section; null: no default
-    const char* pszDefaultKey;
-    int nMaxLength;
-};
-
-void EditLabelChoice(CWnd& page, const LabelChoice* pBegin, const LabelChoice* pEnd, UINT nID) {
-    for (const LabelChoice* p = pBegin; p != pEnd; ++p) {
-        if (p->nLabel != static_cast<int>(nID)) continue;
-        ProjWorkspace::EditChoiceList(
-            p->nMaxLength, p->pszSection, p->pszDefaultKey, p->pszList,
-            p->nCombo ? static_cast<CComboBox*>(page.GetDlgItem(p->nCombo)) : nullptr);
-        return;
-    }
-}
 
 const LabelChoice kFollowLabels[] = {
     {IDC_FOLLOW_STATUS_LABEL, IDC_FOLLOW_STATUS, "Status", "Defaults", "Status", 10},
@@ -120,9 +100,7 @@ BOOL CProjFollow::OnInitDialog() {
     FillCombo(IDC_FOLLOW_UPDATED_BY, "LastUpdatedBy");
     FillCombo(IDC_FOLLOW_REASON_LOST, "ReasonLost");
     CProjPage::OnInitDialog();
-#define CORV_LIMIT(name, id, width) LimitText(id, width);
-    CORV_PROJ_FOLLOW_TEXTS(CORV_LIMIT)
-#undef CORV_LIMIT
+    CORV_PROJ_FOLLOW_TEXTS(CORV_PROJ_PAGE_LIMIT)
     m_pProbabilityEdit->SubclassDlgItem(IDC_FOLLOW_PROBABILITY, this);
     return TRUE;
 }
@@ -171,9 +149,7 @@ BOOL CProjHeadFoot::OnInitDialog() {
     FillCombo(IDC_HF_FOOTER1, "1stFooterLn");
     FillCombo(IDC_HF_FOOTER2, "2ndFooterLn");
     CProjPage::OnInitDialog();
-#define CORV_LIMIT(name, id, width) LimitText(id, width);
-    CORV_PROJ_HEADFOOT_TEXTS(CORV_LIMIT)
-#undef CORV_LIMIT
+    CORV_PROJ_HEADFOOT_TEXTS(CORV_PROJ_PAGE_LIMIT)
     return TRUE;
 }
 
@@ -195,9 +171,7 @@ void CProjPO::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CProjPO::OnInitDialog() {
     CProjPage::OnInitDialog();
-#define CORV_LIMIT(name, id, width) LimitText(id, width);
-    CORV_PROJ_PO_TEXTS(CORV_LIMIT)
-#undef CORV_LIMIT
+    CORV_PROJ_PO_TEXTS(CORV_PROJ_PAGE_LIMIT)
     m_pAmountEdit->SubclassDlgItem(IDC_PO_AMOUNT, this);
     return TRUE;
 }
@@ -251,9 +225,7 @@ void CProjUDC::DoDataExchange(CDataExchange* pDX) {
 
 BOOL CProjUDC::OnInitDialog() {
     CProjPage::OnInitDialog();
-#define CORV_LIMIT(name, id, width) LimitText(id, width);
-    CORV_PROJ_UDC_TEXTS(CORV_LIMIT)
-#undef CORV_LIMIT
+    CORV_PROJ_UDC_TEXTS(CORV_PROJ_PAGE_LIMIT)
     for (int i = 0; i < 4; ++i) m_pNumEdits[i]->SubclassDlgItem(kUdcNumbers[i].nID, this);
     return TRUE;
 }

@@ -10,11 +10,6 @@
 class CCorvDoc;
 class CNumEdit;
 
-#define CORV_PROJ_PAGE_ACCESS(name, id, width)                                   \
-    void Set##name(CString strValue) { m_str##name = CutText(strValue, width); } \
-    CString Get##name() const { return m_str##name; }
-#define CORV_PROJ_PAGE_MEMBER(name, id, width) CString m_str##name;
-
 #define CORV_PROJ_FOLLOW_TEXTS(FIELD)               \
     FIELD(Status, IDC_FOLLOW_STATUS, 10)            \
     FIELD(Probability, IDC_FOLLOW_PROBABILITY, 7)   \

@@ -46,3 +46,12 @@ protected:
 
 // The first nChars characters of a text.
 CString CutText(const CString& str, int nChars);
+
+// A page's text field from a list of (name, control, limit): the setter
+// cuts the text to the limit before the page holds it.
+#define CORV_PROJ_PAGE_ACCESS(name, id, width)                                   \
+    void Set##name(CString strValue) { m_str##name = CutText(strValue, width); } \
+    CString Get##name() const { return m_str##name; }
+#define CORV_PROJ_PAGE_MEMBER(name, id, width) CString m_str##name;
+// In a page's OnInitDialog: the field's control takes no more than its limit.
+#define CORV_PROJ_PAGE_LIMIT(name, id, width) LimitText(id, width);

@@ -2,14 +2,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "framework/win/DataExchange.h"
 #include "framework/win/MessageMap.h"
 #include "model/CorvDoc.h"
 #include "model/ModelMessages.h"
 #include "model/TimeCheck.h"
+#include "project/LabelChoice.h"
 #include "project/ProjMessages.h"
-#include "project/ProjWorkspace.h"
 #include "res/project_ids.h"
 #include "workspace/NumEdit.h"
 
@@ -30,33 +31,26 @@ END_MESSAGE_MAP()
 
 namespace {
 
-struct LabelChoice {
-    int nLabel;
-    int nCombo;  // 0: no list
-    const char* pszList;
-    const char* pszDefaultKey;  // in [Defaults]; null: no default
-    int nMaxLength;
-};
-
+// The labels that open the choice-list editor; the defaults are in [Defaults].
 const LabelChoice kLabels[] = {
-    {IDC_QUOTE_TYPE_LABEL, IDC_QUOTE_TYPE, "QuoteType", "QuoteType", 10},
-    {IDC_QUOTE_MARKET_LABEL, IDC_QUOTE_MARKET, "MarketingGroup", "MarketingGroup", 10},
-    {IDC_QUOTE_REGION_LABEL, IDC_QUOTE_REGION, "SalesRegion", "SalesRegion", 10},
-    {IDC_QUOTE_PROJ_TYPE_LABEL, IDC_QUOTE_PROJ_TYPE, "ProjectType", "ProjectType", 25},
-    {IDC_QUOTE_PACKAGING_LABEL, 0, nullptr, "Packaging", 250},
-    {IDC_QUOTE_PAYMENT_LABEL, IDC_QUOTE_PAYMENT, "Payment", "Payment", 40},
-    {IDC_QUOTE_SHIPPING_LABEL, IDC_QUOTE_SHIPPING, "Shipping", "Shipping", 40},
-    {IDC_QUOTE_FREIGHT_LABEL, IDC_QUOTE_FREIGHT, "Freight", "Freight", 100},
-    {IDC_QUOTE_STARTUP_LABEL, IDC_QUOTE_STARTUP, "StartUp", nullptr, 100},
-    {IDC_QUOTE_PREPARED_BY_LABEL, IDC_QUOTE_PREPARED_BY, "PreparedBy", "PreparedBy", 40},
-    {IDC_QUOTE_INITIALS_LABEL, IDC_QUOTE_INITIALS, "Initials", "Initials", 3},
-    {IDC_QUOTE_PREP_TITLE_LABEL, IDC_QUOTE_PREP_TITLE, "Title", "PreparedByTitle", 40},
-    {IDC_QUOTE_PREP_EMAIL_LABEL, IDC_QUOTE_PREP_EMAIL, "E-Mail", "PreparedByEmail", 40},
-    {IDC_QUOTE_CC1_LABEL, IDC_QUOTE_CC1, "RSM", "1stCC", 40},
-    {IDC_QUOTE_CC1_TITLE_LABEL, IDC_QUOTE_CC1_TITLE, "CCTitle", "1stCCTitle", 40},
-    {IDC_QUOTE_CC2_LABEL, IDC_QUOTE_CC2, "2ndCC", "2ndCC", 40},
-    {IDC_QUOTE_CC2_TITLE_LABEL, IDC_QUOTE_CC2_TITLE, "2ndCCTitle", "2ndCCTitle", 40},
-    {IDC_QUOTE_VALIDITY_LABEL, 0, nullptr, "Validity", 40},
+    {IDC_QUOTE_TYPE_LABEL, IDC_QUOTE_TYPE, "QuoteType", "Defaults", "QuoteType", 10},
+    {IDC_QUOTE_MARKET_LABEL, IDC_QUOTE_MARKET, "MarketingGroup", "Defaults", "MarketingGroup", 10},
+    {IDC_QUOTE_REGION_LABEL, IDC_QUOTE_REGION, "SalesRegion", "Defaults", "SalesRegion", 10},
+    {IDC_QUOTE_PROJ_TYPE_LABEL, IDC_QUOTE_PROJ_TYPE, "ProjectType", "Defaults", "ProjectType", 25},
+    {IDC_QUOTE_PACKAGING_LABEL, 0, nullptr, "Defaults", "Packaging", 250},
+    {IDC_QUOTE_PAYMENT_LABEL, IDC_QUOTE_PAYMENT, "Payment", "Defaults", "Payment", 40},
+    {IDC_QUOTE_SHIPPING_LABEL, IDC_QUOTE_SHIPPING, "Shipping", "Defaults", "Shipping", 40},
+    {IDC_QUOTE_FREIGHT_LABEL, IDC_QUOTE_FREIGHT, "Freight", "Defaults", "Freight", 100},
+    {IDC_QUOTE_STARTUP_LABEL, IDC_QUOTE_STARTUP, "StartUp", nullptr, nullptr, 100},
+    {IDC_QUOTE_PREPARED_BY_LABEL, IDC_QUOTE_PREPARED_BY, "PreparedBy", "Defaults", "PreparedBy", 40},
+    {IDC_QUOTE_INITIALS_LABEL, IDC_QUOTE_INITIALS, "Initials", "Defaults", "Initials", 3},
+    {IDC_QUOTE_PREP_TITLE_LABEL, IDC_QUOTE_PREP_TITLE, "Title", "Defaults", "PreparedByTitle", 40},
+    {IDC_QUOTE_PREP_EMAIL_LABEL, IDC_QUOTE_PREP_EMAIL, "E-Mail", "Defaults", "PreparedByEmail", 40},
+    {IDC_QUOTE_CC1_LABEL, IDC_QUOTE_CC1, "RSM", "Defaults", "1stCC", 40},
+    {IDC_QUOTE_CC1_TITLE_LABEL, IDC_QUOTE_CC1_TITLE, "CCTitle", "Defaults", "1stCCTitle", 40},
+    {IDC_QUOTE_CC2_LABEL, IDC_QUOTE_CC2, "2ndCC", "Defaults", "2ndCC", 40},
+    {IDC_QUOTE_CC2_TITLE_LABEL, IDC_QUOTE_CC2_TITLE, "2ndCCTitle", "Defaults", "2ndCCTitle", 40},
+    {IDC_QUOTE_VALIDITY_LABEL, 0, nullptr, "Defaults", "Validity", 40},
 };
 
 // The combo boxes in the order they are filled, with their lists.
@@ -145,9 +139,7 @@ BOOL CProjQuote::OnInitDialog() {
     // The lists are in place before the exchange looks for the texts.
     for (const auto& combo : kCombos) FillCombo(combo.nCombo, combo.pszList);
     CProjPage::OnInitDialog();
-#define CORV_PROJ_QUOTE_LIMIT(name, id, width) LimitText(id, width);
-    CORV_PROJ_QUOTE_TEXTS(CORV_PROJ_QUOTE_LIMIT)
-#undef CORV_PROJ_QUOTE_LIMIT
+    CORV_PROJ_QUOTE_TEXTS(CORV_PROJ_PAGE_LIMIT)
     LimitText(IDC_QUOTE_BID_TIME, 5);
     m_pFreightEdit->SubclassDlgItem(IDC_QUOTE_FREIGHT_RATE, this);
     SetAmPm();
@@ -209,11 +201,5 @@ void CProjQuote::OnAmPm() {
 void CProjQuote::SetAmPm() { SetDlgItemText(IDC_QUOTE_AMPM, m_nAM ? "AM" : "PM"); }
 
 void CProjQuote::OnDblClkLabel(UINT nID) {
-    for (const LabelChoice& label : kLabels) {
-        if (label.nLabel != static_cast<int>(nID)) continue;
-        ProjWorkspace::EditChoiceList(
-            label.nMaxLength, label.pszDefaultKey ? "Defaults" : nullptr, label.pszDefaultKey, label.pszList,
-            label.nCombo ? static_cast<CComboBox*>(GetDlgItem(label.nCombo)) : nullptr);
-        return;
-    }
+    EditLabelChoice(*this, std::begin(kLabels), std::end(kLabels), nID);
 }

@@ -50,11 +50,7 @@ public:
     CString GetNumber() const { return m_strNumber; }
     void SetCount(int nCount) { m_nCount = nCount; }
     int GetCount() const { return m_nCount; }
-#define CORV_PROJ_QUOTE_ACCESS(name, id, width)                                  \
-    void Set##name(CString strValue) { m_str##name = CutText(strValue, width); } \
-    CString Get##name() const { return m_str##name; }
-    CORV_PROJ_QUOTE_TEXTS(CORV_PROJ_QUOTE_ACCESS)
-#undef CORV_PROJ_QUOTE_ACCESS
+    CORV_PROJ_QUOTE_TEXTS(CORV_PROJ_PAGE_ACCESS)
     // The job holds the bid time in 24-hour form; the page shows it in
     // 12-hour form with the AM/PM button.
     void SetBidTime(CString strValue);
@@ -81,9 +77,7 @@ public:
     CString m_strNumber;
     int m_nCount = 0;
     CString m_strBidTime;
-#define CORV_PROJ_QUOTE_MEMBER(name, id, width) CString m_str##name;
-    CORV_PROJ_QUOTE_TEXTS(CORV_PROJ_QUOTE_MEMBER)
-#undef CORV_PROJ_QUOTE_MEMBER
+    CORV_PROJ_QUOTE_TEXTS(CORV_PROJ_PAGE_MEMBER)
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

@@ -53,6 +53,18 @@ void AddProductCells(CPrtSection* pBand, CRecord* pLine) {
     add("");  // Accessories: blank under its heading
 }
 
+CPrtSection* NewPriceHeading(std::initializer_list<const char*> priceCaptions) {
+    CPrtSection* pBand = new CPrtSection;
+    CPrtCol* pItem = pBand->AddColumn();
+    pItem->AddLine(RptMsg::kItem);
+    pItem->AddLine("");
+    for (const char* psz : {RptMsg::kQty, RptMsg::kSize, RptMsg::kType, RptMsg::kMC, RptMsg::kClass,
+                            RptMsg::kOperator, RptMsg::kAccessories})
+        pBand->AddColumn()->AddLine(psz);
+    for (const char* psz : priceCaptions) pBand->AddColumn()->AddLine(psz);
+    return pBand;
+}
+
 CString QuantityTotalText(const CPriceTotals& totals) {
     if (totals.bQtyOver) return Stars(kQtyStars);
     CString qty;

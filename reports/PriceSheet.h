@@ -3,6 +3,8 @@
 // start-up and freight lines.
 #pragma once
 
+#include <initializer_list>
+
 #include "framework/core/String.h"
 #include "reports/ReportAmounts.h"
 
@@ -32,6 +34,10 @@ bool IsFullRow(CRecord* pLine);
 // Item, quantity, the product cells (four or one), Operator and the empty
 // Accessories cell: the first columns of both reports' item rows.
 void AddProductCells(CPrtSection* pBand, CRecord* pLine);
+// The item table's heading over those cells: "Item" above an empty line,
+// the product captions, then one column per price caption. The caller lays
+// the band out in its report's form.
+CPrtSection* NewPriceHeading(std::initializer_list<const char*> priceCaptions);
 
 // The quantity total as the totals rows print it ("****" on overflow).
 CString QuantityTotalText(const CPriceTotals& totals);

@@ -31,15 +31,9 @@ CString RatioText(const char* pszName, bool bKnown, double dValue, int nPrecisio
 }
 
 CPrtSection* NewTableHeading(CDC* pDC, CPrintInfo* pInfo) {
-    CPrtSection* pBand = new CPrtSection;
-    CPrtCol* pItem = pBand->AddColumn();
-    pItem->AddLine(RptMsg::kItem);
-    pItem->AddLine("");
-    for (const char* psz :
-         {RptMsg::kQty, RptMsg::kSize, RptMsg::kType, RptMsg::kMC, RptMsg::kClass, RptMsg::kOperator,
-          RptMsg::kAccessories, RptMsg::kList, RptMsg::kMult, RptMsg::kNet, RptMsg::kNetExt, RptMsg::kFinal,
-          RptMsg::kFinalExt, "", RptMsg::kCost, RptMsg::kCostExt, RptMsg::kMargin})
-        pBand->AddColumn()->AddLine(psz);
+    CPrtSection* pBand =
+        NewPriceHeading({RptMsg::kList, RptMsg::kMult, RptMsg::kNet, RptMsg::kNetExt, RptMsg::kFinal,
+                         RptMsg::kFinalExt, "", RptMsg::kCost, RptMsg::kCostExt, RptMsg::kMargin});
     pBand->LayoutPropSumHeading(pDC, pInfo);
     return pBand;
 }

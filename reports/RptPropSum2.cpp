@@ -12,14 +12,7 @@
 
 namespace {
 CPrtSection* NewTableHeading(CDC* pDC, CPrintInfo* pInfo) {
-    CPrtSection* pBand = new CPrtSection;
-    CPrtCol* pItem = pBand->AddColumn();
-    pItem->AddLine(RptMsg::kItem);
-    pItem->AddLine("");
-    for (const char* psz :
-         {RptMsg::kQty, RptMsg::kSize, RptMsg::kType, RptMsg::kMC, RptMsg::kClass, RptMsg::kOperator,
-          RptMsg::kAccessories, RptMsg::kNet, RptMsg::kNetExt, RptMsg::kFinal, RptMsg::kFinalExt})
-        pBand->AddColumn()->AddLine(psz);
+    CPrtSection* pBand = NewPriceHeading({RptMsg::kNet, RptMsg::kNetExt, RptMsg::kFinal, RptMsg::kFinalExt});
     pBand->LayoutSellPriceHeading(pDC, pInfo);
     return pBand;
 }

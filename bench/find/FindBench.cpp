@@ -18,12 +18,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/SchemaStatements.h"
 #include "database/Connection.h"
 #include "database/ConvertSet.h"
 #include "database/DbEngine.h"
 #include "database/FindFilter.h"
 #include "database/Schema.h"
-#include "database/SchemaScripts.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/MessageBox.h"
 #include "framework/core/ObArray.h"
@@ -42,24 +42,6 @@ const char* const kTextColumns[] = {"QuoteNo",     "QuoteRev",    "QuoteVersion"
                                     "SalesRegion", "ProjectType", "Project",      "ProjectLoc", "Engineer",
                                     "Initials",    "Customer",    "Office",       "Status"};
 
-std::vector<std::string> SplitScript(const char* pszScript) {
-    std::vector<std::string> out;
-    std::string cur;
-    for (const char* p = pszScript; *p; ++p) {
-        if (p[0] == '-' && p[1] == '-') {
-            while (*p && *p != '\n') ++p;
-            if (!*p) break;
-        }
-        if (*p == ';') {
-            out.push_back(cur);
-            cur.clear();
-        } else {
-            cur += *p;
-        }
-    }
-    return out;
-}
-
 int RunSqlite3(const std::string& strDb, const std::string& strScript, const std::string& strOut) {
     const std::string strCommand =
         "sqlite3 -bail '" + strDb + "' < '" + strScript + "' > '" + strOut + "' 2>/dev/null";
@@ -76,8 +58,7 @@ void WriteText(const std::string& strPath, const std::string& strText) {
 bool MakeDatabase(const std::string& strDb, const std::string& strFolder) {
     std::remove(strDb.c_str());
     std::string strScript = "BEGIN;\n";
-    for (const std::string& s : SplitScript(kSqliteSchemaScript))
-        if (s.find_first_not_of(" \r\n\t") != std::string::npos) strScript += s + ";\n";
+    for (const std::string& s : SchemaStatements()) strScript += s + ";\n";
     strScript +=
         "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < " + std::to_string(kJobs) +
         ")\n"

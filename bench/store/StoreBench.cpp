@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "bench/support/SampleJob.h"
+#include "bench/support/SchemaStatements.h"
 #include "database/Connection.h"
 #include "database/DbEngine.h"
-#include "database/SchemaScripts.h"
 #include "database/SndToRpt.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/MessageBox.h"
@@ -81,32 +81,12 @@ Folder MakeFolder(const char* pszBase) {
     return f;
 }
 
-std::vector<std::string> SplitScript(const char* pszScript) {
-    std::vector<std::string> out;
-    std::string cur;
-    for (const char* p = pszScript; *p; ++p) {
-        if (p[0] == '-' && p[1] == '-') {
-            while (*p && *p != '\n') ++p;
-            if (!*p) break;
-        }
-        if (*p == ';') {
-            out.push_back(cur);
-            cur.clear();
-        } else {
-            cur += *p;
-        }
-    }
-    return out;
-}
-
 // A fresh database file loaded with the shipped schema.
 void MakeDatabase(const std::string& strHostFile, const std::string& strProgramFile) {
     std::remove(strProgramFile.c_str());
     CDatabase db;
     db.OpenEx(("DRIVER={SQLite3};Database=" + strHostFile).c_str(), CDatabase::noOdbcDialog);
-    for (const std::string& s : SplitScript(kSqliteSchemaScript)) {
-        if (s.find_first_not_of(" \r\n\t") != std::string::npos) db.ExecuteSQL(s.c_str());
-    }
+    for (const std::string& s : SchemaStatements()) db.ExecuteSQL(s.c_str());
 }
 
 class CCountSet : public CRecordset {

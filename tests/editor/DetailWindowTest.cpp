@@ -22,8 +22,7 @@ protected:
         JobWindowTest::SetUp();
         if (HasFatalFailure()) return;
         m_pDetail = m_pView->m_pDetailWnd.get();
-        while (m_pDoc->m_pTable->GetSize() < 3) m_pDoc->m_pTable->AddRecord(m_pDoc->m_pDetailStruct);
-        m_pView->m_pVScroll->SetScrollRange(0, 2);
+        MakeThreeLines();
     }
 
     // Opens the Detail window of a Summary line as a right click on it does.

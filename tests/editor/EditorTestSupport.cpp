@@ -120,3 +120,8 @@ void PressKey(UINT nVirtualKey) {
 void TypeText(CWnd* pEdit, const char* pszText) {
     for (const char* p = pszText; *p; ++p) pEdit->SendMessage(WM_CHAR, static_cast<unsigned char>(*p), 1);
 }
+
+void JobWindowTest::MakeThreeLines() {
+    while (m_pDoc->m_pTable->GetSize() < 3) m_pDoc->m_pTable->AddRecord(m_pDoc->m_pDetailStruct);
+    m_pView->m_pVScroll->SetScrollRange(0, 2);
+}

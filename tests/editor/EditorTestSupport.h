@@ -35,6 +35,9 @@ protected:
     }
     void TearDown() override { CloseAllJobs(); }
 
+    // Gives the job three Summary lines and lets the grid scroll over them.
+    void MakeThreeLines();
+
     JobWindow m_job;
     CCorvView* m_pView = nullptr;
     CCorvDoc* m_pDoc = nullptr;

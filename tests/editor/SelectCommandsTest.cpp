@@ -24,6 +24,7 @@
 #include "selection/SelSettings.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/editor/EditorTestSupport.h"
+#include "tests/support/DialogClicks.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/ProductFileWriter.h"
 
@@ -90,17 +91,6 @@ const std::string& ProductFolder() {
         return f;
     }();
     return folder;
-}
-
-void Click(CDialog& dlg, int id) {
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                    reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
-}
-
-void ClickLine(CDialog& dlg, int id, int i) {
-    HWND hList = ::GetDlgItem(dlg.m_hWnd, id);
-    ::SendMessageA(hList, LB_SETCURSEL, i, 0);
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
 }
 
 // Picks "0300 WF" from the valve file in the open Selection dialog.

@@ -27,8 +27,7 @@ protected:
         JobWindowTest::SetUp();
         if (HasFatalFailure()) return;
         CDialog::ClearTestHooks();
-        while (m_pDoc->m_pTable->GetSize() < 3) m_pDoc->m_pTable->AddRecord(m_pDoc->m_pDetailStruct);
-        m_pView->m_pVScroll->SetScrollRange(0, 2);
+        MakeThreeLines();
     }
     void TearDown() override {
         CDialog::ClearTestHooks();

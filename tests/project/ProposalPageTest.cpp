@@ -9,6 +9,7 @@
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/project/ProjTestSupport.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "workspace/DlgEditIni.h"
 
 using namespace ProjTest;
 
@@ -168,4 +169,37 @@ TEST_F(ProposalPageTest, DateButtonPutsTodayAndMarksItForTheCheck) {
         PressSheetOK(sheet);
     });
     EXPECT_EQ(today.GetQuoteDate(), CProjPage::TodayText());
+}
+
+// Each label opens the choice-list editor on its own list and [Defaults]
+// entry; a label without one of them opens the editor without it.
+TEST_F(ProposalPageTest, LabelsOpenTheChoiceListEditorOnTheirListAndDefault) {
+    struct Case {
+        int nLabel;
+        BOOL bHasDefault;
+        BOOL bHasSelections;
+        int nMaxLength;
+    } cases[] = {{IDC_QUOTE_TYPE_LABEL, 1, 1, 10},
+                 {IDC_QUOTE_STARTUP_LABEL, 0, 1, 100},
+                 {IDC_QUOTE_PACKAGING_LABEL, 1, 0, 250},
+                 {IDC_QUOTE_PREP_TITLE_LABEL, 1, 1, 40}};
+    CProjQuote page(m_pDoc);
+    Run(page, [&](CPropertySheet& sheet) {
+        for (const Case& c : cases) {
+            bool bOpened = false;
+            CDialog::SetTestHook([&](CDialog& dlg) {
+                auto* pEditor = dynamic_cast<CDlgEditIni*>(&dlg);
+                ASSERT_NE(pEditor, nullptr);
+                bOpened = true;
+                EXPECT_EQ(pEditor->m_bHasDefault, c.bHasDefault) << c.nLabel;
+                EXPECT_EQ(pEditor->m_bHasSelections, c.bHasSelections) << c.nLabel;
+                EXPECT_EQ(pEditor->m_nMaxLength, c.nMaxLength) << c.nLabel;
+                dlg.EndDialog(IDCANCEL);
+            });
+            page.SendMessage(WM_COMMAND, MAKEWPARAM(c.nLabel, STN_DBLCLK),
+                             reinterpret_cast<LPARAM>(Item(page, c.nLabel)));
+            EXPECT_TRUE(bOpened) << c.nLabel;
+        }
+        PressCancel(sheet);
+    });
 }

@@ -12,6 +12,7 @@
 #include "selection/DualWnd.h"
 #include "selection/LeadWnd.h"
 #include "tests/selection/SelTestSupport.h"
+#include "tests/support/DialogClicks.h"
 #include "tests/support/TypeKeys.h"
 
 namespace {
@@ -59,18 +60,6 @@ std::string Caption(HWND hWnd) {
     char buf[512] = "";
     ::GetWindowTextA(hWnd, buf, sizeof buf);
     return buf;
-}
-
-// What a click on a list line does: the selection, then the notification.
-void ClickLine(CDialog& dlg, int id, int i) {
-    HWND hList = ::GetDlgItem(dlg.m_hWnd, id);
-    ::SendMessageA(hList, LB_SETCURSEL, i, 0);
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
-}
-
-void Click(CDialog& dlg, int id) {
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                    reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
 }
 
 void Menu(CDialog& dlg, int id) { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0); }

@@ -34,6 +34,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/database/DbTestEnv.h"
 #include "tests/editor/EditorTestSupport.h"
+#include "tests/support/DialogClicks.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/ProductFileWriter.h"
 
@@ -137,17 +138,6 @@ void Print(const char* pszWhen, int nRound, const Figures& f) {
     std::fflush(stdout);
 }
 
-void ClickButton(CDialog& dlg, int id) {
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                    reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, id)));
-}
-
-void ClickLine(CDialog& dlg, int id, int i) {
-    HWND hList = ::GetDlgItem(dlg.m_hWnd, id);
-    ::SendMessageA(hList, LB_SETCURSEL, i, 0);
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(hList));
-}
-
 // With CORV_SOAK_TRACE set, the GDI handles after each step of a round,
 // to find the step that leaves one behind.
 void SoakTrace(const char* pszStep) {
@@ -207,7 +197,7 @@ protected:
             d.SendMessage(WM_COMMAND, MAKEWPARAM(ID_SEL_VALVE, 0), 0);
             ClickLine(d, IDC_SEL_RIGHT, 1);
             ClickLine(d, IDC_SEL_RIGHT, 0);
-            ClickButton(d, IDC_SEL_OK);
+            Click(d, IDC_SEL_OK);
         });
         pView->SendMessage(WM_COMMAND, ID_VIEW_SELECT);
         PumpMessages();
@@ -246,8 +236,8 @@ protected:
         SoakTrace("stored");
         CDialog::SetTestHook([&](CDialog& d) {
             d.SetDlgItemText(IDC_FIND_CORV_NUMBER, strNumber.c_str());
-            ClickButton(d, IDC_FIND_FIND);
-            ClickButton(d, IDC_FIND_OK);
+            Click(d, IDC_FIND_FIND);
+            Click(d, IDC_FIND_OK);
         });
         pOpened->SetModifiedFlag(FALSE);
         pOpened->OnCloseDocument();  // a job that is open is not loaded twice
