@@ -21,6 +21,7 @@ BEGIN_MESSAGE_MAP(CEditWnd, CEdit)
     ON_WM_KEYDOWN()
     ON_WM_CHAR()
     ON_WM_RBUTTONDOWN()
+    ON_WM_CONTEXTMENU()
     ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
@@ -251,4 +252,11 @@ void CEditWnd::OnRButtonDown(UINT nFlags, CPoint point) {
         m_pView->OnViewDetail();
     if (m_pDetailWnd) OnSelectionDialog(TRUE);
     CEdit::OnRButtonDown(nFlags, point);
+}
+
+void CEditWnd::OnContextMenu(CWnd* pWnd, CPoint point) {
+    // A right click here has already opened the words sheet, the Detail
+    // window or the selection; the edit box's own menu popping up after it
+    // closed would only be in the way. The menu key still shows it.
+    if (point.x == -1 && point.y == -1) CEdit::OnContextMenu(pWnd, point);
 }

@@ -80,6 +80,7 @@ public:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnRButtonDown(UINT nFlags, CPoint point);
+    void OnContextMenu(CWnd* pWnd, CPoint point);
     void OnLButtonDown(UINT nFlags, CPoint point);
 
     CCorvView* m_pView;

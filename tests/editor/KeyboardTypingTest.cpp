@@ -169,3 +169,29 @@ TEST_F(KeyboardTyping, PricesTypedIntoADetailLineAreRecomputedAndRolledUp) {
     EXPECT_EQ(SummaryText(m_pDoc, 0, "Detail Net"), "80.00");
     EXPECT_EQ(SummaryText(m_pDoc, 0, "Net"), "80.00");
 }
+
+namespace {
+// Set by a timer that runs inside any menu loop the context menu starts.
+bool g_bMenuShown = false;
+void CALLBACK CloseMenuIfShown(HWND, UINT, UINT_PTR, DWORD) {
+    if (::FindWindowA("#32768", nullptr)) {
+        g_bMenuShown = true;
+        ::EndMenu();
+    }
+}
+}  // namespace
+
+TEST_F(KeyboardTyping, AMouseContextMenuOverTheCellEditorShowsNoEditMenu) {
+    Click(m_pView, SummaryCellPoint(m_pView, "Operator", 0));
+    ASSERT_TRUE(m_pEdit->IsWindowVisible());
+    CRect rc;
+    m_pEdit->GetWindowRect(&rc);
+    g_bMenuShown = false;
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 100, CloseMenuIfShown);
+    // What the system sends after the right button comes up over the editor.
+    m_pEdit->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_pEdit->m_hWnd),
+                         MAKELPARAM(rc.left + 4, rc.top + 4));
+    PumpMessages(300);
+    ::KillTimer(nullptr, nTimer);
+    EXPECT_FALSE(g_bMenuShown);
+}
