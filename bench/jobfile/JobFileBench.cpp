@@ -1,16 +1,16 @@
 // Writes and reads a job of 2,000 Summary lines with 10 Detail lines each,
 // and times both beside a baseline measured in the same run: the same bytes
-// written and read with plain C file calls. Each figure is the median of
-// several runs; the job's figures are also given per object in the file.
-#include <algorithm>
-#include <chrono>
+// written and read with plain C file calls. Each is timed in pairs with
+// its baseline, round by round; the figure is the median of the per-round
+// ratios with their range, and the job's time is also given per object in
+// the file.
 #include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/support/PairTiming.h"
 #include "bench/support/SampleJob.h"
 #include "framework/core/Archive.h"
 #include "framework/core/File.h"
@@ -23,20 +23,7 @@
 namespace {
 constexpr int kSummaryLines = 2000;
 constexpr int kDetailLines = 10;
-constexpr int kRuns = 11;
-
-// Milliseconds one call of run takes.
-double Time(const std::function<void()>& run) {
-    const auto start = std::chrono::steady_clock::now();
-    run();
-    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-    return took.count();
-}
-
-double Median(std::vector<double> times) {
-    std::nth_element(times.begin(), times.begin() + static_cast<long>(times.size() / 2), times.end());
-    return times[times.size() / 2];
-}
+constexpr int kRounds = 31;
 
 // The objects the job file holds: the table, its lines, their fields and
 // components and each Detail table.
@@ -60,9 +47,9 @@ size_t CountObjects(const CCorvDoc& doc) {
     return layouts + CountObjects(*doc.m_pTable);
 }
 
-void Report(const char* what, double ms, double baseline, size_t objects) {
-    std::printf("%-6s %9.2f ms   %7.1f ns/object   baseline %8.2f ms   ratio %6.2f\n", what, ms,
-                ms * 1e6 / static_cast<double>(objects), baseline, ms / baseline);
+void Report(const char* what, const PairFigures& f, size_t objects) {
+    PrintPair(what, f);
+    std::printf("%-8s %10.1f ns/object\n", "", f.dOurs * 1e6 / static_cast<double>(objects));
 }
 }  // namespace
 
@@ -99,8 +86,8 @@ int main() {
         std::fclose(f);
     };
 
-    // The job read is kept until the time is taken: closing a job is not
-    // part of reading it.
+    // The job read is kept until the time is taken and dropped untimed:
+    // closing a job is not part of reading it.
     size_t lines = 0;
     std::unique_ptr<CCorvDoc> pRead;
     auto readJob = [&] {
@@ -120,24 +107,15 @@ int main() {
         if (got != back.size()) std::printf("short read\n");
     };
 
-    // Each kind is timed in a block of its own: what one leaves behind (a
-    // freed job, dirty pages) must not land on another's time.
-    std::vector<double> jobWrites, rawWrites, jobReads, rawReads;
-    for (int i = 0; i < kRuns; ++i) jobWrites.push_back(Time(writeJob));
-    for (int i = 0; i < kRuns; ++i) rawWrites.push_back(Time(writeRaw));
-    for (int i = 0; i < kRuns; ++i) {
-        jobReads.push_back(Time(readJob));
-        pRead.reset();
-    }
-    for (int i = 0; i < kRuns; ++i) rawReads.push_back(Time(readRaw));
+    const PairFigures writes = TimePairs(writeJob, writeRaw, kRounds);
+    const PairFigures reads = TimePairs(readJob, readRaw, kRounds, [&] { pRead.reset(); });
 
     const size_t objects = CountObjects(job);
     std::printf(
         "job file: %d Summary lines x %d Detail lines, %zu objects, %zu bytes (read back %zu lines)\n",
         kSummaryLines, kDetailLines, objects, bytes.size(), lines);
-    std::printf("median of %d runs\n", kRuns);
-    Report("write", Median(jobWrites), Median(rawWrites), objects);
-    Report("read", Median(jobReads), Median(rawReads), objects);
+    Report("write", writes, objects);
+    Report("read", reads, objects);
 
     std::remove(jobPath.c_str());
     std::remove(rawPath.c_str());

@@ -1,18 +1,23 @@
 // Builds, paginates and records every page of the quotation letter and of
 // the proposal summary by plant (five plants) of a job of 2,000 Summary
 // lines (words above and below on every tenth line) into enhanced
-// metafiles, and times it beside a baseline measured in the
-// same run: the very text runs of those pages drawn with plain TextOut
-// into the same kind of metafile context. Each figure is the best of
-// several runs.
+// metafiles, and times it beside a baseline measured in the same run: the
+// very text runs of those pages drawn with plain TextOut into the same kind
+// of metafile context. The two are timed in pairs, round by round; the
+// figure is the median of the per-round ratios with their range. A first,
+// untimed build counts the text-measure calls and gives a digest of the
+// recorded pages, which a change that must not move any text keeps.
 #include <windows.h>
 
-#include <chrono>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "bench/paginate/MeasureCount.h"
+#include "bench/support/PairTiming.h"
 #include "bench/support/SampleJob.h"
 #include "framework/win/Gdi.h"
 #include "framework/win/PrintInfo.h"
@@ -26,24 +31,13 @@
 namespace {
 constexpr int kSummaryLines = 2000;
 constexpr int kDetailLines = 3;
-constexpr int kRuns = 3;
+constexpr int kRounds = 15;
 
 struct TextRun {
     std::string text;
     int x, y;
     UINT align;
 };
-
-double BestOf(const std::function<void()>& run) {
-    double best = 1e300;
-    for (int i = 0; i < kRuns; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-        if (took.count() < best) best = took.count();
-    }
-    return best;
-}
 
 HDC NewPageDC(HDC hRef, bool bLandscape) {
     const RECT frame = bLandscape ? RECT{0, 0, 27940, 21590} : RECT{0, 0, 21590, 27940};
@@ -75,8 +69,34 @@ void CollectRuns(HENHMETAFILE hEmf, std::vector<TextRun>& runs) {
         offset += pRec->nSize;
     }
 }
-// Builds and records every page of one report of the job, then draws the
-// same text runs with TextOut; prints both times and their ratio.
+// Folds a recorded page into a running FNV-1a digest: every record, but of
+// a font only what describes it (the bytes after the end of its face name
+// are whatever the caller's buffer held).
+void Digest(HENHMETAFILE hEmf, std::uint64_t& digest) {
+    const UINT size = ::GetEnhMetaFileBits(hEmf, 0, nullptr);
+    std::vector<BYTE> bits(size);
+    ::GetEnhMetaFileBits(hEmf, size, bits.data());
+    auto fold = [&digest](const BYTE* p, size_t n) {
+        for (size_t i = 0; i < n; ++i) digest = (digest ^ p[i]) * 1099511628211ull;
+    };
+    for (size_t offset = 0; offset + sizeof(EMR) <= bits.size();) {
+        const EMR* pRec = reinterpret_cast<const EMR*>(bits.data() + offset);
+        if (pRec->nSize < sizeof(EMR)) break;
+        if (pRec->iType == EMR_EXTCREATEFONTINDIRECTW) {
+            const auto* pFont = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(pRec);
+            const LOGFONTW& lf = pFont->elfw.elfLogFont;
+            fold(reinterpret_cast<const BYTE*>(&lf), offsetof(LOGFONTW, lfFaceName));
+            for (const WCHAR* pc = lf.lfFaceName; pc < lf.lfFaceName + LF_FACESIZE && *pc; ++pc)
+                fold(reinterpret_cast<const BYTE*>(pc), sizeof *pc);
+        } else {
+            fold(bits.data() + offset, pRec->nSize);
+        }
+        offset += pRec->nSize;
+    }
+}
+
+// Builds and records every page of one report, then draws the same text
+// runs with TextOut, in pairs; prints the counts, both times and the ratio.
 void Measure(const char* pszName, int nReport, CCorvDoc& job, HDC hRef, CFont& bodyFont, CFont* pFooterFont,
              bool bLandscape) {
     HGDIOBJ hOld = ::SelectObject(hRef, bodyFont.m_hObject);
@@ -88,13 +108,10 @@ void Measure(const char* pszName, int nReport, CCorvDoc& job, HDC hRef, CFont& b
     const int cy = ::GetDeviceCaps(hRef, LOGPIXELSY) * 11;
     const CRect device = bLandscape ? CRect(0, 0, cy, cx) : CRect(0, 0, cx, cy);
 
-    // The report: built on page 1, then every page recorded.
-    std::vector<TextRun> runs;
-    std::vector<size_t> pageEnds;
+    // The report: built on page 1, then every page recorded and handed to
+    // onPage.
     int pages = 0;
-    const double report = BestOf([&] {
-        runs.clear();
-        pageEnds.clear();
+    auto report = [&](const std::function<void(HENHMETAFILE)>& onPage) {
         CRptBaseClass* pReport = nullptr;
         CPrintInfo info;
         info.SetMaxPage(100);
@@ -111,16 +128,31 @@ void Measure(const char* pszName, int nReport, CCorvDoc& job, HDC hRef, CFont& b
             info.m_rectDraw = device;
             PrintReportPage(&dc, &info, print);
             HENHMETAFILE hEmf = ::CloseEnhMetaFile(dc.Detach());
-            CollectRuns(hEmf, runs);
-            pageEnds.push_back(runs.size());
+            if (onPage) onPage(hEmf);
             ::DeleteEnhMetaFile(hEmf);
         }
         pages = static_cast<int>(info.GetMaxPage());
         delete pReport;
-    });
+    };
+
+    // The untimed first build: the runs of every page, the measure calls
+    // and the digest of the pages.
+    std::vector<TextRun> runs;
+    std::vector<size_t> pageEnds;
+    std::uint64_t digest = 14695981039346656037ull;
+    MeasureCount count;
+    {
+        CMeasureCounter counter;
+        report([&](HENHMETAFILE hEmf) {
+            CollectRuns(hEmf, runs);
+            pageEnds.push_back(runs.size());
+            Digest(hEmf, digest);
+        });
+        count = counter.Count();
+    }
 
     // Baseline: the same runs drawn with TextOut, page by page.
-    const double baseline = BestOf([&] {
+    auto baseline = [&] {
         size_t next = 0;
         for (size_t end : pageEnds) {
             HDC hPage = NewPageDC(hRef, bLandscape);
@@ -134,10 +166,13 @@ void Measure(const char* pszName, int nReport, CCorvDoc& job, HDC hRef, CFont& b
             ::SelectObject(hPage, hPrev);
             ::DeleteEnhMetaFile(::CloseEnhMetaFile(hPage));
         }
-    });
+    };
+    const PairFigures figures = TimePairs([&] { report(nullptr); }, baseline, kRounds);
 
-    std::printf("%s of %d lines: %d pages, %zu text runs\n", pszName, kSummaryLines, pages, runs.size());
-    std::printf("report  %9.2f ms   baseline %8.2f ms   ratio %6.2f\n", report, baseline, report / baseline);
+    std::printf("%s of %d lines: %d pages, %zu text runs, pages digest %016llx\n", pszName, kSummaryLines,
+                pages, runs.size(), static_cast<unsigned long long>(digest));
+    std::printf("text measures: %zu calls, %zu characters\n", count.nCalls, count.nCharacters);
+    PrintPair("report", figures);
 }
 }  // namespace
 
