@@ -26,6 +26,19 @@ int FindCaret(const CString& s) {
     }
     return -1;
 }
+
+// The first window of a line handed to the fit. It doubles while all of it
+// fits, so no line is measured much past its break.
+constexpr int kFirstWindow = 256;
+
+int FittingLength(const CString& s, int nWidth, const TextFit& fit) {
+    const int n = s.GetLength();
+    for (int nWindow = kFirstWindow;; nWindow *= 2) {
+        const int nTaken = nWindow < n ? nWindow : n;
+        const int nFit = fit(s.GetString(), nTaken, nWidth);
+        if (nFit < nTaken || nTaken == n) return nFit;
+    }
+}
 }  // namespace
 
 void TrimLeadingSpaces(CString& s) {
@@ -95,7 +108,7 @@ CString BidDateTime(const CString& date, const CString& time) {
     return date + "  " + hour + minutes + " PM";
 }
 
-void WrapLines(CStringArray& lines, int nWidth, BOOL bTrimLeading, const TextMeasure& measure) {
+void WrapLines(CStringArray& lines, int nWidth, BOOL bTrimLeading, const TextFit& fit) {
     if (nWidth <= 0) return;
     // Forced breaks first; the inserted tail is examined in its turn.
     for (int i = 0; i < lines.GetSize(); ++i) {
@@ -107,18 +120,15 @@ void WrapLines(CStringArray& lines, int nWidth, BOOL bTrimLeading, const TextMea
         lines.SetAt(i, head);
         lines.InsertAt(i + 1, line.Mid(nCaret + 1));
     }
-    auto extent = [&measure](const CString& s, int n) {
-        return measure(s.GetString(), n);
-    };
     for (int j = 0; j < lines.GetSize(); ++j) {
         CString s = lines[j];
         if (bTrimLeading) TrimLeadingSpaces(s);
         TrimTrailingSpaces(s);
         lines.SetAt(j, s);
-        while (extent(s, s.GetLength()) > nWidth) {
-            // The longest prefix that fits, measured prefix by prefix.
-            int nFit = 0;
-            while (nFit < s.GetLength() && extent(s, nFit + 1) <= nWidth) ++nFit;
+        while (!s.IsEmpty()) {
+            // The longest prefix that fits; a line that fits whole stays.
+            int nFit = FittingLength(s, nWidth, fit);
+            if (nFit >= s.GetLength()) break;
             if (nFit < 1) nFit = 1;
             int nBlank = nFit - 1;
             while (nBlank >= 0 && s[nBlank] != ' ') --nBlank;

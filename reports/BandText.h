@@ -33,12 +33,16 @@ CString CityLine(const CString& city, const CString& state, const CString& zip);
 // time is empty or its hour is out of range.
 CString BidDateTime(const CString& date, const CString& time);
 
-// The width of a text in the units the caller lays out in.
-using TextMeasure = std::function<int(const char* psz, int nLength)>;
+// How many leading characters of a text fit in nMaxWidth, in the units
+// the caller lays out in: the length of the longest prefix that is no wider
+// (0 when the first character alone is wider).
+using TextFit = std::function<int(const char* psz, int nLength, int nMaxWidth)>;
 
 // Breaks the lines at each '^' (the blanks before it dropped), then wraps
 // every line to nWidth: the break falls after the last blank of the longest
 // prefix that fits, or inside the word when the prefix has no blank. With
 // bTrimLeading each line's leading blanks are removed as well; trailing
-// blanks always are. A width of 0 or less changes nothing.
-void WrapLines(CStringArray& lines, int nWidth, BOOL bTrimLeading, const TextMeasure& measure);
+// blanks always are. A width of 0 or less changes nothing. Each wrapped
+// line is measured once, over a window of the text not much longer than
+// the line, so a long text costs about its length.
+void WrapLines(CStringArray& lines, int nWidth, BOOL bTrimLeading, const TextFit& fit);

@@ -1,5 +1,7 @@
 #include "reports/PageMetrics.h"
 
+#include <vector>
+
 #include "framework/win/Gdi.h"
 #include "framework/win/PrintInfo.h"
 
@@ -32,3 +34,13 @@ int TextWidth(CDC* pDC, const char* psz, int nLength) {
 }
 
 int TextWidth(CDC* pDC, const CString& text) { return TextWidth(pDC, text.GetString(), text.GetLength()); }
+
+int FittingLength(CDC* pDC, const char* psz, int nLength, int nMaxWidth) {
+    if (nLength <= 0) return 0;
+    std::vector<int> extents(static_cast<size_t>(nLength));
+    // A context that cannot measure measures nothing wide, as TextWidth.
+    if (!pDC->GetTextExtentExPoint(psz, nLength, extents.data())) return nLength;
+    int nFit = 0;
+    while (nFit < nLength && extents[static_cast<size_t>(nFit)] <= nMaxWidth) ++nFit;
+    return nFit;
+}

@@ -23,3 +23,6 @@ int LineHeight(CDC* pDC);
 int AveCharWidth(CDC* pDC);
 int TextWidth(CDC* pDC, const CString& text);
 int TextWidth(CDC* pDC, const char* psz, int nLength);
+// How many leading characters of the text are no wider than nMaxWidth,
+// every prefix measured as TextWidth measures it, in one call.
+int FittingLength(CDC* pDC, const char* psz, int nLength, int nMaxWidth);

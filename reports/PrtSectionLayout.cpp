@@ -16,8 +16,9 @@ int WidestLine(CDC* pDC, const CPrtCol* pCol) {
 }  // namespace
 
 void CPrtSection::WrapColumn(CDC* pDC, CPrtCol* pCol, int width, BOOL bTrimLeading) {
-    WrapLines(pCol->m_lines, width, bTrimLeading,
-              [pDC](const char* psz, int nLength) { return TextWidth(pDC, psz, nLength); });
+    WrapLines(pCol->m_lines, width, bTrimLeading, [pDC](const char* psz, int nLength, int nMax) {
+        return FittingLength(pDC, psz, nLength, nMax);
+    });
 }
 
 void CPrtSection::LayoutHeadingBlock(CDC* pDC, CPrintInfo* pInfo) {

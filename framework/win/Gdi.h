@@ -95,6 +95,11 @@ public:
     BOOL GetTextMetrics(TEXTMETRICA* lpMetrics) const { return ::GetTextMetricsA(m_hDC, lpMetrics); }
     CSize GetTextExtent(LPCSTR lpszString, int nCount) const;
     CSize GetTextExtent(const CString& str) const { return GetTextExtent(str, str.GetLength()); }
+    // pExtents[i] = the width of the first i + 1 characters, all in one call.
+    BOOL GetTextExtentExPoint(LPCSTR lpszString, int nCount, int* pExtents) const {
+        SIZE size{};
+        return ::GetTextExtentExPointA(m_hDC, lpszString, nCount, 0, nullptr, pExtents, &size);
+    }
 
     BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount) {
         return ::TextOutA(m_hDC, x, y, lpszString, nCount);

@@ -25,9 +25,16 @@ int Monospace(const char* psz, int n) {
     return w;
 }
 
+// The characters of the longest prefix no wider than nMax.
+int MonospaceFit(const char* psz, int n, int nMax) {
+    int nFit = 0;
+    while (nFit < n && Monospace(psz, nFit + 1) <= nMax) ++nFit;
+    return nFit;
+}
+
 std::vector<std::string> Wrap(std::initializer_list<const char*> lines, int width, BOOL bTrim) {
     CStringArray a = Array(lines);
-    WrapLines(a, width, bTrim, Monospace);
+    WrapLines(a, width, bTrim, MonospaceFit);
     return Strings(a);
 }
 
@@ -133,4 +140,18 @@ TEST(Wrapping, OversizedCharactersAndLeadingBlanks) {
 TEST(Wrapping, NoWidthChangesNothing) {
     EXPECT_EQ(Wrap({"a^b  "}, 0, TRUE), (V{"a^b  "}));
     EXPECT_EQ(Wrap({"a^b  "}, -5, TRUE), (V{"a^b  "}));
+}
+
+TEST(Wrapping, ALongTextIsMeasuredAboutOnce) {
+    std::string text;
+    for (int i = 0; i < 4000; ++i) text += "word" + std::to_string(i % 10) + " ";
+    size_t measured = 0;
+    CStringArray a;
+    a.Add(text.c_str());
+    WrapLines(a, 1500, TRUE, [&](const char* psz, int n, int nMax) {
+        measured += static_cast<size_t>(n);
+        return MonospaceFit(psz, n, nMax);
+    });
+    EXPECT_EQ(a.GetSize(), 160);
+    EXPECT_LT(measured, 4 * text.size());
 }
