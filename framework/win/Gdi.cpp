@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "framework/win/App.h"
 #include "framework/win/Wnd.h"
@@ -114,6 +115,18 @@ CSize CDC::GetTextExtent(LPCSTR lpszString, int nCount) const {
     SIZE size{};
     ::GetTextExtentPoint32A(m_hDC, lpszString, nCount, &size);
     return CSize(size);
+}
+
+BOOL CDC::TextOutWithWidths(int x, int y, LPCSTR lpszString, int nCount) {
+    if (nCount <= 0) return ::TextOutA(m_hDC, x, y, lpszString, nCount);
+    // The width of each character is the step between the measures of the
+    // prefixes that end before and after it, so the widths add up to where
+    // the page puts every character; widths rounded one by one would not.
+    std::vector<int> widths(static_cast<size_t>(nCount));
+    if (!GetTextExtentExPoint(lpszString, nCount, widths.data()))
+        return ::TextOutA(m_hDC, x, y, lpszString, nCount);
+    for (size_t i = widths.size() - 1; i > 0; --i) widths[i] -= widths[i - 1];
+    return ::ExtTextOutA(m_hDC, x, y, 0, nullptr, lpszString, static_cast<UINT>(nCount), widths.data());
 }
 
 void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr) {

@@ -102,8 +102,14 @@ public:
     }
 
     BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount) {
+        if (m_bTextWithWidths) return TextOutWithWidths(x, y, lpszString, nCount);
         return ::TextOutA(m_hDC, x, y, lpszString, nCount);
     }
+    // A context that records pages for showing at another scale (the print
+    // preview) writes each text with the widths of its characters taken
+    // from this context's own measure of every prefix, so that a player
+    // puts each character, and so each word, where the page has it.
+    void SetTextWithWidths(BOOL bOn) { m_bTextWithWidths = bOn; }
     BOOL TextOut(int x, int y, const CString& str) { return TextOut(x, y, str, str.GetLength()); }
     BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
                     LPINT lpDxWidths) {
@@ -148,6 +154,10 @@ public:
     BOOL DPtoLP(LPRECT lpRect) const { return ::DPtoLP(m_hDC, reinterpret_cast<LPPOINT>(lpRect), 2); }
     BOOL LPtoDP(LPPOINT lpPoints, int nCount = 1) const { return ::LPtoDP(m_hDC, lpPoints, nCount); }
     BOOL LPtoDP(LPRECT lpRect) const { return ::LPtoDP(m_hDC, reinterpret_cast<LPPOINT>(lpRect), 2); }
+
+private:
+    BOOL TextOutWithWidths(int x, int y, LPCSTR lpszString, int nCount);
+    BOOL m_bTextWithWidths = FALSE;
 };
 
 // The DC of a WM_PAINT (BeginPaint/EndPaint).

@@ -51,9 +51,51 @@ const char* const kButtonTexts[] = {WinMsg::kPreviewPrint,   WinMsg::kPreviewNex
 // device, as the header gives it. Some players compute those modes from
 // the context they play into, which shrinks a page recorded against a
 // 300-dpi printer to a third when played on a 96-dpi screen.
+// Plays a text with character widths word by word: each word starts where
+// the widths put its first character, and its letters follow at the
+// screen font's own advances. Placed letter by letter, a small screen
+// font's narrow glyphs leave gaps inside words as wide as the blanks
+// between them. Texts of other forms are played as recorded.
+bool PlayTextByWords(HDC hDC, const ENHMETARECORD* pRecord) {
+    const auto* pText = reinterpret_cast<const EMREXTTEXTOUTW*>(pRecord);
+    const EMRTEXT& text = pText->emrtext;
+    const UINT align = ::GetTextAlign(hDC);
+    if (text.offDx == 0 || text.nChars == 0 || text.fOptions != 0 || (align & TA_UPDATECP)) return false;
+    const auto* pBytes = reinterpret_cast<const BYTE*>(pRecord);
+    if (text.offString + text.nChars * sizeof(WCHAR) > pRecord->nSize ||
+        text.offDx + text.nChars * sizeof(INT) > pRecord->nSize)
+        return false;
+    const auto* psz = reinterpret_cast<const WCHAR*>(pBytes + text.offString);
+    const auto* pDx = reinterpret_cast<const INT*>(pBytes + text.offDx);
+    long total = 0;
+    for (DWORD i = 0; i < text.nChars; ++i) total += pDx[i];
+    long x = text.ptlReference.x;  // where the first character begins
+    if ((align & TA_CENTER) == TA_CENTER)
+        x -= total / 2;
+    else if (align & TA_RIGHT)
+        x -= total;
+    // As a player draws a recorded text: in the recording's graphics mode,
+    // with the font realised afresh for it (upright on a flipped axis).
+    const int mode = ::SetGraphicsMode(hDC, static_cast<int>(pText->iGraphicsMode));
+    ::SelectObject(hDC, ::GetCurrentObject(hDC, OBJ_FONT));
+    ::SetTextAlign(hDC, (align & ~TA_CENTER) | TA_LEFT);
+    // A word takes the blanks after it, so an underline runs on under them.
+    for (DWORD start = 0; start < text.nChars;) {
+        DWORD end = start + 1;
+        while (end < text.nChars && !(psz[end] != L' ' && psz[end - 1] == L' ')) ++end;
+        ::ExtTextOutW(hDC, static_cast<int>(x), text.ptlReference.y, 0, nullptr, psz + start, end - start,
+                      nullptr);
+        for (; start < end; ++start) x += pDx[start];
+    }
+    ::SetTextAlign(hDC, align);
+    ::SetGraphicsMode(hDC, mode);
+    return true;
+}
+
 int CALLBACK PlayRecord(HDC hDC, HANDLETABLE* pTable, const ENHMETARECORD* pRecord, int nHandles,
                         LPARAM lParam) {
     const auto* pHeader = reinterpret_cast<const ENHMETAHEADER*>(lParam);
+    if (pRecord->iType == EMR_EXTTEXTOUTW && PlayTextByWords(hDC, pRecord)) return TRUE;
     if (pRecord->iType != EMR_SETMAPMODE) {
         ::PlayEnhMetaFileRecord(hDC, pTable, pRecord, nHandles);
         return TRUE;
@@ -242,6 +284,8 @@ HENHMETAFILE CPreviewView::RecordPage(UINT nPage) {
     if (!hMeta) return nullptr;
     CDC dc;
     dc.Attach(hMeta);
+    // The recording is shown scaled: each character keeps the printer's place.
+    dc.SetTextWithWidths(TRUE);
     m_pPrintView->OnPrepareDC(&dc, m_pInfo);
     if (m_pInfo->m_bContinuePrinting) {
         m_pInfo->m_rectDraw.SetRect(0, 0, m_dcPrint.GetDeviceCaps(HORZRES), m_dcPrint.GetDeviceCaps(VERTRES));

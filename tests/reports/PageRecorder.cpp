@@ -107,6 +107,10 @@ RecordedPage CPageRecorder::Walk(HENHMETAFILE hEmf) {
                 t.underline = current.lfUnderline != 0;
                 t.face = Narrow(current.lfFaceName, static_cast<int>(wcslen(current.lfFaceName)));
                 t.height = current.lfHeight;
+                if (pText->emrtext.offDx) {
+                    const INT* pDx = reinterpret_cast<const INT*>(p + pText->emrtext.offDx);
+                    t.widths.assign(pDx, pDx + n);
+                }
                 page.texts.push_back(t);
                 break;
             }

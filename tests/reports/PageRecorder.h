@@ -18,8 +18,9 @@ struct RecordedText {
     int y = 0;
     UINT align = 0;  // the text alignment in force when it was drawn
     bool underline = false;
-    std::string face;  // the face of the font it was drawn in
-    int height = 0;    // that font's lfHeight
+    std::string face;         // the face of the font it was drawn in
+    int height = 0;           // that font's lfHeight
+    std::vector<int> widths;  // the character widths recorded with it
 };
 
 struct RecordedLine {

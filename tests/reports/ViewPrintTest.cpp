@@ -3,6 +3,7 @@
 // the report chosen before it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
@@ -245,6 +246,131 @@ TEST_F(ViewPrint, PreviewPagesBackAndForthAndCloseReturnsToTheJob) {
     EXPECT_EQ(pView->m_pFooterFont, nullptr);
     EXPECT_TRUE(pView->IsWindowVisible());
     EXPECT_NE(pView->m_pEditWnd, nullptr);
+}
+
+namespace {
+// The columns of rows top..bottom of a played page that hold ink.
+std::vector<bool> InkColumns(const std::vector<BYTE>& bits, int cx, int top, int bottom) {
+    const int stride = (cx * 3 + 3) & ~3;
+    std::vector<bool> ink(static_cast<size_t>(cx), false);
+    for (int y = top; y < bottom; ++y)
+        for (int x = 0; x < cx; ++x)
+            if (bits[static_cast<size_t>(y * stride + x * 3)] < 128) ink[static_cast<size_t>(x)] = true;
+    return ink;
+}
+
+// The gaps between the inked columns of a line of text: those under a
+// tick (a blank) and the others (inside words).
+struct Gaps {
+    int blanks = 0;
+    int narrowestBlank = 1 << 30;
+    int widestOther = 0;
+};
+Gaps MeasureGaps(const std::vector<bool>& text, const std::vector<bool>& ticks) {
+    Gaps gaps;
+    size_t first = 0, last = text.size() - 1;
+    while (first < last && !text[first]) ++first;
+    while (last > first && !text[last]) --last;
+    for (size_t x = first; x <= last; ++x) {
+        size_t end = x;
+        bool tick = false;
+        while (end <= last && !text[end]) tick = ticks[end++] || tick;
+        const int width = static_cast<int>(end - x);
+        if (width == 0) continue;
+        if (tick) ++gaps.blanks, gaps.narrowestBlank = std::min(gaps.narrowestBlank, width);
+        if (!tick) gaps.widestOther = std::max(gaps.widestOther, width);
+        x = end;
+    }
+    return gaps;
+}
+
+// Plays a page into a white bitmap cx pixels wide, as the preview shows it.
+std::vector<BYTE> PlayAt(HENHMETAFILE hPage, int cx, int cy) {
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = cx;
+    bi.bmiHeader.biHeight = -cy;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    void* pBits = nullptr;
+    HDC hMem = ::CreateCompatibleDC(nullptr);
+    HBITMAP hBmp = ::CreateDIBSection(hMem, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
+    const RECT rect = {0, 0, cx, cy};
+    ::FillRect(hMem, &rect, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    CPreviewView::PlayPage(hMem, hPage, rect);
+    ::GdiFlush();
+    const size_t size = static_cast<size_t>(((cx * 3 + 3) & ~3) * cy);
+    std::vector<BYTE> bits(static_cast<BYTE*>(pBits), static_cast<BYTE*>(pBits) + size);
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hBmp);
+    ::DeleteDC(hMem);
+    return bits;
+}
+}  // namespace
+
+TEST_F(ViewPrint, PreviewPutsEachWordWhereThePrinterDoes) {
+    CCorvView* pView = OpenRealisticJob();
+    ASSERT_NE(pView, nullptr);
+    pView->SendMessage(WM_COMMAND, ID_FILE_PREVIEW_QUOTE);
+    PumpMessages();
+    CPreviewView* pPreview = pView->GetPreviewView();
+    ASSERT_NE(pPreview, nullptr);
+    CDC* pPrinter = pPreview->GetPrinterDC();
+    const int nSaved = pPrinter->SaveDC();
+    pPrinter->SetMapMode(MM_LOENGLISH);
+    CFont font;
+    font.CreateFontIndirect(&pView->GetDocument()->m_lfFont);
+    pPrinter->SelectObject(&font);
+
+    // The recorded widths add up to where the printer puts each character.
+    const std::string intro =
+        "We are pleased to offer the following valves and actuators for the above project.";
+    const int n = static_cast<int>(intro.size());
+    const RecordedPage page = CPageRecorder::Walk(pPreview->GetPageMetafile(0));
+    const RecordedText* pIntro = page.Find(intro);
+    ASSERT_NE(pIntro, nullptr);
+    std::vector<int> printed(static_cast<size_t>(n));
+    pPrinter->GetTextExtentExPoint(intro.c_str(), n, printed.data());
+    std::vector<int> recorded;
+    for (int w : pIntro->widths) recorded.push_back((recorded.empty() ? 0 : recorded.back()) + w);
+    EXPECT_EQ(recorded, printed);
+
+    // A line recorded as the preview records it, with a tick under the
+    // middle of each blank, played small: the blanks stay the widest gaps.
+    const std::string line = "Spare seat and seal kits, gaskets";
+    const int m = static_cast<int>(line.size());
+    const CRect frame(0, 0, pPrinter->GetDeviceCaps(HORZSIZE) * 100, pPrinter->GetDeviceCaps(VERTSIZE) * 100);
+    CDC dc;
+    dc.Attach(::CreateEnhMetaFileA(pPrinter->m_hDC, nullptr, &frame, nullptr));
+    dc.SetTextWithWidths(TRUE);
+    dc.SetMapMode(MM_LOENGLISH);
+    dc.SelectObject(&font);
+    dc.TextOut(40, -40, line.c_str(), m);
+    std::vector<int> steps(static_cast<size_t>(m));
+    dc.GetTextExtentExPoint(line.c_str(), m, steps.data());
+    for (int i = 1; i < m; ++i) {
+        if (line[static_cast<size_t>(i)] != ' ') continue;
+        const int x = 40 + (steps[static_cast<size_t>(i) - 1] + steps[static_cast<size_t>(i)]) / 2;
+        dc.MoveTo(x, -75);
+        dc.LineTo(x, -90);
+    }
+    dc.SelectStockObject(SYSTEM_FONT);
+    HENHMETAFILE hLine = ::CloseEnhMetaFile(dc.Detach());
+    // From a whole page in a small window to well zoomed in.
+    for (int cx = 550; cx <= 1400; cx += 25) {
+        const int cy = cx * frame.Height() / frame.Width();
+        const double perUnit = cx / (frame.Width() / 25.4);  // pixels per 0.01 inch
+        const std::vector<BYTE> bits = PlayAt(hLine, cx, cy);
+        const std::vector<bool> text = InkColumns(bits, cx, int(30 * perUnit), int(65 * perUnit));
+        const std::vector<bool> ticks = InkColumns(bits, cx, int(78 * perUnit), int(88 * perUnit));
+        const Gaps gaps = MeasureGaps(text, ticks);
+        EXPECT_EQ(gaps.blanks, 5) << cx;
+        EXPECT_GT(gaps.narrowestBlank, gaps.widestOther) << "words split at a page " << cx << " pixels wide";
+    }
+    ::DeleteEnhMetaFile(hLine);
+    pPrinter->RestoreDC(nSaved);
+    Click(pPreview, CPreviewView::IDC_PREVIEW_CLOSE);
 }
 
 TEST_F(ViewPrint, WithoutAPrinterNothingPrintsAndNothingIsLeft) {
