@@ -129,37 +129,48 @@ RecordedPage CPageRecorder::RecordPage(const std::function<void(CDC*)>& draw) co
     return page;
 }
 
-bool CPageRecorder::SaveBitmap(HENHMETAFILE hEmf, const std::string& path, int nDpi) const {
-    const int cx = nDpi * 85 / 10;
-    const int cy = nDpi * 11;
+std::vector<BYTE> CPageRecorder::Paint(int cx, int cy, const std::function<void(HDC, const RECT&)>& play) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     bi.bmiHeader.biWidth = cx;
-    bi.bmiHeader.biHeight = cy;
+    bi.bmiHeader.biHeight = -cy;  // top row first
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 24;
     void* pBits = nullptr;
-    HDC hMem = ::CreateCompatibleDC(m_hRef);
+    HDC hMem = ::CreateCompatibleDC(nullptr);
     HBITMAP hBmp = ::CreateDIBSection(hMem, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
     HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
-    RECT rc = {0, 0, cx, cy};
+    const RECT rc = {0, 0, cx, cy};
     ::FillRect(hMem, &rc, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::PlayEnhMetaFile(hMem, hEmf, &rc);
+    play(hMem, rc);
     ::GdiFlush();
-    const int stride = ((cx * 3 + 3) / 4) * 4;
-    BITMAPFILEHEADER fh{};
-    fh.bfType = 0x4D42;
-    fh.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * cy);
-    bool ok = false;
-    if (FILE* f = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(&fh, sizeof fh, 1, f);
-        std::fwrite(&bi.bmiHeader, sizeof(BITMAPINFOHEADER), 1, f);
-        std::fwrite(pBits, static_cast<size_t>(stride), static_cast<size_t>(cy), f);
-        ok = std::fclose(f) == 0;
-    }
+    const size_t size = static_cast<size_t>(((cx * 3 + 3) / 4) * 4) * static_cast<size_t>(cy);
+    std::vector<BYTE> bits(static_cast<BYTE*>(pBits), static_cast<BYTE*>(pBits) + size);
     ::SelectObject(hMem, hOld);
     ::DeleteObject(hBmp);
     ::DeleteDC(hMem);
-    return ok;
+    return bits;
+}
+
+bool CPageRecorder::SaveBitmap(HENHMETAFILE hEmf, const std::string& path, int nDpi) const {
+    const int cx = nDpi * 85 / 10;
+    const int cy = nDpi * 11;
+    const std::vector<BYTE> bits =
+        Paint(cx, cy, [hEmf](HDC hDC, const RECT& rc) { ::PlayEnhMetaFile(hDC, hEmf, &rc); });
+    BITMAPINFOHEADER bh{};
+    bh.biSize = sizeof bh;
+    bh.biWidth = cx;
+    bh.biHeight = -cy;
+    bh.biPlanes = 1;
+    bh.biBitCount = 24;
+    BITMAPFILEHEADER fh{};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    fh.bfSize = fh.bfOffBits + static_cast<DWORD>(bits.size());
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    std::fwrite(&fh, sizeof fh, 1, f);
+    std::fwrite(&bh, sizeof bh, 1, f);
+    std::fwrite(bits.data(), 1, bits.size(), f);
+    return std::fclose(f) == 0;
 }

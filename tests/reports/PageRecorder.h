@@ -61,6 +61,8 @@ public:
     static RecordedPage Walk(HENHMETAFILE hEmf);
     // Both at once; the metafile is deleted.
     RecordedPage RecordPage(const std::function<void(CDC*)>& draw) const;
+    // A white 24-bit bitmap cx x cy, top row first, after play drew on it.
+    static std::vector<BYTE> Paint(int cx, int cy, const std::function<void(HDC, const RECT&)>& play);
     // Renders a metafile onto a white bitmap of the page at nDpi and writes
     // it as a PNG-less 24-bit BMP file (ImageMagick converts it).
     bool SaveBitmap(HENHMETAFILE hEmf, const std::string& path, int nDpi) const;

@@ -208,6 +208,15 @@ CCorvView* OpenRealisticJob() {
     return dynamic_cast<CCorvView*>(OpenJobs().back()->GetViews().at(0));
 }
 
+// The quotation letter of the realistic job in print preview.
+CPreviewView* PreviewRealisticLetter(CCorvView*& pView) {
+    pView = OpenRealisticJob();
+    if (!pView) return nullptr;
+    pView->SendMessage(WM_COMMAND, ID_FILE_PREVIEW_QUOTE);
+    PumpMessages();
+    return pView->GetPreviewView();
+}
+
 bool Shows(CPreviewView* pPreview, const char* pszText) {
     return CPageRecorder::Walk(pPreview->GetPageMetafile(0)).Find(pszText) != nullptr;
 }
@@ -219,11 +228,8 @@ void Click(CPreviewView* pPreview, int nID) {
 }  // namespace
 
 TEST_F(ViewPrint, PreviewPagesBackAndForthAndCloseReturnsToTheJob) {
-    CCorvView* pView = OpenRealisticJob();
-    ASSERT_NE(pView, nullptr);
-    pView->SendMessage(WM_COMMAND, ID_FILE_PREVIEW_QUOTE);
-    PumpMessages();
-    CPreviewView* pPreview = pView->GetPreviewView();
+    CCorvView* pView = nullptr;
+    CPreviewView* pPreview = PreviewRealisticLetter(pView);
     ASSERT_NE(pPreview, nullptr);
     EXPECT_TRUE(pView->m_bInPreview);
     EXPECT_EQ(pPreview->GetCurrentPage(), 1u);
@@ -284,37 +290,11 @@ Gaps MeasureGaps(const std::vector<bool>& text, const std::vector<bool>& ticks) 
     return gaps;
 }
 
-// Plays a page into a white bitmap cx pixels wide, as the preview shows it.
-std::vector<BYTE> PlayAt(HENHMETAFILE hPage, int cx, int cy) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = cx;
-    bi.bmiHeader.biHeight = -cy;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    void* pBits = nullptr;
-    HDC hMem = ::CreateCompatibleDC(nullptr);
-    HBITMAP hBmp = ::CreateDIBSection(hMem, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
-    const RECT rect = {0, 0, cx, cy};
-    ::FillRect(hMem, &rect, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    CPreviewView::PlayPage(hMem, hPage, rect);
-    ::GdiFlush();
-    const size_t size = static_cast<size_t>(((cx * 3 + 3) & ~3) * cy);
-    std::vector<BYTE> bits(static_cast<BYTE*>(pBits), static_cast<BYTE*>(pBits) + size);
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBmp);
-    ::DeleteDC(hMem);
-    return bits;
-}
 }  // namespace
 
 TEST_F(ViewPrint, PreviewPutsEachWordWhereThePrinterDoes) {
-    CCorvView* pView = OpenRealisticJob();
-    ASSERT_NE(pView, nullptr);
-    pView->SendMessage(WM_COMMAND, ID_FILE_PREVIEW_QUOTE);
-    PumpMessages();
-    CPreviewView* pPreview = pView->GetPreviewView();
+    CCorvView* pView = nullptr;
+    CPreviewView* pPreview = PreviewRealisticLetter(pView);
     ASSERT_NE(pPreview, nullptr);
     CDC* pPrinter = pPreview->GetPrinterDC();
     const int nSaved = pPrinter->SaveDC();
@@ -361,7 +341,8 @@ TEST_F(ViewPrint, PreviewPutsEachWordWhereThePrinterDoes) {
     for (int cx = 550; cx <= 1400; cx += 25) {
         const int cy = cx * frame.Height() / frame.Width();
         const double perUnit = cx / (frame.Width() / 25.4);  // pixels per 0.01 inch
-        const std::vector<BYTE> bits = PlayAt(hLine, cx, cy);
+        const std::vector<BYTE> bits = CPageRecorder::Paint(
+            cx, cy, [hLine](HDC hDC, const RECT& rc) { CPreviewView::PlayPage(hDC, hLine, rc); });
         const std::vector<bool> text = InkColumns(bits, cx, int(30 * perUnit), int(65 * perUnit));
         const std::vector<bool> ticks = InkColumns(bits, cx, int(78 * perUnit), int(88 * perUnit));
         const Gaps gaps = MeasureGaps(text, ticks);
