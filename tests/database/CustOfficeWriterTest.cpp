@@ -151,6 +151,19 @@ TEST_P(CustOfficeWriterTest, OfficeFlagsFollowTheLimitToChoice) {
     EXPECT_EQ(m_db->Scalar("SELECT COUNT(*) FROM Offices"), "0");
 }
 
+TEST_P(CustOfficeWriterTest, ValueWithANulIsRefusedBeforeAnyQuestion) {
+    ASSERT_TRUE(Send<CSndToCust>(m_customer, {IDYES}));
+    auto before = m_db->Snapshot({"Customers", "Offices"});
+    m_customer.strCity = CString("Spring\0field", 12);
+    EXPECT_FALSE(Send<CSndToCust>(m_customer, {}));
+    EXPECT_EQ(m_boxes.Texts().size(), 1u);  // the refusal alone: nothing was asked
+    m_office.strOfficeNo = CString("E\0-1", 4);
+    EXPECT_FALSE(Send<CSndToOffices>(m_office, {}));
+    ASSERT_EQ(m_boxes.Texts().size(), 1u);
+    EXPECT_NE(m_boxes.Texts()[0].find("OfficeNo"), std::string::npos);
+    EXPECT_EQ(m_db->Snapshot({"Customers", "Offices"}), before);
+}
+
 TEST_P(CustOfficeWriterTest, DatabaseThatDoesNotOpenIsReported) {
     m_db.reset();  // the program's own data source no longer points at a test database
     CorvSetConnectStringForTests("DSN=No Such Corv Source;UID=Corv2004;PWD=Kelso_Wrint");
