@@ -1,5 +1,6 @@
 // Customers and representative offices added, updated and deleted after
-// their questions; an update whose insert fails keeps the stored record.
+// their questions; an update whose insert fails keeps the stored record; a
+// value that cannot be written is refused before any question.
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -1,7 +1,8 @@
 // The customer and office look-ups of their pages: by name and by number,
-// stepping with Next and Previous, the office page's limit, Update through
-// the writers, and a driver failure after the rows were opened - on SQLite
-// and on PostgreSQL.
+// stepping with Next and Previous (also over names that differ only in
+// case), the office page's limit, Update through the writers, a database
+// that does not open, and a driver failure after the rows were opened - on
+// SQLite and on PostgreSQL.
 #include <gtest/gtest.h>
 
 #include <memory>
