@@ -1,8 +1,8 @@
 // The eleven reports by number: which class prints each, its fonts, page
 // orientation, page-1 furniture and later-page title, and the one page
-// print that the view runs for print and preview alike. A report whose
-// class is not built yet prints its page furniture only; adding a report
-// means one line in CreateReport and one in BuildReportBody.
+// print that the view runs for print and preview alike. Every number from
+// 0 to 10 has its report class and body; CreateReport gives null for any
+// other number, and PrintReportPage prints nothing for one.
 #pragma once
 
 #include "framework/core/String.h"
