@@ -119,7 +119,7 @@ CRptBaseClass* CreateReport(int nReport) {
         case kRptSellPrice:
             return new CRptPropSum2;
         default:
-            return IsValidReport(nReport) ? new CRptBaseClass : nullptr;
+            return nullptr;
     }
 }
 
@@ -147,7 +147,7 @@ int BuildReportBody(int nReport, CRptBaseClass* pReport, CDC* pDC, CPrintInfo* p
         case kRptSellPrice:
             return static_cast<CRptPropSum2*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop);
         default: {
-            // Not built yet: one page with the furniture only.
+            // No body of its own: one page with the furniture only.
             CBandCursor cur;
             pReport->BeginBuild(pDC, pInfo, laterTop, firstTop, cur);
             return pReport->EndBuild(cur);
