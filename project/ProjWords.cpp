@@ -147,7 +147,8 @@ void CProjWords::KeepIndentSum(int nID) {
     const int nValue = static_cast<int>(GetDlgItemInt(nID, &bValue));
     const int nPartner = static_cast<int>(GetDlgItemInt(bLeft ? IDC_WORDS_RIGHT : IDC_WORDS_LEFT, &bPartner));
     // A value out of range is the range check's to refuse.
-    if (!bValue || !bPartner || nValue > kMaxIndent || nPartner > kMaxIndent) return;
+    if (!bValue || !bPartner || nValue < 0 || nValue > kMaxIndent || nPartner < 0 || nPartner > kMaxIndent)
+        return;
     const int nKept = std::min(nValue, MostIndent(nPartner));
     if (nKept != nValue) SetDlgItemInt(nID, nKept);
     // The bar follows, so that its partner's scrolling keeps the sum too.
