@@ -36,7 +36,11 @@ public:
     // Printing. The loop (OnFilePrint, OnFilePrintPreview) calls, in order:
     // OnPreparePrinting (usually: return DoPreparePrinting(pInfo)); on the
     // printer context OnBeginPrinting; per page OnPrepareDC then OnPrint;
-    // and OnEndPrinting on every path once OnBeginPrinting was called.
+    // and OnEndPrinting on every path once OnBeginPrinting was called. A
+    // print stops before a page past GetMaxPage, and prints nothing (it says
+    // so) when the chosen range begins past it. While it prints, the
+    // printing box (CPrintingDialog) shows the page and can cancel the
+    // print after any page.
     virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
     virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);  // default: OnDraw
