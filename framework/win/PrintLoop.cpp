@@ -25,6 +25,12 @@ void TellPrinterUnavailable(const CPrintDialog& dlg) {
     AfxMessageBox(text, MB_ICONEXCLAMATION);
 }
 
+void TellRangePastEnd(UINT nFrom, UINT nPages) {
+    CString text;
+    text.Format(WinMsg::kPrintPastEnd, nFrom, nPages, nPages == 1 ? "" : "s");
+    AfxMessageBox(text, MB_ICONEXCLAMATION);
+}
+
 }  // namespace
 
 BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
@@ -87,14 +93,10 @@ void CView::RunPrint(BOOL bDirect) {
 
     // A range that begins past the last page would print nothing but an
     // empty sheet: say so instead and start no document.
-    const UINT nFrom = printInfo.GetFromPage();
-    if (nFrom > printInfo.GetMaxPage()) {
+    if (printInfo.GetFromPage() > printInfo.GetMaxPage()) {
         OnEndPrinting(&dcPrint, &printInfo);
         dcPrint.DeleteDC();
-        const UINT nPages = printInfo.GetMaxPage();
-        CString text;
-        text.Format(WinMsg::kPrintPastEnd, nFrom, nPages, nPages == 1 ? "" : "s");
-        AfxMessageBox(text, MB_ICONEXCLAMATION);
+        TellRangePastEnd(printInfo.GetFromPage(), printInfo.GetMaxPage());
         return;
     }
 
@@ -112,37 +114,7 @@ void CView::RunPrint(BOOL bDirect) {
         if (dcPrint.StartDoc(&docInfo) <= 0) {
             bError = TRUE;
         } else {
-            BOOL bFirst = TRUE;
-            // The last page is read again for every page: the view may learn
-            // the page count only while it prints the first one.
-            for (printInfo.m_nCurPage = nFrom;
-                 printInfo.m_nCurPage <= std::min(printInfo.GetToPage(), printInfo.GetMaxPage());
-                 ++printInfo.m_nCurPage) {
-                // The box shows the page and takes a Cancel before it is printed.
-                box.SetPage(printInfo.m_nCurPage);
-                box.PumpMessages();
-                if (box.IsCancelled()) break;
-
-                OnPrepareDC(&dcPrint, &printInfo);
-                if (!printInfo.m_bContinuePrinting) break;
-
-                // The first page gets the printable area in device units;
-                // later pages get it converted with the mapping the previous
-                // page left on the context.
-                printInfo.m_rectDraw = AfxPrintableArea(dcPrint.m_hDC);
-                if (!bFirst) dcPrint.DPtoLP(&printInfo.m_rectDraw);
-                bFirst = FALSE;
-
-                if (dcPrint.StartPage() <= 0) {
-                    bError = TRUE;
-                    break;
-                }
-                OnPrint(&dcPrint, &printInfo);
-                if (dcPrint.EndPage() <= 0) {
-                    bError = TRUE;
-                    break;
-                }
-            }
+            bError = !PrintPages(&dcPrint, &printInfo, box);
             // A Cancel while the last page spooled still counts.
             bCancelled = box.IsCancelled();
             if (bError || bCancelled)
@@ -155,6 +127,34 @@ void CView::RunPrint(BOOL bDirect) {
     OnEndPrinting(&dcPrint, &printInfo);
     dcPrint.DeleteDC();
     if (bError && !bCancelled) AfxMessageBox(WinMsg::kPrintFailed, MB_ICONEXCLAMATION);
+}
+
+BOOL CView::PrintPages(CDC* pDC, CPrintInfo* pInfo, CPrintingDialog& box) {
+    BOOL bFirst = TRUE;
+    // The last page is read again for every page: the view may learn the
+    // page count only while it prints the first one.
+    for (pInfo->m_nCurPage = pInfo->GetFromPage();
+         pInfo->m_nCurPage <= std::min(pInfo->GetToPage(), pInfo->GetMaxPage()); ++pInfo->m_nCurPage) {
+        // The box shows the page and takes a Cancel before it is printed.
+        box.SetPage(pInfo->m_nCurPage);
+        box.PumpMessages();
+        if (box.IsCancelled()) break;
+
+        OnPrepareDC(pDC, pInfo);
+        if (!pInfo->m_bContinuePrinting) break;
+
+        // The first page gets the printable area in device units; later
+        // pages get it converted with the mapping the previous page left on
+        // the context.
+        pInfo->m_rectDraw = AfxPrintableArea(pDC->m_hDC);
+        if (!bFirst) pDC->DPtoLP(&pInfo->m_rectDraw);
+        bFirst = FALSE;
+
+        if (pDC->StartPage() <= 0) return FALSE;
+        OnPrint(pDC, pInfo);
+        if (pDC->EndPage() <= 0) return FALSE;
+    }
+    return TRUE;
 }
 
 void CView::OnFilePrintPreview() {

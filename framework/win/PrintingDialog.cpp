@@ -20,8 +20,7 @@ CPrintingDialog::CPrintingDialog(CWnd* pOwner, const CString& strDocument, const
     : m_template(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK, WS_EX_DLGMODALFRAME, kWidth,
                  76, WinMsg::kPrintingTitle),
       m_strDocument(strDocument),
-      m_strPrinter(strPrinter),
-      m_pOuter(s_pActive) {
+      m_strPrinter(strPrinter) {
     m_template.AddControl(kStatic, "", kLineStyle, 8, 8, kTextWidth, 9, IDC_PRINTING_DOCUMENT);
     m_template.AddControl(kStatic, "", kLineStyle, 8, 20, kTextWidth, 9, IDC_PRINTING_PRINTER);
     m_template.AddControl(kStatic, "", kLineStyle, 8, 32, kTextWidth, 9, IDC_PRINTING_PAGE);
@@ -41,7 +40,7 @@ CPrintingDialog::~CPrintingDialog() {
     // other program, becomes the active window.
     if (m_bOwnerWasEnabled) ::EnableWindow(m_hOwner, TRUE);
     if (m_hWnd) DestroyWindow();
-    if (s_pActive == this) s_pActive = m_pOuter;
+    if (s_pActive == this) s_pActive = nullptr;
 }
 
 BOOL CPrintingDialog::OnInitDialog() {

@@ -36,5 +36,4 @@ private:
     HWND m_hOwner = nullptr;
     BOOL m_bOwnerWasEnabled = FALSE;
     BOOL m_bCancelled = FALSE;
-    CPrintingDialog* m_pOuter = nullptr;  // the box of a print that this one interrupted
 };

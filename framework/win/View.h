@@ -12,6 +12,7 @@ class CDocument;
 class CFrameWnd;
 class CPrintInfo;
 class CPreviewView;
+class CPrintingDialog;
 
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
@@ -77,6 +78,8 @@ public:
 protected:
     // One print: OnPreparePrinting, then the page loop on the printer.
     void RunPrint(BOOL bDirect);
+    // The pages of a started document; FALSE when the printer failed.
+    BOOL PrintPages(CDC* pDC, CPrintInfo* pInfo, CPrintingDialog& box);
 
 private:
     friend class CPreviewView;
