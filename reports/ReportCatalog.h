@@ -61,8 +61,13 @@ struct CReportPrintJob {
     int nLaterTop = 0;
 };
 
-// Prints page pInfo->m_nCurPage: on the first call of a print or preview it
-// creates the report object, builds it and sets the print's last page; then
-// the furniture, the page's bands and, for the letters, the footer. The
-// device context is put into the low-English mapping mode.
+// Unless the job's report object exists: creates it, builds it (body and,
+// for the letters, footer) with pInfo->m_rectDraw in device units, and sets
+// the print's last page. The device context is left in the low-English
+// mapping mode.
+void BuildReportIfNone(CDC* pDC, CPrintInfo* pInfo, const CReportPrintJob& job);
+// Prints page pInfo->m_nCurPage: builds the report first if need be
+// (BuildReportIfNone); then the furniture, the page's bands and, for the
+// letters, the footer. The device context is put into the low-English
+// mapping mode.
 void PrintReportPage(CDC* pDC, CPrintInfo* pInfo, const CReportPrintJob& job);
