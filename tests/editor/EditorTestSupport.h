@@ -59,6 +59,22 @@ void PressKey(UINT nVirtualKey);
 // Types the text into the editor, character by character.
 void TypeText(CWnd* pEdit, const char* pszText);
 
+// Keys through the system's input queue, as a person presses them: the
+// program's own loop (accelerators, TranslateMessage) turns them into what
+// its windows see. They reach only the foreground window's thread.
+void BringMainWindowToFront();
+void TypeOnKeyboard(const char* pszText);
+// The key, with a modifier (VK_SHIFT, VK_CONTROL) held down when not 0.
+void PressOnKeyboard(WORD vk, WORD modifier = 0);
+
+// How many pixels of rc in the window differ from what a full repaint of
+// the whole window (its children included) draws there. The caret is kept
+// out of both pictures.
+int PixelsUnlikeAFullRepaint(CWnd* pWnd, const RECT& rc);
+// The edit box stands over its current cell, with the focus, exactly when
+// that cell is on screen; otherwise it is hidden.
+void ExpectEditorOnItsCell(CEditWnd* pEdit, const RECT& rcGrid, int nVisibleRows);
+
 // Empties the window's update region, runs fn, and returns the box of
 // what it invalidated (empty when nothing).
 template <class Fn>
