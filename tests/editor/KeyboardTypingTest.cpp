@@ -23,15 +23,8 @@
 
 namespace {
 
-class KeyboardTyping : public JobWindowTest {
+class KeyboardTyping : public KeyboardJobWindowTest {
 protected:
-    void SetUp() override {
-        JobWindowTest::SetUp();
-        if (HasFatalFailure()) return;
-        BringMainWindowToFront();
-        if (HasFatalFailure()) return;
-        m_pView->m_bArrowControl = FALSE;
-    }
     int SummaryField(const char* pszName) const { return m_pDoc->m_pSummaryStruct->FindField(pszName); }
     int DetailField(const char* pszName) const { return m_pDoc->m_pDetailStruct->FindField(pszName); }
 };
