@@ -12,5 +12,6 @@ inline constexpr const char* kDtaBrowseTitle = "Set the DTA Path by Selecting an
 // OK on the sheet, when a changed setting could not be written: this text,
 // the INI file's path, then the tail.
 inline constexpr const char* kPrefsNotWritten = "Could NOT save the Preferences in ";
-inline constexpr const char* kPrefsNotWrittenTail = "\n\nThe changes apply only until Corvantis Zoro is closed.";
+inline constexpr const char* kPrefsNotWrittenTail =
+    "\n\nThe changes apply only until Corvantis Zoro is closed.";
 }  // namespace AppMsg
