@@ -86,6 +86,7 @@ public:
 #define CORV_BIND_SETTING(type, member, init) type& member = m_workspace.Settings().member;
     CORV_SETTING_MEMBERS(CORV_BIND_SETTING)
 #undef CORV_BIND_SETTING
+    BOOL& m_bRound = m_workspace.Settings().m_bRound;  // the price rules' own flag
     int (&m_nPrintDefault)[kPrintDefaultCount] = m_workspace.Settings().m_nPrintDefault;
     // The choice lists, indexed by ChoiceList.
     CStringArray (&m_arrChoice)[kChoiceListCount] = m_workspace.ChoiceLists().m_arrChoice;

@@ -3,23 +3,44 @@
 #include "app/AppMessages.h"
 #include "app/CorvApp.h"
 #include "app/PrefsSheet.h"
+#include "framework/core/MessageBox.h"
 
 namespace {
 
-// Stores a changed flag and writes its key.
-void StoreFlag(CCorvApp& app, BOOL& bHeld, int nValue, const char* pszSection, const char* pszKey,
-               const char* pszTrue, const char* pszFalse) {
-    const BOOL bValue = nValue != 0;
-    if (bValue == bHeld) return;
-    bHeld = bValue;
-    app.WriteProfileString(pszSection, pszKey, bValue ? pszTrue : pszFalse);
-}
+// Stores the changed settings and writes their keys, remembering whether
+// the INI file refused any of them.
+class CPrefsWriter {
+public:
+    explicit CPrefsWriter(CCorvApp& app) : m_app(app) {}
 
-// A radio pair of standard (0) and alternate (1); any other index changes nothing.
-void StoreChoice(CCorvApp& app, BOOL& bHeld, int nIndex, const char* pszSection, const char* pszKey) {
-    if (nIndex != 0 && nIndex != 1) return;
-    StoreFlag(app, bHeld, nIndex, pszSection, pszKey, "ALT", "STD");
-}
+    void Text(CString& strHeld, const CString& strValue, const char* pszSection, const char* pszKey) {
+        if (strValue == strHeld) return;
+        strHeld = strValue;
+        if (!m_app.WriteProfileString(pszSection, pszKey, strValue)) m_bFailed = true;
+    }
+    void Flag(BOOL& bHeld, int nValue, const char* pszSection, const char* pszKey,
+              const char* pszTrue = "Yes", const char* pszFalse = "No") {
+        const BOOL bValue = nValue != 0;
+        if (bValue == bHeld) return;
+        bHeld = bValue;
+        if (!m_app.WriteProfileString(pszSection, pszKey, bValue ? pszTrue : pszFalse)) m_bFailed = true;
+    }
+    // A radio pair of standard (0) and alternate (1); any other index changes nothing.
+    void Choice(BOOL& bHeld, int nIndex, const char* pszSection, const char* pszKey) {
+        if (nIndex == 0 || nIndex == 1) Flag(bHeld, nIndex, pszSection, pszKey, "ALT", "STD");
+    }
+    // The changes stay in force for this run either way; the user learns
+    // that the next start will not see them.
+    void ReportFailure() const {
+        if (m_bFailed)
+            AfxMessageBox(AppMsg::kPrefsNotWritten + m_app.GetProfilePath() + AppMsg::kPrefsNotWrittenTail,
+                          MB_ICONEXCLAMATION);
+    }
+
+private:
+    CCorvApp& m_app;
+    bool m_bFailed = false;
+};
 
 }  // namespace
 
@@ -49,24 +70,22 @@ void CCorvApp::OnOptionsPreferences() {
 
     if (sheet.DoModal() != IDOK) return;
 
-    StoreFlag(*this, m_bRound, corvantis.m_bRound, "Quote Descriptions", "Round", "Yes", "No");
-    StoreFlag(*this, m_bMaximizeView, corvantis.m_bMaximizeView, "Preferences", "MaximizeView", "Yes", "No");
-    StoreFlag(*this, m_bAutoSelect, corvantis.m_bAutoSelect, "Preferences", "AutoSelect", "Yes", "No");
-    StoreFlag(*this, m_bMoveByChar, corvantis.m_bMoveByChar != 0, "Preferences", "MoveBy", "Character",
-              "Field");
+    CPrefsWriter write(*this);
+    write.Flag(m_bRound, corvantis.m_bRound, "Quote Descriptions", "Round");
+    write.Flag(m_bMaximizeView, corvantis.m_bMaximizeView, "Preferences", "MaximizeView");
+    write.Flag(m_bAutoSelect, corvantis.m_bAutoSelect, "Preferences", "AutoSelect");
+    write.Flag(m_bMoveByChar, corvantis.m_bMoveByChar != 0, "Preferences", "MoveBy", "Character", "Field");
     CString strFolder = corvantis.GetDtaFolder();
     if (strFolder.IsEmpty() || strFolder[strFolder.GetLength() - 1] != '\\') strFolder += '\\';
-    if (strFolder != m_strDtaFolder) {
-        m_bDtaFolderChanged = TRUE;
-        m_strDtaFolder = strFolder;
-        WriteProfileString("Folders", "DtaFolder", strFolder);
-    }
-    StoreFlag(*this, m_bPrintLogo, quotation.m_bPrintLogo, "Quotation", "PrintLogo", "Yes", "No");
-    StoreFlag(*this, m_bPrintHeader, quotation.m_bPrintHeader, "Quotation", "PrintHeader", "Yes", "No");
-    StoreFlag(*this, m_bPrintFooter, quotation.m_bPrintFooter, "Quotation", "PrintFooter", "Yes", "No");
-    StoreChoice(*this, m_bAltLogo, quotation.m_bAltLogo, "Quotation", "Logo");
-    StoreChoice(*this, m_bAltFormat, quotation.m_bAltFormat, "Quote Descriptions", "Format");
-    StoreFlag(*this, m_bPOAAlert, alerts.m_bPOAAlert, "Preferences", "POAAlert", "Yes", "No");
-    StoreFlag(*this, m_bVantrAlert, alerts.m_bVantrAlert, "Preferences", "VantrAlert", "Yes", "No");
-    StoreFlag(*this, m_bAutoSelFld, alerts.m_bAutoSelFld, "Preferences", "AutoSelFld", "Yes", "No");
+    if (strFolder != m_strDtaFolder) m_bDtaFolderChanged = TRUE;
+    write.Text(m_strDtaFolder, strFolder, "Folders", "DtaFolder");
+    write.Flag(m_bPrintLogo, quotation.m_bPrintLogo, "Quotation", "PrintLogo");
+    write.Flag(m_bPrintHeader, quotation.m_bPrintHeader, "Quotation", "PrintHeader");
+    write.Flag(m_bPrintFooter, quotation.m_bPrintFooter, "Quotation", "PrintFooter");
+    write.Choice(m_bAltLogo, quotation.m_bAltLogo, "Quotation", "Logo");
+    write.Choice(m_bAltFormat, quotation.m_bAltFormat, "Quote Descriptions", "Format");
+    write.Flag(m_bPOAAlert, alerts.m_bPOAAlert, "Preferences", "POAAlert");
+    write.Flag(m_bVantrAlert, alerts.m_bVantrAlert, "Preferences", "VantrAlert");
+    write.Flag(m_bAutoSelFld, alerts.m_bAutoSelFld, "Preferences", "AutoSelFld");
+    write.ReportFailure();
 }

@@ -3,6 +3,7 @@
 #include "database/Connection.h"
 #include "database/DbMessages.h"
 #include "database/DbWaitCursor.h"
+#include "database/SqlValueError.h"
 #include "framework/core/MessageBox.h"
 #include "framework/db/DBException.h"
 #include "framework/db/Database.h"
@@ -17,6 +18,16 @@ BOOL SendRecord(const CRecordWriterTexts& texts, const CRecordWriterSteps& steps
             AfxMessageBox(texts.pszCouldNotOpen, MB_OK);
             return FALSE;
         }
+        // A refused value ends the dialogue before it begins.
+        CString strInsert;
+        try {
+            strInsert = steps.insertSql(&db);
+        } catch (CSqlValueException& e) {
+            wait.End();
+            AfxMessageBox(e.GetErrorMessage(), MB_OK);
+            db.Close();
+            return FALSE;
+        }
         const CString strN = strNumber;
         if (steps.exists(&db, strWhere)) {
             if (AfxMessageBox(texts.pszUpdateQuestion + strN + texts.pszUpdateQuestionEnd,
@@ -26,7 +37,7 @@ BOOL SendRecord(const CRecordWriterTexts& texts, const CRecordWriterSteps& steps
                 const BOOL bTransaction = db.CanTransact() && db.BeginTrans();
                 try {
                     steps.remove(&db, strWhere);
-                    steps.insert(&db);
+                    db.ExecuteSQL(strInsert);
                     if (bTransaction) db.CommitTrans();
                 } catch (CDBException&) {
                     if (bTransaction && db.IsInTransaction()) {
@@ -55,7 +66,7 @@ BOOL SendRecord(const CRecordWriterTexts& texts, const CRecordWriterSteps& steps
                 db.Close();
                 return FALSE;
             }
-            steps.insert(&db);
+            db.ExecuteSQL(strInsert);
             wait.End();
             AfxMessageBox(texts.pszAddedPrefix + strN + texts.pszAdded, MB_OK);
         }

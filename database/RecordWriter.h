@@ -1,6 +1,7 @@
 // The dialogue shared by the customer and office writers: look the record
 // up by its number, then update (delete and insert, in one transaction) or
-// delete it, or add it as new, each after a question.
+// delete it, or add it as new, each after a question. A value that cannot
+// be written is refused with its reason before any question.
 #pragma once
 
 #include <functional>
@@ -27,9 +28,11 @@ struct CRecordWriterTexts {
 struct CRecordWriterSteps {
     // TRUE when the table holds the record (CDBException on failure).
     std::function<BOOL(CDatabase*, const CString& strWhere)> exists;
-    // Runs the record's DELETE or INSERT statement.
+    // Runs the record's DELETE statement.
     std::function<void(CDatabase*, const CString& strWhere)> remove;
-    std::function<void(CDatabase*)> insert;
+    // The record's INSERT statement, built before anything is asked or sent;
+    // CSqlValueException for a value that cannot be written.
+    std::function<CString(CDatabase*)> insertSql;
 };
 
 // strNumber is the record number trimmed at both ends; strWhere selects it.

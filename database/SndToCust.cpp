@@ -35,14 +35,14 @@ BOOL HasRow(CDatabase* pDb, const char* pszSelect, const CString& strWhere) {
 }
 
 // A whole record in the table's column order, every value in the text form.
-void InsertTextRow(CDatabase* pDb, DbTable table, const std::vector<CString>& values) {
+CString TextRowSql(CDatabase* pDb, DbTable table, const std::vector<CString>& values) {
     CDbEngine engine(*pDb);
     CSqlInsert ins(table, engine);
     int nCount = 0;
     const CSchemaColumn* pColumns = SchemaColumns(table, &nCount);
     for (size_t i = 0; i < values.size() && static_cast<int>(i) < nCount; ++i)
         ins.Text(pColumns[i].pszName, values[i]);
-    pDb->ExecuteSQL(ins.Finish());
+    return ins.Finish();
 }
 
 // The dialogue of one writer over its table.
@@ -56,8 +56,8 @@ BOOL SendWith(Writer& writer, const CRecordWriterTexts& texts, DbTable table) {
     steps.remove = [strDelete](CDatabase* pDb, const CString& strWhere) {
         pDb->ExecuteSQL(strDelete + strWhere);
     };
-    steps.insert = [&writer](CDatabase* pDb) {
-        writer.Insert(pDb);
+    steps.insertSql = [&writer](CDatabase* pDb) {
+        return writer.InsertSql(pDb);
     };
     return SendRecord(texts, steps, writer.GetNumber(), writer.GetWhere());
 }
@@ -72,11 +72,13 @@ BOOL CSndToCust::Exists(CDatabase* pDb, const CString& strWhere) {
     return HasRow(pDb, "SELECT CustNo FROM Customers", strWhere);
 }
 
-void CSndToCust::Insert(CDatabase* pDb) {
-    InsertTextRow(pDb, DbTable::Customers,
-                  {GetNumber(), m_row.strCustomer, m_row.strAdrsLn1, m_row.strAdrsLn2, m_row.strAdrsLn3,
-                   m_row.strCity, m_row.strState, m_row.strZip, m_row.strCountry, m_row.strAttn,
-                   m_row.strPhone, m_row.strFax, m_row.strEmail, m_row.strURL});
+void CSndToCust::Insert(CDatabase* pDb) { pDb->ExecuteSQL(InsertSql(pDb)); }
+
+CString CSndToCust::InsertSql(CDatabase* pDb) const {
+    return TextRowSql(pDb, DbTable::Customers,
+                      {GetNumber(), m_row.strCustomer, m_row.strAdrsLn1, m_row.strAdrsLn2, m_row.strAdrsLn3,
+                       m_row.strCity, m_row.strState, m_row.strZip, m_row.strCountry, m_row.strAttn,
+                       m_row.strPhone, m_row.strFax, m_row.strEmail, m_row.strURL});
 }
 
 BOOL CSndToCust::Send() {
@@ -105,11 +107,13 @@ BOOL CSndToOffices::Exists(CDatabase* pDb, const CString& strWhere) {
     return HasRow(pDb, "SELECT OfficeNo FROM Offices", strWhere);
 }
 
-void CSndToOffices::Insert(CDatabase* pDb) {
+void CSndToOffices::Insert(CDatabase* pDb) { pDb->ExecuteSQL(InsertSql(pDb)); }
+
+CString CSndToOffices::InsertSql(CDatabase* pDb) const {
     // East (0) and Both (2) are Ostry's offices, West (1) and Both Kestrom's.
     const bool bOstry = m_row.nLimitTo == 0 || m_row.nLimitTo == 2;
     const bool bKestrom = m_row.nLimitTo == 1 || m_row.nLimitTo == 2;
-    InsertTextRow(
+    return TextRowSql(
         pDb, DbTable::Offices,
         {GetNumber(), bOstry ? "1" : "0", bKestrom ? "1" : "0", m_row.strOffice, m_row.strAdrsLn1,
          m_row.strAdrsLn2, m_row.strAdrsLn3, m_row.strCity, m_row.strState, m_row.strZip, m_row.strCountry,

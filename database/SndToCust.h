@@ -18,6 +18,9 @@ public:
     BOOL Send();
     BOOL Exists(CDatabase* pDb, const CString& strWhere);
     void Insert(CDatabase* pDb);
+    // The INSERT statement of the record; CSqlValueException for a value
+    // that cannot be written.
+    CString InsertSql(CDatabase* pDb) const;
 
     // The record number trimmed at both ends, and the condition selecting it.
     CString GetNumber() const;
@@ -34,6 +37,7 @@ public:
     BOOL Send();
     BOOL Exists(CDatabase* pDb, const CString& strWhere);
     void Insert(CDatabase* pDb);
+    CString InsertSql(CDatabase* pDb) const;
 
     CString GetNumber() const;
     CString GetWhere() const;

@@ -1,6 +1,7 @@
 #include "editor/CorvScrollBar.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 IMPLEMENT_DYNAMIC(CCorvScrollBar, CScrollBar)
 
@@ -10,6 +11,20 @@ int Sum(const int* pExtents, int nFrom, int nTo) {
     for (int i = nFrom; i < nTo; ++i) n += pExtents[i];
     return n;
 }
+
+// Moves what the window shows inside rcScroll by (dx, dy) and has the rest
+// of rcScroll repainted. The pixels moved are those inside rcScroll itself:
+// what lies outside it (the line numbers, the header row, the bars, the
+// area beyond the window) is not the grid's content and must not be pulled
+// in. A move as wide or high as the rectangle keeps nothing of it, so the
+// whole rectangle is repainted.
+void MoveContent(CWnd* pWnd, const RECT& rcScroll, int dx, int dy) {
+    if (std::abs(dx) >= rcScroll.right - rcScroll.left || std::abs(dy) >= rcScroll.bottom - rcScroll.top)
+        pWnd->InvalidateRect(&rcScroll, TRUE);
+    else
+        pWnd->ScrollWindow(dx, dy, &rcScroll, &rcScroll);
+}
+
 }  // namespace
 
 CCorvScrollBar::Move CCorvScrollBar::ComputeByHeights(UINT nSBCode, int nThumb, int nPos, int nMin, int nMax,
@@ -101,9 +116,7 @@ int CCorvScrollBar::ScrollByHeights(UINT nSBCode, UINT nThumb, CWnd* pWnd, const
                                     rcScroll.right - rcScroll.left, pExtents);
     if (m.nPos == nPos) return 0;
     SetScrollPos(m.nPos, TRUE);
-    RECT rcShifted = rcScroll;
-    OffsetRect(&rcShifted, -m.nAmount, 0);
-    pWnd->ScrollWindow(m.nAmount, 0, &rcShifted, &rcScroll);
+    MoveContent(pWnd, rcScroll, m.nAmount, 0);
     return m.nAmount;
 }
 
@@ -115,6 +128,6 @@ int CCorvScrollBar::ScrollByStep(UINT nSBCode, UINT nThumb, CWnd* pWnd, const RE
                                  rcScroll.bottom - rcScroll.top, nStep);
     if (m.nPos == nPos) return 0;
     SetScrollPos(m.nPos, TRUE);
-    pWnd->ScrollWindow(0, m.nAmount, &rcScroll, &rcScroll);
+    MoveContent(pWnd, rcScroll, 0, m.nAmount);
     return m.nAmount;
 }

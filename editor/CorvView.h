@@ -18,6 +18,7 @@ class CCorvDoc;
 class CCorvScrollBar;
 class CPrintInfo;
 class CRptBaseClass;
+struct CReportPrintJob;
 class CDetailWnd;
 class CEditWnd;
 class CSelection;
@@ -142,8 +143,8 @@ public:
     short m_nSavedOrientation = 1;
 
     // --- Printing (CorvViewPrint.cpp) ---
-    // The report objects, one per report class; each lives from the first
-    // page of a print or preview to its end.
+    // The report objects, one per report class; each lives from the start of
+    // a print (the first page of a preview) to its end.
     CRptBaseClass* m_pQuoteOne = nullptr;  // Quote, Scope, Scope (Priced)
     CRptBaseClass* m_pQuoteTwo = nullptr;
     CRptBaseClass* m_pQuoteThree = nullptr;
@@ -156,6 +157,8 @@ public:
     CFont* m_pFooterFont = nullptr;  // the footer font of the letters
     // The member that holds the object of a report number (null for none).
     CRptBaseClass** ReportSlot(int nReport);
+    // What the page print of the current report needs from the view.
+    CReportPrintJob PrintJob();
     void DeletePrintObjects();
 
     void OnFilePrint();

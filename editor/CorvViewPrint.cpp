@@ -1,7 +1,8 @@
 // The job view's print and preview commands and its print overridables:
 // each command records the report number and runs the print loop; the
-// report object is made on the first page, kept while the pages print and
-// deleted when the print or preview ends.
+// report object is made when a print begins (on the first page of a
+// preview), kept while the pages print and deleted when the print or
+// preview ends.
 #include "editor/CorvView.h"
 #include "editor/DlgPrtSelect.h"
 #include "framework/win/Gdi.h"
@@ -161,31 +162,39 @@ void CCorvView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
         if (m_pFont) m_nLaterTop = 3 * MeasuredLineHeight(pDC, m_pFont.get());
         delete m_pFooterFont;
         m_pFooterFont = NewPrintFont("Courier New", -12, FF_MODERN);
-        return;
+    } else {
+        delete m_pReportFont;
+        m_pReportFont = NewPrintFont("Arial", ReportFontHeight(m_nReport), FF_SWISS);
+        m_nLaterTop = 3 * MeasuredLineHeight(pDC, m_pReportFont);
+        // The report's own orientation; the user's comes back at the end.
+        if (LPDEVMODEA pDevMode = pInfo->m_pPD ? pInfo->m_pPD->GetDevMode() : nullptr) {
+            m_nSavedOrientation = pDevMode->dmOrientation;
+            pDevMode->dmOrientation = ReportOrientation(m_nReport);
+            pDevMode->dmFields |= DM_ORIENTATION;
+            if (pDC->GetSafeHdc()) ::ResetDCA(pDC->GetSafeHdc(), pDevMode);
+        }
     }
-    delete m_pReportFont;
-    m_pReportFont = NewPrintFont("Arial", ReportFontHeight(m_nReport), FF_SWISS);
-    m_nLaterTop = 3 * MeasuredLineHeight(pDC, m_pReportFont);
-    // The report's own orientation; the user's comes back at the end.
-    LPDEVMODEA pDevMode = pInfo->m_pPD ? pInfo->m_pPD->GetDevMode() : nullptr;
-    if (!pDevMode) return;
-    m_nSavedOrientation = pDevMode->dmOrientation;
-    pDevMode->dmOrientation = ReportOrientation(m_nReport);
-    pDevMode->dmFields |= DM_ORIENTATION;
-    if (pDC->GetSafeHdc()) ::ResetDCA(pDC->GetSafeHdc(), pDevMode);
+    // A print lays its report out now, on the page it will print on, so
+    // that the loop knows the page count before it decides which pages of a
+    // chosen range exist. A preview lays it out on its first page.
+    if (pInfo->m_bPreview) return;
+    pInfo->m_rectDraw = AfxPrintableArea(pDC->GetSafeHdc());
+    BuildReportIfNone(pDC, pInfo, PrintJob());
 }
 
-void CCorvView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
-    CRptBaseClass** ppReport = ReportSlot(m_nReport);
-    if (!ppReport) return;
+CReportPrintJob CCorvView::PrintJob() {
     CReportPrintJob job;
     job.nReport = m_nReport;
     job.pDoc = GetDocument();
-    job.ppReport = ppReport;
+    job.ppReport = ReportSlot(m_nReport);
     job.pBodyFont = IsLetter(m_nReport) ? m_pFont.get() : m_pReportFont;
     job.pFooterFont = m_pFooterFont;
     job.nLaterTop = m_nLaterTop;
-    PrintReportPage(pDC, pInfo, job);
+    return job;
+}
+
+void CCorvView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
+    if (ReportSlot(m_nReport)) PrintReportPage(pDC, pInfo, PrintJob());
 }
 
 void CCorvView::OnEndPrinting(CDC* /*pDC*/, CPrintInfo* pInfo) {

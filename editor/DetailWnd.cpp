@@ -192,10 +192,13 @@ void CDetailWnd::OnPaint() {
 
 void CDetailWnd::OnSize(UINT nType, int cx, int cy) {
     CWnd::OnSize(nType, cx, cy);
-    if ((nType != SIZE_RESTORED && nType != SIZE_MAXIMIZED) || !m_pTable || !m_pHScroll) return;
-    CalcVisibleRows();
+    if ((nType != SIZE_RESTORED && nType != SIZE_MAXIMIZED) || !m_pHScroll) return;
+    // The bars follow the edges even before a line is shown: a window sized
+    // while hidden would otherwise show them inside its grid.
     m_pHScroll->MoveWindow(0, cy - Grid::kBarSize, cx - Grid::kBarSize, Grid::kBarSize, TRUE);
     m_pVScroll->MoveWindow(cx - Grid::kBarSize, 0, Grid::kBarSize, cy - Grid::kBarSize, TRUE);
+    if (!m_pTable) return;
+    CalcVisibleRows();
     if (m_pEditWnd) m_pEditWnd->Reposition(GetGridRect(), m_nVisibleRows, 0, 0);
 }
 

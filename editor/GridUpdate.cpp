@@ -30,6 +30,19 @@ void SetLineRange(const GridContext& g, int nCount) {
     g.pVScroll->SetScrollRange(0, std::max(nCount - 1, 0), TRUE);
 }
 
+// Scrolls right a column at a time until column nCol ends inside the grid
+// or stands first: the cell the editor moves to is then wholly on screen,
+// under its own heading, whatever the widths of the columns scrolled away.
+void ScrollRightToShow(const GridContext& g, int nCol) {
+    for (;;) {
+        const int first = g.pHScroll->GetScrollPos();
+        if (first >= nCol || g.nLeft + Grid::WidthsBetween(g.pWidths, first, nCol + 1) <= g.rcGrid.right)
+            return;
+        g.hScroll(SB_LINERIGHT);
+        if (g.pHScroll->GetScrollPos() == first) return;
+    }
+}
+
 }  // namespace
 
 void GridLineAppended(const GridContext& g, int nCount) {
@@ -126,9 +139,7 @@ void GridKeyDown(const GridContext& g, UINT nChar) {
             g.hScroll(SB_LINERIGHT);
             return;
         }
-        const int firstCol = g.pHScroll->GetScrollPos();
-        if (pEdit->m_nCol == Grid::ColumnLimit(g.pWidths, g.nFields, firstCol, g.nLeft, g.rcGrid.right) - 1)
-            g.hScroll(SB_LINERIGHT);
+        ScrollRightToShow(g, pEdit->m_nCol + 1);
         const CRect rc = pEdit->GetCellRect();
         moveTo(rc.right + 2, rc.top);
     } else if (bLeft) {

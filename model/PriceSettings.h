@@ -1,6 +1,7 @@
-// The application's preferences that the price rules read. The application
-// object fills it from its settings at start-up and whenever the user
-// changes them; the price rules read it afresh at every calculation.
+// The application's preferences that the price rules read. The
+// application's settings hold these very members (no copy of them), so a
+// change in Options > Preferences reaches the next calculation; the price
+// rules read them afresh every time.
 #pragma once
 
 #include "framework/core/WinTypes.h"

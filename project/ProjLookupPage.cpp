@@ -62,11 +62,20 @@ CString CProjLookupPage::ReplaceChar(const CString& str, char ch, const char* ps
 
 BOOL CProjLookupPage::OpenTable(CConvertSet*& rpSet, const CString& strSort, const CString& strFilter) {
     const char* pszTable = SchemaTableName(m_texts.table);
+    // A connection the driver refuses (no such data source, no server) is a
+    // database that does not open: the driver's reason, then the page's own
+    // message.
+    BOOL bOpen = FALSE;
     try {
-        if (!m_db.OpenEx(CorvConnectString(), 0)) {
-            AfxMessageBox(ProjMsg::kCouldNotOpenCustomer, MB_OK);
-            return FALSE;
-        }
+        bOpen = m_db.OpenEx(CorvConnectString(), 0);
+    } catch (CDBException& e) {
+        ShowDriverError(e);
+    }
+    if (!bOpen) {
+        AfxMessageBox(ProjMsg::kCouldNotOpenCustomer, MB_OK);
+        return FALSE;
+    }
+    try {
         rpSet = new CConvertSet(&m_db);
         rpSet->LoadColumns(pszTable);
         if (!CheckColumns(rpSet, m_columns, pszTable)) return FALSE;

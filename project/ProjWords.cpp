@@ -1,5 +1,6 @@
 #include "project/ProjWords.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -21,13 +22,16 @@ BEGIN_MESSAGE_MAP(CProjWords, CProjPage)
     ON_CBN_CLOSEUP(IDC_WORDS_STYLE, &CProjWords::OnCloseupStyle)
     ON_WM_HSCROLL()
     ON_CBN_SELCHANGE(IDC_WORDS_FILE, &CProjWords::OnSelchangeTextFile)
+    ON_EN_KILLFOCUS(IDC_WORDS_LEFT, &CProjWords::OnKillfocusLeft)
+    ON_EN_KILLFOCUS(IDC_WORDS_RIGHT, &CProjWords::OnKillfocusRight)
     ON_STN_DBLCLK(IDC_WORDS_FILE_LABEL, &CProjWords::OnDblclkTextFileLabel)
 END_MESSAGE_MAP()
 
 namespace {
 
 constexpr int kMaxIndent = 100;
-// Left plus right never pass this through the scroll bars.
+// Left plus right never pass this, typed or scrolled: more puts the
+// paragraph off the page.
 constexpr int kMaxIndentSum = 90;
 constexpr int kMaxFileBytes = 9999;
 
@@ -50,6 +54,15 @@ const KindInfo kKinds[] = {
     {ProjMsg::kWordsAbove, ProjMsg::kWordsAboveSelections, "WordsAboveFileName", nullptr, nullptr, false},
     {ProjMsg::kWordsBelow, ProjMsg::kWordsBelowSelections, "WordsBelowFileName", nullptr, nullptr, false},
 };
+
+// The most one indent may take beside its partner.
+int MostIndent(int nPartner) { return std::max(0, kMaxIndentSum - nPartner); }
+
+// The indent controls, which the words below a line do without: nothing
+// prints its indents.
+const int kIndentControls[] = {IDC_WORDS_INDENT_GROUP, IDC_WORDS_STYLE_LABEL, IDC_WORDS_LEFT_LABEL,
+                               IDC_WORDS_RIGHT_LABEL,  IDC_WORDS_STYLE,       IDC_WORDS_LEFT,
+                               IDC_WORDS_RIGHT,        IDC_WORDS_LEFT_BAR,    IDC_WORDS_RIGHT_BAR};
 
 const KindInfo* KindOf(const CString& strCaption) {
     for (const KindInfo& kind : kKinds) {
@@ -110,7 +123,38 @@ BOOL CProjWords::OnInitDialog() {
         for (const CString& name : *m_pTextFiles)
             ::SendMessageA(hCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.GetString()));
     }
+    if (m_strCaption == ProjMsg::kWordsBelow) {
+        for (int nID : kIndentControls) ::ShowWindow(::GetDlgItem(m_hWnd, nID), SW_HIDE);
+    }
     return TRUE;
+}
+
+BOOL CProjWords::OnKillActive() {
+    // The indent still being typed gives way first.
+    const bool bRightFirst = ::GetFocus() == ::GetDlgItem(m_hWnd, IDC_WORDS_RIGHT);
+    KeepIndentSum(bRightFirst ? IDC_WORDS_RIGHT : IDC_WORDS_LEFT);
+    KeepIndentSum(bRightFirst ? IDC_WORDS_LEFT : IDC_WORDS_RIGHT);
+    return CProjPage::OnKillActive();
+}
+
+void CProjWords::OnKillfocusLeft() { KeepIndentSum(IDC_WORDS_LEFT); }
+
+void CProjWords::OnKillfocusRight() { KeepIndentSum(IDC_WORDS_RIGHT); }
+
+void CProjWords::KeepIndentSum(int nID) {
+    const bool bLeft = nID == IDC_WORDS_LEFT;
+    BOOL bValue = FALSE, bPartner = FALSE;
+    const int nValue = static_cast<int>(GetDlgItemInt(nID, &bValue));
+    const int nPartner = static_cast<int>(GetDlgItemInt(bLeft ? IDC_WORDS_RIGHT : IDC_WORDS_LEFT, &bPartner));
+    // A value out of range is the range check's to refuse.
+    if (!bValue || !bPartner || nValue < 0 || nValue > kMaxIndent || nPartner < 0 || nPartner > kMaxIndent)
+        return;
+    const int nKept = std::min(nValue, MostIndent(nPartner));
+    if (nKept != nValue) SetDlgItemInt(nID, nKept);
+    // The bar follows, so that its partner's scrolling keeps the sum too.
+    ::SetScrollPos(::GetDlgItem(m_hWnd, bLeft ? IDC_WORDS_LEFT_BAR : IDC_WORDS_RIGHT_BAR), SB_CTL, nKept,
+                   TRUE);
+    ShowStyleOf(bLeft ? nKept : nPartner, bLeft ? nPartner : nKept);
 }
 
 void CProjWords::RememberPage(int nIndex) {
@@ -195,7 +239,7 @@ void CProjWords::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
         default:
             break;
     }
-    if (bGrowing && nValue >= kMaxIndentSum - nPartner) nValue = kMaxIndentSum - nPartner;
+    if (bGrowing) nValue = std::min(nValue, MostIndent(nPartner));
     ::SetScrollPos(hBar, SB_CTL, nValue, TRUE);
     SetDlgItemInt(hBar == hLeft ? IDC_WORDS_LEFT : IDC_WORDS_RIGHT, nValue);
     ShowStyleOf(::GetScrollPos(hLeft, SB_CTL), ::GetScrollPos(hRight, SB_CTL));

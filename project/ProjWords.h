@@ -37,9 +37,15 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    BOOL OnKillActive() override;
     void RememberPage(int nIndex) override;
     void InsertIntoWords(const CString& strText);
     void ShowStyleOf(int nLeft, int nRight);
+    void OnKillfocusLeft();
+    void OnKillfocusRight();
+    // A typed indent that would take left plus right past the sum the
+    // scroll bars keep is cut to what its partner leaves; its bar follows.
+    void KeepIndentSum(int nID);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -49,6 +49,10 @@ void CPrtSection::LayoutCentred(CDC* pDC, CPrintInfo* pInfo) {
 void CPrtSection::LayoutIndented(CDC* pDC, CPrintInfo* pInfo, int leftPercent, int rightPercent,
                                  BOOL bTrimLeading) {
     if (GetColumnCount() != 1) return;
+    // The indents come from job files unchecked: outside 0 to 100 percent
+    // they would place the text off the page or overflow the arithmetic.
+    leftPercent = std::clamp(leftPercent, 0, 100);
+    rightPercent = std::clamp(rightPercent, 0, 100);
     const int P = PageWidth(pDC, pInfo) - 2 * kMargin;
     CPrtCol* pCol = GetColumn(0);
     WrapColumn(pDC, pCol, ((100 - leftPercent - rightPercent) * P) / 100, bTrimLeading);

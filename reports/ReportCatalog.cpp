@@ -119,7 +119,7 @@ CRptBaseClass* CreateReport(int nReport) {
         case kRptSellPrice:
             return new CRptPropSum2;
         default:
-            return IsValidReport(nReport) ? new CRptBaseClass : nullptr;
+            return nullptr;
     }
 }
 
@@ -147,7 +147,7 @@ int BuildReportBody(int nReport, CRptBaseClass* pReport, CDC* pDC, CPrintInfo* p
         case kRptSellPrice:
             return static_cast<CRptPropSum2*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop);
         default: {
-            // Not built yet: one page with the furniture only.
+            // No body of its own: one page with the furniture only.
             CBandCursor cur;
             pReport->BeginBuild(pDC, pInfo, laterTop, firstTop, cur);
             return pReport->EndBuild(cur);
@@ -155,26 +155,31 @@ int BuildReportBody(int nReport, CRptBaseClass* pReport, CDC* pDC, CPrintInfo* p
     }
 }
 
+void BuildReportIfNone(CDC* pDC, CPrintInfo* pInfo, const CReportPrintJob& job) {
+    if (!IsValidReport(job.nReport) || !job.ppReport || *job.ppReport || !job.pDoc) return;
+    HGDIOBJ hOldFont = job.pBodyFont ? pDC->SelectObject(job.pBodyFont) : nullptr;
+    pDC->SetMapMode(MM_LOENGLISH);
+    CRptBaseClass*& pReport = *job.ppReport;
+    pReport = CreateReport(job.nReport);
+    const int nPages =
+        BuildReportBody(job.nReport, pReport, pDC, pInfo, job.pDoc, job.nLaterTop, FirstPageTop(job.nReport));
+    pInfo->SetMaxPage(static_cast<UINT>(nPages));
+    if (IsLetter(job.nReport) && job.pFooterFont) {
+        pDC->SelectObject(job.pFooterFont);
+        pReport->BuildFooter(pDC, pInfo, job.pDoc);
+    }
+    if (hOldFont) pDC->SelectObject(hOldFont);
+}
+
 void PrintReportPage(CDC* pDC, CPrintInfo* pInfo, const CReportPrintJob& job) {
     if (!IsValidReport(job.nReport) || !job.ppReport || !job.pDoc) return;
+    BuildReportIfNone(pDC, pInfo, job);
     const bool bLetter = IsLetter(job.nReport) != FALSE;
     const int nFirstTop = FirstPageTop(job.nReport);
     HGDIOBJ hOldFont = job.pBodyFont ? pDC->SelectObject(job.pBodyFont) : nullptr;
     pDC->SetMapMode(MM_LOENGLISH);
 
-    CRptBaseClass*& pReport = *job.ppReport;
-    if (!pReport) {
-        pReport = CreateReport(job.nReport);
-        const int nPages =
-            BuildReportBody(job.nReport, pReport, pDC, pInfo, job.pDoc, job.nLaterTop, nFirstTop);
-        pInfo->SetMaxPage(static_cast<UINT>(nPages));
-        if (bLetter && job.pFooterFont) {
-            pDC->SelectObject(job.pFooterFont);
-            pReport->BuildFooter(pDC, pInfo, job.pDoc);
-            if (job.pBodyFont) pDC->SelectObject(job.pBodyFont);
-        }
-    }
-
+    CRptBaseClass* pReport = *job.ppReport;
     if (pInfo->m_nCurPage > 1) {
         PrintPageNumber(pDC, pInfo, job.pDoc, LaterPageTitle(job.nReport, job.pDoc));
     } else if (bLetter) {

@@ -1,8 +1,8 @@
 // The eleven reports by number: which class prints each, its fonts, page
 // orientation, page-1 furniture and later-page title, and the one page
-// print that the view runs for print and preview alike. A report whose
-// class is not built yet prints its page furniture only; adding a report
-// means one line in CreateReport and one in BuildReportBody.
+// print that the view runs for print and preview alike. Every number from
+// 0 to 10 has its report class and body; CreateReport gives null for any
+// other number, and PrintReportPage prints nothing for one.
 #pragma once
 
 #include "framework/core/String.h"
@@ -61,8 +61,13 @@ struct CReportPrintJob {
     int nLaterTop = 0;
 };
 
-// Prints page pInfo->m_nCurPage: on the first call of a print or preview it
-// creates the report object, builds it and sets the print's last page; then
-// the furniture, the page's bands and, for the letters, the footer. The
-// device context is put into the low-English mapping mode.
+// Unless the job's report object exists: creates it, builds it (body and,
+// for the letters, footer) with pInfo->m_rectDraw in device units, and sets
+// the print's last page. The device context is left in the low-English
+// mapping mode.
+void BuildReportIfNone(CDC* pDC, CPrintInfo* pInfo, const CReportPrintJob& job);
+// Prints page pInfo->m_nCurPage: builds the report first if need be
+// (BuildReportIfNone); then the furniture, the page's bands and, for the
+// letters, the footer. The device context is put into the low-English
+// mapping mode.
 void PrintReportPage(CDC* pDC, CPrintInfo* pInfo, const CReportPrintJob& job);

@@ -163,7 +163,8 @@ int CRptComm::BuildReport(CDC* pDC, CPrintInfo* pInfo, CCorvDoc* pDoc, int later
     // Every page after a break starts with the column headings.
     CommTotals totals;
     CTable* pTable = pDoc->m_pTable;
-    for (int r = 0; r < pTable->GetSize(); ++r) {
+    const int nLines = pTable ? pTable->GetSize() : 0;
+    for (int r = 0; r < nLines; ++r) {
         CRecord* pLine = pTable->GetRecord(r);
         if (!pLine->IsEmpty()) builder.Add(NewItemLine(pDC, pInfo, pLine, totals), pHeadings);
     }

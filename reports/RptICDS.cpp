@@ -113,7 +113,8 @@ int CRptICDS::BuildReport(CDC* pDC, CPrintInfo* pInfo, CCorvDoc* pDoc, int later
 
     // A block that moves to a new page starts it behind one empty line.
     CTable* pTable = pDoc->m_pTable;
-    for (int r = 0; r < pTable->GetSize(); ++r) {
+    const int nLines = pTable ? pTable->GetSize() : 0;
+    for (int r = 0; r < nLines; ++r) {
         CRecord* pLine = pTable->GetRecord(r);
         if (pLine->IsEmpty()) continue;
         builder.Add(NewItemBlock(pDC, pInfo, pDoc, pLine), pSpacer);

@@ -129,7 +129,7 @@ int CRptPropSum1::BuildReport(CDC* pDC, CPrintInfo* pInfo, CCorvDoc* pDoc, int l
     };
 
     CTable* pTable = pDoc->m_pTable;
-    const int nLines = pTable->GetSize();
+    const int nLines = pTable ? pTable->GetSize() : 0;
     CPriceTotals report;
     if (!byPlant) {
         for (int r = 0; r < nLines; ++r) {

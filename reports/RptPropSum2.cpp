@@ -66,7 +66,8 @@ int CRptPropSum2::BuildReport(CDC* pDC, CPrintInfo* pInfo, CCorvDoc* pDoc, int l
     // Every page after a break starts with the table heading.
     CPriceTotals totals;
     CTable* pTable = pDoc->m_pTable;
-    for (int r = 0; r < pTable->GetSize(); ++r) {
+    const int nLines = pTable ? pTable->GetSize() : 0;
+    for (int r = 0; r < nLines; ++r) {
         CRecord* pLine = pTable->GetRecord(r);
         if (!pLine->IsEmpty()) builder.Add(NewItemRow(pDC, pInfo, pLine, totals), pHeading);
     }

@@ -123,7 +123,8 @@ int CRptPurchOrd::BuildReport(CDC* pDC, CPrintInfo* pInfo, CCorvDoc* pDoc, int l
     // Every page the table continues on starts with its heading.
     CExtTotal total;
     CTable* pTable = pDoc->m_pTable;
-    for (int r = 0; r < pTable->GetSize(); ++r) {
+    const int nLines = pTable ? pTable->GetSize() : 0;
+    for (int r = 0; r < nLines; ++r) {
         CRecord* pLine = pTable->GetRecord(r);
         if (pLine->IsEmpty()) continue;
         builder.AddWordsAbove(pLine, pHeading);

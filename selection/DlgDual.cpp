@@ -45,6 +45,7 @@ bool IsEmptyRect(const RECT& rc) { return rc.right <= rc.left || rc.bottom <= rc
 
 // The lines a label's text takes at the given width: a title line too long
 // for the label wraps, and the label must grow for it to be seen whole.
+// Measured as the label draws it: an "&" is a plain character.
 int WrappedLines(HWND hLabel, int nWidth, int nLineHeight) {
     char text[2048] = "";
     ::GetWindowTextA(hLabel, text, sizeof text);
@@ -52,7 +53,7 @@ int WrappedLines(HWND hLabel, int nWidth, int nLineHeight) {
     HDC hdc = ::GetDC(hLabel);
     HGDIOBJ old = ::SelectObject(hdc, reinterpret_cast<HGDIOBJ>(::SendMessageA(hLabel, WM_GETFONT, 0, 0)));
     RECT need{0, 0, nWidth, 0};
-    ::DrawTextA(hdc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+    ::DrawTextA(hdc, text, -1, &need, DT_CALCRECT | DT_WORDBREAK | DT_CENTER | DT_NOPREFIX);
     ::SelectObject(hdc, old);
     ::ReleaseDC(hLabel, hdc);
     return static_cast<int>((need.bottom + nLineHeight - 1) / nLineHeight);

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "framework/win/App.h"
-#include "model/PriceSettings.h"
 #include "workspace/SettingDefaults.h"
 
 namespace {
@@ -27,22 +26,29 @@ struct FlagSetting {
     const char* def;
     const char* trueWord;
     const char* falseWord;
-    BOOL CCorvSettings::*member;
+    BOOL& (*member)(CCorvSettings&);
 };
 
+template <BOOL CCorvSettings::*Member>
+BOOL& Flag(CCorvSettings& s) {
+    return s.*Member;
+}
+// A reference member has no pointer to member.
+BOOL& RoundFlag(CCorvSettings& s) { return s.m_bRound; }
+
 const FlagSetting kFlags[] = {
-    {"Quotation", "Logo", "STD", "ALT", nullptr, &CCorvSettings::m_bAltLogo},
-    {"Quote Descriptions", "Format", "STD", "ALT", nullptr, &CCorvSettings::m_bAltFormat},
-    {"Quote Descriptions", "Round", "Yes", nullptr, "No", &CCorvSettings::m_bRound},
-    {"Preferences", "MaximizeView", "No", "Yes", nullptr, &CCorvSettings::m_bMaximizeView},
-    {"Preferences", "AutoSelect", "Yes", nullptr, "No", &CCorvSettings::m_bAutoSelect},
-    {"Preferences", "MoveBy", "Character", nullptr, "Field", &CCorvSettings::m_bMoveByChar},
-    {"Preferences", "POAAlert", "Yes", nullptr, "No", &CCorvSettings::m_bPOAAlert},
-    {"Preferences", "VantrAlert", "Yes", nullptr, "No", &CCorvSettings::m_bVantrAlert},
-    {"Preferences", "AutoSelFld", "Yes", nullptr, "No", &CCorvSettings::m_bAutoSelFld},
-    {"Quotation", "PrintLogo", "Yes", nullptr, "No", &CCorvSettings::m_bPrintLogo},
-    {"Quotation", "PrintHeader", "Yes", nullptr, "No", &CCorvSettings::m_bPrintHeader},
-    {"Quotation", "PrintFooter", "Yes", nullptr, "No", &CCorvSettings::m_bPrintFooter},
+    {"Quotation", "Logo", "STD", "ALT", nullptr, &Flag<&CCorvSettings::m_bAltLogo>},
+    {"Quote Descriptions", "Format", "STD", "ALT", nullptr, &Flag<&CCorvSettings::m_bAltFormat>},
+    {"Quote Descriptions", "Round", "Yes", nullptr, "No", &RoundFlag},
+    {"Preferences", "MaximizeView", "No", "Yes", nullptr, &Flag<&CCorvSettings::m_bMaximizeView>},
+    {"Preferences", "AutoSelect", "Yes", nullptr, "No", &Flag<&CCorvSettings::m_bAutoSelect>},
+    {"Preferences", "MoveBy", "Character", nullptr, "Field", &Flag<&CCorvSettings::m_bMoveByChar>},
+    {"Preferences", "POAAlert", "Yes", nullptr, "No", &Flag<&CCorvSettings::m_bPOAAlert>},
+    {"Preferences", "VantrAlert", "Yes", nullptr, "No", &Flag<&CCorvSettings::m_bVantrAlert>},
+    {"Preferences", "AutoSelFld", "Yes", nullptr, "No", &Flag<&CCorvSettings::m_bAutoSelFld>},
+    {"Quotation", "PrintLogo", "Yes", nullptr, "No", &Flag<&CCorvSettings::m_bPrintLogo>},
+    {"Quotation", "PrintHeader", "Yes", nullptr, "No", &Flag<&CCorvSettings::m_bPrintHeader>},
+    {"Quotation", "PrintFooter", "Yes", nullptr, "No", &Flag<&CCorvSettings::m_bPrintFooter>},
 };
 
 // [Defaults] up to the file names: read, then written back.
@@ -153,10 +159,8 @@ void CCorvSettings::ReadSettings() {
 void CCorvSettings::ReadFlags() {
     for (const FlagSetting& f : kFlags) {
         const CString word = Profile().GetProfileString(f.section, f.key, f.def);
-        this->*f.member = f.trueWord ? word == f.trueWord : word != f.falseWord;
+        f.member(*this) = f.trueWord ? word == f.trueWord : word != f.falseWord;
     }
-    // The price rules read the rounding preference from their own settings.
-    GetPriceSettings().m_bRound = m_bRound;
 }
 
 void CCorvSettings::ReadDefaults() {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "framework/core/String.h"
+#include "model/PriceSettings.h"
 
 // The reports of the print-selection defaults, in their order.
 enum PrintDefault {
@@ -32,7 +33,6 @@ const char* PrintDefaultKey(int nIndex);
 #define CORV_SETTING_MEMBERS(X)                                                       \
     X(BOOL, m_bDtaFolderChanged, FALSE)                                               \
     X(CString, m_strDtaFolder, {})                                                    \
-    X(BOOL, m_bRound, FALSE)                                                          \
     X(BOOL, m_bMaximizeView, FALSE)                                                   \
     X(BOOL, m_bAutoSelect, FALSE)                                                     \
     X(BOOL, m_bMoveByChar, FALSE)                                                     \
@@ -160,6 +160,10 @@ public:
     CORV_SETTING_TEXT_GETTERS(CORV_DECLARE_SETTING_GETTER)
 
     CORV_SETTING_MEMBERS(CORV_DECLARE_SETTING_MEMBER)
+    // [Quote Descriptions] Round is the price rules' own flag, not a copy of
+    // it: the rules read it at every calculation, so a change made here (by
+    // the Preferences sheet) applies to the next price worked out.
+    BOOL& m_bRound = GetPriceSettings().m_bRound;
     int m_nPrintDefault[kPrintDefaultCount] = {};
 
 private:

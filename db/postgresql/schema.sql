@@ -10,7 +10,16 @@
 -- program's SQL names them in mixed case, which folds the same way, and the
 -- column check maps the catalog's lower-case names back.
 --
+-- Customer and office names compare and sort without regard to case, as
+-- the lookup pages step through them: names that differ only in case are
+-- equal under the collation case_blind, so they sort together, ordered by
+-- their numbers. The numbers sort in byte order (collation "C"), as the
+-- pages compare them, whatever the server's own collation.
+-- (upgrade-case-blind-names.sql brings an older database to this.)
+--
 -- The program itself never creates or alters a table.
+
+CREATE COLLATION case_blind (provider = icu, locale = 'und-u-ks-level2', deterministic = false);
 
 CREATE TABLE Project (
     CorvNumber      integer,
@@ -254,8 +263,8 @@ CREATE TABLE Detail (
 );
 
 CREATE TABLE Customers (
-    CustNo   varchar(15),
-    Customer varchar(40),
+    CustNo   varchar(15) COLLATE "C",
+    Customer varchar(40) COLLATE case_blind,
     AdrsLn1  varchar(40),
     AdrsLn2  varchar(40),
     AdrsLn3  varchar(40),
@@ -272,10 +281,10 @@ CREATE TABLE Customers (
 );
 
 CREATE TABLE Offices (
-    OfficeNo varchar(15),
+    OfficeNo varchar(15) COLLATE "C",
     Ostry    boolean,
     Kestrom  boolean,
-    Office   varchar(40),
+    Office   varchar(40) COLLATE case_blind,
     AdrsLn1  varchar(40),
     AdrsLn2  varchar(40),
     AdrsLn3  varchar(40),

@@ -11,6 +11,11 @@
 -- Dates are stored as ISO text (YYYY-MM-DD) so that they compare and sort
 -- correctly across years and convert to ODBC timestamps.
 --
+-- Customer and office names compare and sort without regard to case
+-- (COLLATE NOCASE), as the lookup pages step through them: names that
+-- differ only in case sort together, ordered by their numbers. The numbers
+-- keep the byte order in which the pages compare them.
+--
 -- Tools create the database file from this script; the program itself never
 -- creates or alters a table.
 
@@ -257,7 +262,7 @@ CREATE TABLE Detail (
 
 CREATE TABLE Customers (
     CustNo   varchar(15),
-    Customer varchar(40),
+    Customer varchar(40) COLLATE NOCASE,
     AdrsLn1  varchar(40),
     AdrsLn2  varchar(40),
     AdrsLn3  varchar(40),
@@ -277,7 +282,7 @@ CREATE TABLE Offices (
     OfficeNo varchar(15),
     Ostry    bit(1),
     Kestrom  bit(1),
-    Office   varchar(40),
+    Office   varchar(40) COLLATE NOCASE,
     AdrsLn1  varchar(40),
     AdrsLn2  varchar(40),
     AdrsLn3  varchar(40),

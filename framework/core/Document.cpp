@@ -1,6 +1,7 @@
 #include "framework/core/Document.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 
@@ -12,6 +13,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <unistd.h>
 #endif
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
@@ -60,13 +63,41 @@ BOOL CDocument::OnOpenDocument(const char* lpszPathName) {
     return TRUE;
 }
 
+namespace {
+
+// Opens a new file of its own beside the target for one save: two programs
+// saving the same job each write their own file, and each save then
+// replaces the job in one step, so the job is always one whole save.
+bool OpenSaveFile(const CString& target, CFile& file, CString& temp, CFileException& fe) {
+    static std::atomic<unsigned> s_nSaves{0};
+#ifdef _WIN32
+    const unsigned long nProcess = static_cast<unsigned long>(::GetCurrentProcessId());
+#else
+    const unsigned long nProcess = static_cast<unsigned long>(::getpid());
+#endif
+    // Another process (on another machine, too) may have taken a name:
+    // the next number is tried.
+    for (int nTry = 0; nTry < 100; ++nTry) {
+        char suffix[48];
+        std::snprintf(suffix, sizeof suffix, ".%lx-%x.tmp~", nProcess, s_nSaves++);
+        temp = target + suffix;
+        if (file.Open(temp, CFile::modeCreate | CFile::modeCreateNew | CFile::modeWrite | CFile::typeBinary,
+                      &fe))
+            return true;
+        if (fe.m_lOsError != EEXIST) break;
+    }
+    fe.m_strFileName = target;
+    return false;
+}
+
+}  // namespace
+
 BOOL CDocument::OnSaveDocument(const char* lpszPathName) {
     const CString target(lpszPathName);
-    const CString temp = target + ".tmp~";
+    CString temp;
     CFile file;
     CFileException fe;
-    if (!file.Open(temp, CFile::modeCreate | CFile::modeWrite | CFile::typeBinary, &fe)) {
-        fe.m_strFileName = lpszPathName;
+    if (!OpenSaveFile(target, file, temp, fe)) {
         ReportSaveLoadException(lpszPathName, fe, TRUE);
         return FALSE;
     }
@@ -82,7 +113,14 @@ BOOL CDocument::OnSaveDocument(const char* lpszPathName) {
     } catch (const CException& e) {
         file.Abort();
         std::remove(temp);
-        ReportSaveLoadException(lpszPathName, e, TRUE);
+        if (e.IsKindOf(RUNTIME_CLASS(CFileException))) {
+            // Told by the job's name, not by the name of the file of this save.
+            CFileException named(static_cast<const CFileException&>(e));
+            named.m_strFileName = lpszPathName;
+            ReportSaveLoadException(lpszPathName, named, TRUE);
+        } else {
+            ReportSaveLoadException(lpszPathName, e, TRUE);
+        }
         return FALSE;
     }
     SetModifiedFlag(FALSE);

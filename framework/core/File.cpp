@@ -1,7 +1,16 @@
 #include "framework/core/File.h"
 
+#include <fcntl.h>
+
 #include <cerrno>
 #include <cstring>
+
+#ifdef _WIN32
+#include <io.h>  // _open with _O_EXCL creates the file with CREATE_NEW
+#include <sys/stat.h>
+#else
+#include <unistd.h>
+#endif
 
 #include "framework/core/Exceptions.h"
 
@@ -16,6 +25,27 @@ const char* ModeString(UINT flags) {
     if (flags & CFile::modeReadWrite) return text ? "r+" : "r+b";
     if (flags & CFile::modeWrite) return text ? "r+" : "r+b";
     return text ? "r" : "rb";
+}
+
+// Creates the file, failing when it exists, and opens it as a stream; null
+// with errno set on failure.
+FILE* OpenNewFile(const char* pszFileName, UINT flags) {
+    const bool text = (flags & CFile::typeText) != 0;
+#ifdef _WIN32
+    const int fd = ::_open(pszFileName, _O_CREAT | _O_EXCL | _O_RDWR | (text ? _O_TEXT : _O_BINARY),
+                           _S_IREAD | _S_IWRITE);
+#else
+    const int fd = ::open(pszFileName, O_CREAT | O_EXCL | O_RDWR, 0666);
+#endif
+    if (fd < 0) return nullptr;
+#ifdef _WIN32
+    FILE* fp = ::_fdopen(fd, text ? "w+" : "w+b");
+    if (!fp) ::_close(fd);
+#else
+    FILE* fp = ::fdopen(fd, text ? "w+" : "w+b");
+    if (!fp) ::close(fd);
+#endif
+    return fp;
 }
 
 FileFaultHook& FaultHook() {
@@ -51,6 +81,8 @@ bool CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pErro
     m_strFileName = pszFileName;
     if (InjectedFault(FileCall::Open, pszFileName) != 0) {
         // As the system fails it: nothing opened.
+    } else if ((nOpenFlags & modeCreate) && (nOpenFlags & modeCreateNew)) {
+        m_fp = OpenNewFile(pszFileName, nOpenFlags);
     } else if ((nOpenFlags & modeCreate) && (nOpenFlags & modeNoTruncate)) {
         // Open an existing file without emptying it, or create it.
         m_fp = std::fopen(pszFileName, (nOpenFlags & typeText) ? "r+" : "r+b");

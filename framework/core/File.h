@@ -24,7 +24,10 @@ public:
         modeNoTruncate = 0x0100,
         typeText = 0x4000,
         typeBinary = 0x8000,
-        modeCreate = 0x1000
+        modeCreate = 0x1000,
+        // With modeCreate: make a new file, failing (EEXIST) when a file of
+        // that name exists already, so that no two writers share one file.
+        modeCreateNew = 0x2000
     };
     enum SeekPosition { begin = 0, current = 1, end = 2 };
 

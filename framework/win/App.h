@@ -60,6 +60,8 @@ public:
     UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
     BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);
     void SetProfileName(LPCSTR lpszProfileName);
+    // The INI file's full path (a bare name lives in the Windows directory).
+    CString GetProfilePath() const;
     // Reads the recent-file list (nMaxMRU entries, 0 for none) from the profile.
     void LoadStdProfileSettings(UINT nMaxMRU = 4);
     void SaveStdProfileSettings();

@@ -13,6 +13,7 @@
 #include "framework/win/FileDialog.h"
 #include "framework/win/Frame.h"
 #include "framework/win/MDI.h"
+#include "framework/win/PrintDialog.h"
 #include "framework/win/RecentFileList.h"
 #include "framework/win/View.h"
 #include "framework/win/WinMessages.h"
@@ -106,18 +107,10 @@ void CWinApp::OnAppExit() {
 }
 
 void CWinApp::OnFilePrintSetup() {
-    PRINTDLGA pd{};
-    pd.lStructSize = sizeof pd;
-    pd.hwndOwner = AfxHwndOf(m_pMainWnd);
-    pd.hDevMode = m_hDevMode;
-    pd.hDevNames = m_hDevNames;
-    pd.Flags = PD_PRINTSETUP | PD_NOWARNING;
-    if (::PrintDlgA(&pd)) {
-        m_hDevMode = pd.hDevMode;
-        m_hDevNames = pd.hDevNames;
-    } else if (::CommDlgExtendedError() == PDERR_NODEFAULTPRN) {
+    // The dialog keeps the printer chosen in the application.
+    CPrintDialog dlg(TRUE);
+    if (dlg.DoModal() != IDOK && dlg.GetLastError() == PDERR_NODEFAULTPRN)
         AfxMessageBox(WinMsg::kNoPrinter, MB_ICONEXCLAMATION);
-    }
 }
 
 BOOL CWinApp::OnOpenRecentFile(UINT nID) {

@@ -26,20 +26,8 @@ CString& LastFolder() {
 // dialog is ready, the dialog itself is centred on its owner, as every other
 // dialog of the program is.
 UINT_PTR CALLBACK CentringHook(HWND hPage, UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE) {
-        HWND hDlg = ::GetParent(hPage);
-        HWND hOwner = ::GetWindow(hDlg, GW_OWNER);
-        RECT rcDlg, rcOwner, rcArea;
-        ::GetWindowRect(hDlg, &rcDlg);
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcArea, 0);
-        rcOwner = rcArea;
-        if (hOwner && ::IsWindowVisible(hOwner) && !::IsIconic(hOwner)) ::GetWindowRect(hOwner, &rcOwner);
-        const int cx = rcDlg.right - rcDlg.left, cy = rcDlg.bottom - rcDlg.top;
-        int x = (rcOwner.left + rcOwner.right - cx) / 2, y = (rcOwner.top + rcOwner.bottom - cy) / 2;
-        x = std::max<int>(rcArea.left, std::min<int>(x, rcArea.right - cx));
-        y = std::max<int>(rcArea.top, std::min<int>(y, rcArea.bottom - cy));
-        ::SetWindowPos(hDlg, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == CDN_INITDONE)
+        AfxCenterWindow(::GetParent(hPage));
     return 0;
 }
 

@@ -288,7 +288,7 @@ HENHMETAFILE CPreviewView::RecordPage(UINT nPage) {
     dc.SetTextWithWidths(TRUE);
     m_pPrintView->OnPrepareDC(&dc, m_pInfo);
     if (m_pInfo->m_bContinuePrinting) {
-        m_pInfo->m_rectDraw.SetRect(0, 0, m_dcPrint.GetDeviceCaps(HORZRES), m_dcPrint.GetDeviceCaps(VERTRES));
+        m_pInfo->m_rectDraw = AfxPrintableArea(m_dcPrint.m_hDC);
         m_pPrintView->OnPrint(&dc, m_pInfo);
     }
     HENHMETAFILE hPage = ::CloseEnhMetaFile(dc.Detach());

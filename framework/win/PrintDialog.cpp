@@ -119,6 +119,13 @@ BOOL EnsureAppPrinter() {
     return TRUE;
 }
 
+// Print and Print Setup open centred on their owner, as the file dialogs
+// and the program's own dialogs do, not at the owner's top-left corner.
+UINT_PTR CALLBACK CentringHook(HWND hDlg, UINT message, WPARAM, LPARAM) {
+    if (message == WM_INITDIALOG) AfxCenterWindow(hDlg);
+    return 0;
+}
+
 }  // namespace
 
 CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd)
@@ -177,6 +184,11 @@ INT_PTR CPrintDialog::DoModal() {
         HWND hOwner = AfxHwndOf(m_pParentWnd);
         if (!hOwner && AfxGetMainWnd()) hOwner = AfxGetMainWnd()->m_hWnd;
         m_pd.hwndOwner = hOwner;
+        if (!(m_pd.Flags & (PD_ENABLEPRINTHOOK | PD_ENABLESETUPHOOK))) {
+            m_pd.Flags |= PD_ENABLEPRINTHOOK | PD_ENABLESETUPHOOK;
+            m_pd.lpfnPrintHook = CentringHook;
+            m_pd.lpfnSetupHook = CentringHook;
+        }
         nResult = ::PrintDlgA(&m_pd) ? IDOK : IDCANCEL;
         if (nResult == IDCANCEL) m_nLastError = ::CommDlgExtendedError();
     }

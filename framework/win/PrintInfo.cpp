@@ -33,3 +33,7 @@ UINT CPrintInfo::GetFromPage() const {
 UINT CPrintInfo::GetToPage() const {
     return m_pPD->PrintRange() ? m_pPD->m_pd.nToPage : m_pPD->m_pd.nMaxPage;
 }
+
+CRect AfxPrintableArea(HDC hDC) {
+    return CRect(0, 0, ::GetDeviceCaps(hDC, HORZRES), ::GetDeviceCaps(hDC, VERTRES));
+}

@@ -3,8 +3,8 @@
 // overridable of the view (CView::OnPreparePrinting .. OnEndPrinting).
 //
 // m_rectDraw is the drawing rectangle of the current page. The loop sets it
-// to the printable area of the device in device units before each page is
-// prepared. In preview, and on the first page a print draws, the view sees it
+// to the printable area of the device in device units (AfxPrintableArea)
+// for each page. In preview, and on the first page a print draws, the view sees it
 // in device units; on later printed pages the loop converts it with the
 // mapping mode the view set up for the previous page (still in force on the
 // printer context when the next page begins), so the view finds it already in
@@ -26,7 +26,9 @@ public:
     CPrintInfo& operator=(const CPrintInfo&) = delete;
 
     // Page range. The loop re-reads GetMaxPage before every page, so a view
-    // may set it once it knows the page count (after laying out page 1).
+    // may set it once it knows the page count (after laying out page 1). A
+    // view that sets it in OnBeginPrinting lets the loop see a chosen range
+    // that lies wholly past the end before anything is printed.
     void SetMinPage(UINT nMinPage);
     void SetMaxPage(UINT nMaxPage);
     UINT GetMinPage() const;
@@ -45,3 +47,6 @@ public:
     LPVOID m_lpUserData;       // free for the view
     CRect m_rectDraw;          // drawing rectangle of the current page (see above)
 };
+
+// The printable area of a printer context, in device units.
+CRect AfxPrintableArea(HDC hDC);

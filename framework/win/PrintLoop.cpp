@@ -1,5 +1,6 @@
 // The print loop of CView: preparing a print (dialog or the printer chosen
-// last), running it page by page, and starting a print preview.
+// last), running it page by page under the printing box, and starting a
+// print preview.
 #include <windows.h>
 
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "framework/win/PreviewView.h"
 #include "framework/win/PrintDialog.h"
 #include "framework/win/PrintInfo.h"
+#include "framework/win/PrintingDialog.h"
 #include "framework/win/ResourceString.h"
 #include "framework/win/View.h"
 #include "framework/win/WinMessages.h"
@@ -20,6 +22,12 @@ namespace {
 void TellPrinterUnavailable(const CPrintDialog& dlg) {
     CString text;
     AfxFormatString1(text, WinMsg::kPrinterUnavailable, dlg.GetDeviceName());
+    AfxMessageBox(text, MB_ICONEXCLAMATION);
+}
+
+void TellRangePastEnd(UINT nFrom, UINT nPages) {
+    CString text;
+    text.Format(WinMsg::kPrintPastEnd, nFrom, nPages, nPages == 1 ? "" : "s");
     AfxMessageBox(text, MB_ICONEXCLAMATION);
 }
 
@@ -80,8 +88,17 @@ void CView::RunPrint(BOOL bDirect) {
     if (!dcPrint.m_hDC) return;
 
     // The view may change the printer settings here (ResetDC), before the
-    // document starts.
+    // document starts, and may learn its page count.
     OnBeginPrinting(&dcPrint, &printInfo);
+
+    // A range that begins past the last page would print nothing but an
+    // empty sheet: say so instead and start no document.
+    if (printInfo.GetFromPage() > printInfo.GetMaxPage()) {
+        OnEndPrinting(&dcPrint, &printInfo);
+        dcPrint.DeleteDC();
+        TellRangePastEnd(printInfo.GetFromPage(), printInfo.GetMaxPage());
+        return;
+    }
 
     CString strTitle = m_pDocument ? m_pDocument->GetTitle() : CString();
     DOCINFOA docInfo{};
@@ -90,45 +107,54 @@ void CView::RunPrint(BOOL bDirect) {
     docInfo.lpszOutput = strOutput.IsEmpty() ? nullptr : strOutput.GetString();
 
     BOOL bError = FALSE;
-    if (dcPrint.StartDoc(&docInfo) <= 0) {
-        bError = TRUE;
-    } else {
-        BOOL bFirst = TRUE;
-        UINT nFrom = printInfo.GetFromPage();
-        // The last page is read again for every page: the view may learn
-        // the page count only while it prints the first one.
-        for (printInfo.m_nCurPage = nFrom; printInfo.m_nCurPage <= printInfo.GetToPage();
-             ++printInfo.m_nCurPage) {
-            OnPrepareDC(&dcPrint, &printInfo);
-            if (!printInfo.m_bContinuePrinting) break;
-
-            // The first page gets the printable area in device units; later
-            // pages get it converted with the mapping the previous page left
-            // on the context.
-            printInfo.m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES),
-                                         dcPrint.GetDeviceCaps(VERTRES));
-            if (!bFirst) dcPrint.DPtoLP(&printInfo.m_rectDraw);
-            bFirst = FALSE;
-
-            if (dcPrint.StartPage() <= 0) {
-                bError = TRUE;
-                break;
-            }
-            OnPrint(&dcPrint, &printInfo);
-            if (dcPrint.EndPage() <= 0) {
-                bError = TRUE;
-                break;
-            }
+    BOOL bCancelled = FALSE;
+    {
+        CPrintingDialog box(GetTopLevelParent(), strTitle, printInfo.m_pPD->GetDeviceName());
+        ::SetAbortProc(dcPrint.m_hDC, CPrintingDialog::AbortProc);
+        if (dcPrint.StartDoc(&docInfo) <= 0) {
+            bError = TRUE;
+        } else {
+            bError = !PrintPages(&dcPrint, &printInfo, box);
+            // A Cancel while the last page spooled still counts.
+            bCancelled = box.IsCancelled();
+            if (bError || bCancelled)
+                dcPrint.AbortDoc();
+            else
+                dcPrint.EndDoc();
         }
-        if (bError)
-            dcPrint.AbortDoc();
-        else
-            dcPrint.EndDoc();
     }
 
     OnEndPrinting(&dcPrint, &printInfo);
     dcPrint.DeleteDC();
-    if (bError) AfxMessageBox(WinMsg::kPrintFailed, MB_ICONEXCLAMATION);
+    if (bError && !bCancelled) AfxMessageBox(WinMsg::kPrintFailed, MB_ICONEXCLAMATION);
+}
+
+BOOL CView::PrintPages(CDC* pDC, CPrintInfo* pInfo, CPrintingDialog& box) {
+    BOOL bFirst = TRUE;
+    // The last page is read again for every page: the view may learn the
+    // page count only while it prints the first one.
+    for (pInfo->m_nCurPage = pInfo->GetFromPage();
+         pInfo->m_nCurPage <= std::min(pInfo->GetToPage(), pInfo->GetMaxPage()); ++pInfo->m_nCurPage) {
+        // The box shows the page and takes a Cancel before it is printed.
+        box.SetPage(pInfo->m_nCurPage);
+        box.PumpMessages();
+        if (box.IsCancelled()) break;
+
+        OnPrepareDC(pDC, pInfo);
+        if (!pInfo->m_bContinuePrinting) break;
+
+        // The first page gets the printable area in device units; later
+        // pages get it converted with the mapping the previous page left on
+        // the context.
+        pInfo->m_rectDraw = AfxPrintableArea(pDC->m_hDC);
+        if (!bFirst) pDC->DPtoLP(&pInfo->m_rectDraw);
+        bFirst = FALSE;
+
+        if (pDC->StartPage() <= 0) return FALSE;
+        OnPrint(pDC, pInfo);
+        if (pDC->EndPage() <= 0) return FALSE;
+    }
+    return TRUE;
 }
 
 void CView::OnFilePrintPreview() {

@@ -36,6 +36,16 @@ void CWinApp::SetProfileName(LPCSTR lpszProfileName) {
     m_pszProfileName = m_strProfileName;
 }
 
+CString CWinApp::GetProfilePath() const {
+    if (m_strProfileName.FindOneOf("\\/:") >= 0) return m_strProfileName;
+    char dir[MAX_PATH] = {};
+    const UINT n = ::GetWindowsDirectoryA(dir, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH) return m_strProfileName;
+    CString path(dir);
+    if (path[path.GetLength() - 1] != '\\') path += '\\';
+    return path + m_strProfileName;
+}
+
 void CWinApp::LoadStdProfileSettings(UINT nMaxMRU) {
     delete m_pRecentFileList;
     m_pRecentFileList = nullptr;

@@ -1,7 +1,6 @@
 #include "framework/win/PropertySheet.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "framework/win/MessageMap.h"
 #include "framework/win/PropertyPage.h"
@@ -22,21 +21,6 @@ constexpr int kMargin = 7;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
 constexpr int kButtonGap = 4;
-// The sheet's own font; the program's page templates use the same.
-constexpr const wchar_t kFontFace[] = L"MS Shell Dlg";
-constexpr WORD kFontPoints = 8;
-
-void AppendText(std::vector<WORD>& words, const wchar_t* psz) {
-    do {
-        words.push_back(static_cast<WORD>(*psz));
-    } while (*psz++);
-}
-
-void AppendAnsi(std::vector<WORD>& words, const CString& str) {
-    std::vector<wchar_t> wide(str.GetLength() + 1);
-    ::MultiByteToWideChar(CP_ACP, 0, str.GetString(), -1, wide.data(), static_cast<int>(wide.size()));
-    AppendText(words, wide.data());
-}
 
 bool IsPushButton(HWND hWnd) {
     char szClass[16] = {};
@@ -107,24 +91,13 @@ void CPropertySheet::BuildTemplate() {
     const short cx = static_cast<short>(page.cx + 2 * kMargin + 8);
     const short cy = static_cast<short>(page.cy + 3 * kMargin + kButtonHeight + 24);
 
-    DLGTEMPLATE header{};
-    header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK | DS_CENTER;
-    header.dwExtendedStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
-    header.cdit = 0;
-    header.cx = cx;
-    header.cy = cy;
-    m_template.assign(sizeof(header) / sizeof(WORD), 0);
-    std::memcpy(m_template.data(), &header, sizeof(header));
-    m_template.push_back(0);  // no menu
-    m_template.push_back(0);  // the standard dialog class
-    AppendAnsi(m_template, m_strCaption);
-    m_template.push_back(kFontPoints);
-    AppendText(m_template, kFontFace);
+    m_template = CDialogTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | DS_CENTER,
+                                 WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME, cx, cy, m_strCaption);
 }
 
 INT_PTR CPropertySheet::DoModal() {
     BuildTemplate();
-    InitModalIndirect(reinterpret_cast<LPCDLGTEMPLATEA>(m_template.data()), m_pParentWnd);
+    InitModalIndirect(m_template.Get(), m_pParentWnd);
     m_nActive = -1;
     const INT_PTR nResult = CDialog::DoModal();
     // The pages' windows went with the sheet's.

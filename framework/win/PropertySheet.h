@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "framework/win/Dialog.h"
+#include "framework/win/DialogTemplate.h"
 
 class CPropertyPage;
 
@@ -93,7 +94,7 @@ protected:
     std::vector<CPropertyPage*> m_pages;  // not owned
     int m_nActive = -1;
     CTabCtrl m_tab;
-    std::vector<WORD> m_template;
+    CDialogTemplate m_template;
 
     DECLARE_MESSAGE_MAP()
 };

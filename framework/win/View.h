@@ -12,6 +12,7 @@ class CDocument;
 class CFrameWnd;
 class CPrintInfo;
 class CPreviewView;
+class CPrintingDialog;
 
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
@@ -36,7 +37,11 @@ public:
     // Printing. The loop (OnFilePrint, OnFilePrintPreview) calls, in order:
     // OnPreparePrinting (usually: return DoPreparePrinting(pInfo)); on the
     // printer context OnBeginPrinting; per page OnPrepareDC then OnPrint;
-    // and OnEndPrinting on every path once OnBeginPrinting was called.
+    // and OnEndPrinting on every path once OnBeginPrinting was called. A
+    // print stops before a page past GetMaxPage, and prints nothing (it says
+    // so) when the chosen range begins past it. While it prints, the
+    // printing box (CPrintingDialog) shows the page and can cancel the
+    // print after any page.
     virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
     virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);  // default: OnDraw
@@ -73,6 +78,8 @@ public:
 protected:
     // One print: OnPreparePrinting, then the page loop on the printer.
     void RunPrint(BOOL bDirect);
+    // The pages of a started document; FALSE when the printer failed.
+    BOOL PrintPages(CDC* pDC, CPrintInfo* pInfo, CPrintingDialog& box);
 
 private:
     friend class CPreviewView;

@@ -21,8 +21,16 @@ inline constexpr const char* kNoPrinter = "No printers are installed. Add a prin
 inline constexpr const char* kPrinterUnavailable =
     "The printer %1 cannot be reached. Choose another printer.";
 inline constexpr const char* kPrintFailed = "The document could not be printed.";
+inline constexpr const char* kPrintPastEnd =
+    "Nothing was printed. The pages chosen begin at page %u, but this printout has only %u page%s.";
 inline constexpr const char* kPrintToFileTitle = "Print to File";
 inline constexpr const char* kPrintToFileFilter = "Printer Files (*.prn)|*.prn|All Files (*.*)|*.*||";
+
+// The box shown while a document prints: its title, the printer, the page.
+inline constexpr const char* kPrintingTitle = "Printing";
+inline constexpr const char* kPrintingOn = "on %1";
+inline constexpr const char* kPrintingPage = "Page %u";
+inline constexpr const char* kPrintingCancel = "Cancel";
 
 // Print preview: the toolbar and the page count.
 inline constexpr const char* kPreviewPrint = "&Print...";

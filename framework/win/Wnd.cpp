@@ -153,13 +153,13 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     return ::SetWindowPos(m_hWnd, AfxHwndOf(pWndInsertAfter), x, y, cx, cy, nFlags);
 }
 
-void CWnd::CenterWindow(CWnd* pAlternateOwner) {
-    // Over the owner (or parent), else over the work area.
-    HWND hWndCenter = AfxHwndOf(pAlternateOwner);
-    if (!hWndCenter)
-        hWndCenter = (GetStyle() & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
+void CWnd::CenterWindow(CWnd* pAlternateOwner) { AfxCenterWindow(m_hWnd, AfxHwndOf(pAlternateOwner)); }
+
+void AfxCenterWindow(HWND hWnd, HWND hWndCenter) {
+    const bool bChild = (::GetWindowLongPtrA(hWnd, GWL_STYLE) & WS_CHILD) != 0;
+    if (!hWndCenter) hWndCenter = bChild ? ::GetParent(hWnd) : ::GetWindow(hWnd, GW_OWNER);
     CRect rcDlg;
-    ::GetWindowRect(m_hWnd, &rcDlg);
+    ::GetWindowRect(hWnd, &rcDlg);
     CRect rcArea;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rcArea, 0);
     CRect rcCenter = rcArea;
@@ -171,13 +171,13 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
     if (x < rcArea.left) x = rcArea.left;
     if (y + rcDlg.Height() > rcArea.bottom) y = rcArea.bottom - rcDlg.Height();
     if (y < rcArea.top) y = rcArea.top;
-    if (GetStyle() & WS_CHILD) {
+    if (bChild) {
         POINT pt = {x, y};
-        ::ScreenToClient(::GetParent(m_hWnd), &pt);
+        ::ScreenToClient(::GetParent(hWnd), &pt);
         x = pt.x;
         y = pt.y;
     }
-    ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 CWnd* CWnd::GetTopLevelParent() const {

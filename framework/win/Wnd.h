@@ -280,6 +280,12 @@ LPCSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = nullptr, HBRUSH h
 
 inline HWND AfxHwndOf(const CWnd* pWnd) { return pWnd ? pWnd->m_hWnd : nullptr; }
 
+// Centres hWnd over hWndCenter (null: its parent when it is a child, else
+// its owner), or over the work area when that window is hidden, minimized or
+// missing, and keeps it inside the work area. Also for the system's common
+// dialogs, which their hooks centre with it.
+void AfxCenterWindow(HWND hWnd, HWND hWndCenter = nullptr);
+
 // Offers pMsg to PreTranslateMessage of the windows from its target up
 // to hWndStop (inclusive); TRUE when one of them took it.
 BOOL AfxPreTranslateUpTo(HWND hWndStop, MSG* pMsg);

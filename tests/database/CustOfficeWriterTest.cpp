@@ -1,5 +1,6 @@
 // Customers and representative offices added, updated and deleted after
-// their questions; an update whose insert fails keeps the stored record.
+// their questions; an update whose insert fails keeps the stored record; a
+// value that cannot be written is refused before any question.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -149,6 +150,19 @@ TEST_P(CustOfficeWriterTest, OfficeFlagsFollowTheLimitToChoice) {
                                       "DELETE Rep Office No: \"E-1\" from the Offices database?",
                                       "Rep Offices No: \"E-1\" Deleted from the Offices database"}));
     EXPECT_EQ(m_db->Scalar("SELECT COUNT(*) FROM Offices"), "0");
+}
+
+TEST_P(CustOfficeWriterTest, ValueWithANulIsRefusedBeforeAnyQuestion) {
+    ASSERT_TRUE(Send<CSndToCust>(m_customer, {IDYES}));
+    auto before = m_db->Snapshot({"Customers", "Offices"});
+    m_customer.strCity = CString("Spring\0field", 12);
+    EXPECT_FALSE(Send<CSndToCust>(m_customer, {}));
+    EXPECT_EQ(m_boxes.Texts().size(), 1u);  // the refusal alone: nothing was asked
+    m_office.strOfficeNo = CString("E\0-1", 4);
+    EXPECT_FALSE(Send<CSndToOffices>(m_office, {}));
+    ASSERT_EQ(m_boxes.Texts().size(), 1u);
+    EXPECT_NE(m_boxes.Texts()[0].find("OfficeNo"), std::string::npos);
+    EXPECT_EQ(m_db->Snapshot({"Customers", "Offices"}), before);
 }
 
 TEST_P(CustOfficeWriterTest, DatabaseThatDoesNotOpenIsReported) {

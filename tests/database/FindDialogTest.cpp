@@ -123,16 +123,19 @@ Texts Find(CDialog& dlg, int nID = 0, const char* pszValue = "") {
     return Listed(dlg);
 }
 
-// The chosen quotation's seventeen shown values, in display order.
+// The static texts that show the chosen quotation's values, in display order.
+const int kShownIds[] = {
+    IDC_FIND_SHOWN_CORV_NUMBER,   IDC_FIND_SHOWN_QUOTE_NO,     IDC_FIND_SHOWN_QUOTE_REV,
+    IDC_FIND_SHOWN_QUOTE_VERSION, IDC_FIND_SHOWN_QUOTE_COUNT,  IDC_FIND_SHOWN_OFFICE,
+    IDC_FIND_SHOWN_QUOTE_DATE,    IDC_FIND_SHOWN_INITIALS,     IDC_FIND_SHOWN_CUSTOMER,
+    IDC_FIND_SHOWN_PROJECT,       IDC_FIND_SHOWN_PROJECT_LOC,  IDC_FIND_SHOWN_MARKET_GROUP,
+    IDC_FIND_SHOWN_SALES_REGION,  IDC_FIND_SHOWN_PROJECT_TYPE, IDC_FIND_SHOWN_QUOTE_TYPE,
+    IDC_FIND_SHOWN_ENGINEER,      IDC_FIND_SHOWN_STATUS};
+
+// The chosen quotation's seventeen shown values.
 Texts Shown(CDialog& dlg) {
     Texts shown;
-    for (int id : {IDC_FIND_SHOWN_CORV_NUMBER, IDC_FIND_SHOWN_QUOTE_NO, IDC_FIND_SHOWN_QUOTE_REV,
-                   IDC_FIND_SHOWN_QUOTE_VERSION, IDC_FIND_SHOWN_QUOTE_COUNT, IDC_FIND_SHOWN_OFFICE,
-                   IDC_FIND_SHOWN_QUOTE_DATE, IDC_FIND_SHOWN_INITIALS, IDC_FIND_SHOWN_CUSTOMER,
-                   IDC_FIND_SHOWN_PROJECT, IDC_FIND_SHOWN_PROJECT_LOC, IDC_FIND_SHOWN_MARKET_GROUP,
-                   IDC_FIND_SHOWN_SALES_REGION, IDC_FIND_SHOWN_PROJECT_TYPE, IDC_FIND_SHOWN_QUOTE_TYPE,
-                   IDC_FIND_SHOWN_ENGINEER, IDC_FIND_SHOWN_STATUS})
-        shown.push_back(Text(dlg, id));
+    for (int id : kShownIds) shown.push_back(Text(dlg, id));
     return shown;
 }
 
@@ -291,6 +294,9 @@ TEST_F(FindDialogTest, TheChosenQuotationsFieldsAreShown) {
     Run([&](CDialog& dlg) {
         Find(dlg, IDC_FIND_INITIALS, "JS");
         first = Shown(dlg);
+        // Values are shown as they are: an "&" is no access key.
+        for (int id : kShownIds)
+            EXPECT_TRUE(::GetWindowLongA(::GetDlgItem(dlg.m_hWnd, id), GWL_STYLE) & SS_NOPREFIX) << id;
         dlg.SendDlgItemMessage(IDC_FIND_FOUND_LIST, CB_SETCURSEL, 1);
         dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_FIND_FOUND_LIST, CBN_SELCHANGE),
                         reinterpret_cast<LPARAM>(::GetDlgItem(dlg.m_hWnd, IDC_FIND_FOUND_LIST)));

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "editor/CorvScrollBar.h"
 #include "editor/DetailWnd.h"
 #include "editor/EditWnd.h"
@@ -124,4 +126,118 @@ void TypeText(CWnd* pEdit, const char* pszText) {
 void JobWindowTest::MakeThreeLines() {
     while (m_pDoc->m_pTable->GetSize() < 3) m_pDoc->m_pTable->AddRecord(m_pDoc->m_pDetailStruct);
     m_pView->m_pVScroll->SetScrollRange(0, 2);
+}
+
+namespace {
+
+INPUT KeyInput(WORD vk, bool bUp) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+    return in;
+}
+
+// Presses and releases each key in turn (with its modifier held where it
+// has one), then lets the program's loop handle what arrived.
+void SendKeys(const std::vector<WORD>& keys, const std::vector<WORD>& modifiers) {
+    std::vector<INPUT> inputs;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        if (modifiers[i]) inputs.push_back(KeyInput(modifiers[i], false));
+        inputs.push_back(KeyInput(keys[i], false));
+        inputs.push_back(KeyInput(keys[i], true));
+        if (modifiers[i]) inputs.push_back(KeyInput(modifiers[i], true));
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    PumpMessages(50);
+}
+
+// The client pixels of rc as the window shows them now.
+std::vector<DWORD> Pixels(HWND hWnd, const RECT& rc) {
+    const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+    if (w <= 0 || h <= 0) return {};
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = w;
+    bi.bmiHeader.biHeight = -h;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    bi.bmiHeader.biCompression = BI_RGB;
+    HDC hdc = ::GetDC(hWnd);
+    HDC hMem = ::CreateCompatibleDC(hdc);
+    void* pBits = nullptr;
+    HBITMAP hBmp = ::CreateDIBSection(hMem, &bi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
+    ::BitBlt(hMem, 0, 0, w, h, hdc, rc.left, rc.top, SRCCOPY);
+    ::GdiFlush();
+    const DWORD* p = static_cast<const DWORD*>(pBits);
+    std::vector<DWORD> pixels(p, p + static_cast<size_t>(w) * h);
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hBmp);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(hWnd, hdc);
+    return pixels;
+}
+
+}  // namespace
+
+void BringMainWindowToFront() {
+    HWND hMain = AfxGetMainWnd()->m_hWnd;
+    ::SetForegroundWindow(hMain);
+    PumpMessages();
+    ASSERT_EQ(::GetForegroundWindow(), hMain);
+}
+
+void TypeOnKeyboard(const char* pszText) {
+    std::vector<WORD> keys, modifiers;
+    for (const char* p = pszText; *p; ++p) {
+        const SHORT scan = ::VkKeyScanA(*p);
+        ASSERT_NE(scan, -1) << "no key for '" << *p << "'";
+        keys.push_back(LOBYTE(scan));
+        modifiers.push_back((HIBYTE(scan) & 1) != 0 ? VK_SHIFT : 0);
+    }
+    SendKeys(keys, modifiers);
+}
+
+void PressOnKeyboard(WORD vk, WORD modifier) { SendKeys({vk}, {modifier}); }
+
+int PixelsUnlikeAFullRepaint(CWnd* pWnd, const RECT& rc) {
+    PumpMessages();
+    ::HideCaret(nullptr);
+    const std::vector<DWORD> shown = Pixels(pWnd->m_hWnd, rc);
+    ::RedrawWindow(pWnd->m_hWnd, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const std::vector<DWORD> repainted = Pixels(pWnd->m_hWnd, rc);
+    ::ShowCaret(nullptr);
+    int nUnlike = 0;
+    for (size_t i = 0; i < shown.size(); ++i) nUnlike += shown[i] != repainted[i];
+    return nUnlike;
+}
+
+void ExpectEditorOnItsCell(CEditWnd* pEdit, const RECT& rcGrid, int nVisibleRows) {
+    CCorvView* pView = pEdit->m_pView;
+    const int nFields = pEdit->m_pTable->GetTableStruct()->GetSize();
+    const int nFirstCol = pEdit->m_pHScroll->GetScrollPos();
+    const int nFirstLine = pEdit->m_pVScroll->GetScrollPos();
+    RECT rcCell = {}, rcShown = {};
+    bool bOnScreen = false;
+    if (pEdit->HasCurrentField()) {
+        rcCell = Grid::CellRect(pEdit->m_pWidths, pEdit->m_nCol, pEdit->m_nRow, nFirstCol, nFirstLine,
+                                pView->m_nLeftMargin, pView->m_nRowHeight);
+        const int nLimit =
+            Grid::ColumnLimit(pEdit->m_pWidths, nFields, nFirstCol, pView->m_nLeftMargin, rcGrid.right);
+        bOnScreen = pEdit->m_nCol >= nFirstCol && pEdit->m_nCol < nLimit && pEdit->m_nRow >= nFirstLine &&
+                    pEdit->m_nRow < nFirstLine + nVisibleRows &&
+                    ::IntersectRect(&rcShown, &rcCell, &rcGrid) &&
+                    (pEdit->IsDetailEditor() || !pView->IsDetailVisible());
+    }
+    ASSERT_EQ(pEdit->IsWindowVisible() != FALSE, bOnScreen)
+        << "cell " << pEdit->m_nCol << "," << pEdit->m_nRow << " from " << nFirstCol << "," << nFirstLine;
+    if (!bOnScreen) return;
+    CRect rc;
+    pEdit->GetWindowRect(&rc);
+    ::MapWindowPoints(nullptr, ::GetParent(pEdit->m_hWnd), reinterpret_cast<LPPOINT>(&rc), 2);
+    EXPECT_EQ(rc, CRect(rcCell));
+    EXPECT_EQ(::GetFocus(), pEdit->m_hWnd);
 }

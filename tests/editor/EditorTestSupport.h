@@ -21,6 +21,14 @@ struct JobWindow {
 };
 JobWindow OpenNewJob();
 
+// Keys through the system's input queue, as a person presses them: the
+// program's own loop (accelerators, TranslateMessage) turns them into what
+// its windows see. They reach only the foreground window's thread.
+void BringMainWindowToFront();
+void TypeOnKeyboard(const char* pszText);
+// The key, with a modifier (VK_SHIFT, VK_CONTROL) held down when not 0.
+void PressOnKeyboard(WORD vk, WORD modifier = 0);
+
 // A test with a new job in its window: the job, its view and the view's
 // Summary editor; every job is closed after the test.
 class JobWindowTest : public ::testing::Test {
@@ -44,6 +52,19 @@ protected:
     CEditWnd* m_pEdit = nullptr;
 };
 
+// A job window that takes keys through the input queue, with Left and
+// Right stepping between cells.
+class KeyboardJobWindowTest : public JobWindowTest {
+protected:
+    void SetUp() override {
+        JobWindowTest::SetUp();
+        if (HasFatalFailure()) return;
+        BringMainWindowToFront();
+        if (HasFatalFailure()) return;
+        m_pView->m_bArrowControl = FALSE;
+    }
+};
+
 // The text of a field of a Summary line (or of a Detail line of it).
 std::string SummaryText(CCorvDoc* pDoc, int nRow, const char* pszField);
 void PutSummary(CCorvDoc* pDoc, int nRow, const char* pszField, const char* pszText);
@@ -58,6 +79,14 @@ void RightClick(CWnd* pWnd, POINT pt);
 void PressKey(UINT nVirtualKey);
 // Types the text into the editor, character by character.
 void TypeText(CWnd* pEdit, const char* pszText);
+
+// How many pixels of rc in the window differ from what a full repaint of
+// the whole window (its children included) draws there. The caret is kept
+// out of both pictures.
+int PixelsUnlikeAFullRepaint(CWnd* pWnd, const RECT& rc);
+// The edit box stands over its current cell, with the focus, exactly when
+// that cell is on screen; otherwise it is hidden.
+void ExpectEditorOnItsCell(CEditWnd* pEdit, const RECT& rcGrid, int nVisibleRows);
 
 // Empties the window's update region, runs fn, and returns the box of
 // what it invalidated (empty when nothing).

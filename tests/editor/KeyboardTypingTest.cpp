@@ -23,55 +23,8 @@
 
 namespace {
 
-INPUT KeyInput(WORD vk, bool bUp) {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
-
-// Presses and releases each key in turn (with Shift where the character
-// needs it), then lets the program's loop handle what arrived.
-void SendKeys(const std::vector<WORD>& keys, const std::vector<bool>& shifted) {
-    std::vector<INPUT> inputs;
-    for (size_t i = 0; i < keys.size(); ++i) {
-        if (shifted[i]) inputs.push_back(KeyInput(VK_SHIFT, false));
-        inputs.push_back(KeyInput(keys[i], false));
-        inputs.push_back(KeyInput(keys[i], true));
-        if (shifted[i]) inputs.push_back(KeyInput(VK_SHIFT, true));
-    }
-    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    PumpMessages(50);
-}
-
-void TypeOnKeyboard(const char* pszText) {
-    std::vector<WORD> keys;
-    std::vector<bool> shifted;
-    for (const char* p = pszText; *p; ++p) {
-        const SHORT scan = ::VkKeyScanA(*p);
-        ASSERT_NE(scan, -1) << "no key for '" << *p << "'";
-        keys.push_back(LOBYTE(scan));
-        shifted.push_back((HIBYTE(scan) & 1) != 0);
-    }
-    SendKeys(keys, shifted);
-}
-
-void PressOnKeyboard(WORD vk) { SendKeys({vk}, {false}); }
-
-class KeyboardTyping : public JobWindowTest {
+class KeyboardTyping : public KeyboardJobWindowTest {
 protected:
-    void SetUp() override {
-        JobWindowTest::SetUp();
-        if (HasFatalFailure()) return;
-        // The keyboard reaches only the foreground window's thread.
-        HWND hMain = AfxGetMainWnd()->m_hWnd;
-        ::SetForegroundWindow(hMain);
-        PumpMessages();
-        ASSERT_EQ(::GetForegroundWindow(), hMain);
-        m_pView->m_bArrowControl = FALSE;
-    }
     int SummaryField(const char* pszName) const { return m_pDoc->m_pSummaryStruct->FindField(pszName); }
     int DetailField(const char* pszName) const { return m_pDoc->m_pDetailStruct->FindField(pszName); }
 };
@@ -168,6 +121,51 @@ TEST_F(KeyboardTyping, PricesTypedIntoADetailLineAreRecomputedAndRolledUp) {
     EXPECT_EQ(SummaryText(m_pDoc, 0, "List"), "100.00");
     EXPECT_EQ(SummaryText(m_pDoc, 0, "Detail Net"), "80.00");
     EXPECT_EQ(SummaryText(m_pDoc, 0, "Net"), "80.00");
+}
+
+TEST_F(KeyboardTyping, EveryFieldTabbedToTakesWhatWasTypedUnderItsOwnHeading) {
+    CTableStruct* pLayout = m_pDoc->m_pSummaryStruct;
+    const int nFields = pLayout->GetSize();
+    // Prices as the line's Detail lines would give it, so that each typed
+    // price stands beside the ones the price rules make of it.
+    PutSummary(m_pDoc, 0, "Cost", "60.00");
+    PutSummary(m_pDoc, 0, "List", "100.00");
+    m_pView->Invalidate();
+    Click(m_pView, SummaryCellPoint(m_pView, "Itm", 0));
+    std::vector<bool> typedInto(nFields, false);
+    for (int nCol = 0; nCol < nFields; ++nCol) {
+        SCOPED_TRACE(pLayout->GetFieldName(nCol).GetString());
+        // The grid shows what a full repaint draws, and the edit box stands
+        // under the field's own heading, which is wholly on screen.
+        const CRect rcGrid = m_pView->GetClientRectLessBars();
+        ASSERT_EQ(PixelsUnlikeAFullRepaint(m_pView, rcGrid), 0);
+        ASSERT_EQ(m_pEdit->m_nCol, nCol);
+        ASSERT_TRUE(m_pEdit->IsWindowVisible());
+        ExpectEditorOnItsCell(m_pEdit, rcGrid, m_pView->m_nVisibleRows);
+        const CRect rcCell = m_pEdit->GetCellRect();
+        EXPECT_GE(rcCell.left - 2, m_pView->m_nLeftMargin);
+        EXPECT_LE(rcCell.right + 2, rcGrid.right);
+
+        std::string strTyped;
+        if (!(m_pEdit->GetStyle() & ES_READONLY)) {
+            // A value the field keeps as typed: a number in its own precision, else two letters.
+            const int nPrecision = pLayout->GetFieldPrecision(nCol);
+            if (pLayout->GetFieldType(nCol) == 'N')
+                strTyped = std::to_string(10 + nCol) + (nPrecision ? "." + std::string(nPrecision, '0') : "");
+            else
+                strTyped = {static_cast<char>('A' + nCol / 10), static_cast<char>('a' + nCol % 10)};
+            TypeOnKeyboard(strTyped.c_str());
+            typedInto[nCol] = true;
+        }
+        PressOnKeyboard(VK_TAB);  // past the right edge on the last field
+        if (nCol == nFields - 1) m_pView->CommitEdit();
+        if (!strTyped.empty()) {
+            EXPECT_EQ(SummaryText(m_pDoc, 0, pLayout->GetFieldName(nCol)), strTyped);
+        }
+    }
+    for (int nCol = 0; nCol < nFields; ++nCol)
+        EXPECT_EQ(typedInto[nCol], pLayout->GetFieldFlag(nCol) == 0)
+            << pLayout->GetFieldName(nCol).GetString();
 }
 
 namespace {

@@ -13,10 +13,12 @@
 #include "editor/EditWnd.h"
 #include "editor/EditorMessages.h"
 #include "framework/core/CmdTarget.h"
-#include "model/PriceSettings.h"
+#include "framework/win/PropertyPage.h"
+#include "framework/win/PropertySheet.h"
 #include "model/Table.h"
 #include "model/TableStruct.h"
 #include "res/editor_values_ids.h"
+#include "res/project_ids.h"
 #include "res/resource.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/editor/EditorTestSupport.h"
@@ -77,16 +79,23 @@ protected:
     CHintSpy m_spy;
 };
 
-// Rounding preference on for one test.
+// Rounding preference on for one test, and off after it, set as a user
+// sets it: Options > Preferences, a click on the rounding box, OK.
 class RoundingOn {
 public:
-    RoundingOn() {
-        CorvGetApp()->m_bRound = TRUE;
-        GetPriceSettings().m_bRound = TRUE;
-    }
-    ~RoundingOn() {
-        CorvGetApp()->m_bRound = FALSE;
-        GetPriceSettings().m_bRound = FALSE;
+    RoundingOn() { Set(TRUE); }
+    ~RoundingOn() { Set(FALSE); }
+
+private:
+    static void Set(BOOL bRound) {
+        if (CorvGetApp()->m_bRound == bRound) return;
+        CDialog::SetTestHook([](CDialog& dlg) {
+            auto& sheet = static_cast<CPropertySheet&>(dlg);
+            sheet.SetActivePage(0);
+            ::SendMessageA(::GetDlgItem(sheet.GetPage(0)->m_hWnd, IDC_PREFS_ROUND), BM_CLICK, 0, 0);
+            sheet.SendMessage(WM_COMMAND, IDOK, 0);
+        });
+        CorvGetApp()->OnOptionsPreferences();
     }
 };
 

@@ -16,7 +16,9 @@
 #include "tests/model/DocTestSupport.h"
 #include "tests/support/MessageBoxRecorder.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -113,6 +115,21 @@ TEST_F(SaveFault, AReallyReadOnlyFolderRefusesTheSaveToo) {
     ExpectRefused(CoreMsg::kFileAccessDenied);
 #else
     GTEST_SKIP() << "the folder's permissions are the host's";
+#endif
+}
+
+TEST_F(SaveFault, AJobHeldOpenByAnotherProgramIsNotReplaced) {
+#ifdef _WIN32
+    // The other program's handle does not share deletion, so the new file
+    // cannot take the job's place.
+    HANDLE hHeld = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(job.DoFileSave());
+    ::CloseHandle(hHeld);
+    ExpectRefused(CoreMsg::kFileAccessDenied);
+#else
+    GTEST_SKIP() << "an open file never stops a rename here";
 #endif
 }
 

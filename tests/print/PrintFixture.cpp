@@ -108,36 +108,12 @@ std::string UnixPath(const CString& pathName) {
     return result;
 }
 
-std::string Normalise(const std::string& raw) {
-    std::string out;
-    bool space = false;
-    for (size_t i = 0; i < raw.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(raw[i]);
-        bool isSpace = c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
-        // Ghostscript writes UTF-8: a no-break space is C2 A0.
-        if (c == 0xC2 && i + 1 < raw.size() && static_cast<unsigned char>(raw[i + 1]) == 0xA0) {
-            isSpace = true;
-            ++i;
-        }
-        if (isSpace) {
-            space = !out.empty();
-        } else {
-            if (space) out += ' ';
-            space = false;
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
 std::optional<std::vector<std::string>> PrintTest::PageTexts(const CString& pathName) {
     if (::GetFileAttributesA("Z:\\usr\\bin\\gs") == INVALID_FILE_ATTRIBUTES) return std::nullopt;
     std::string unixFile = UnixPath(pathName);
-    CString pattern = pathName + "-page-";
-    std::string unixPattern = UnixPath(pattern);
-    if (unixFile.empty() || unixPattern.empty()) return std::nullopt;
+    if (unixFile.empty()) return std::nullopt;
     // The print to file is whole once its trailer is written.
     std::string ps;
     for (int n = 0; n < 300 && !printed::EndsWithEof(ps = ReadFile(pathName)); ++n) ::Sleep(100);
@@ -146,17 +122,5 @@ std::optional<std::vector<std::string>> PrintTest::PageTexts(const CString& path
                       << " bytes)";
         return std::vector<std::string>();
     }
-    if (!printed::RunShell("gs -q -dNOPAUSE -dBATCH -sDEVICE=txtwrite -sOutputFile='" + unixPattern +
-                           "%d.txt' '" + unixFile + "'")) {
-        ADD_FAILURE() << "Ghostscript did not finish reading " << unixFile;
-        return std::vector<std::string>();
-    }
-    std::vector<std::string> pages;
-    for (int n = 1;; ++n) {
-        CString page;
-        page.Format("%s%d.txt", pattern.GetString(), n);
-        if (::GetFileAttributesA(page) == INVALID_FILE_ATTRIBUTES) break;
-        pages.push_back(Normalise(ReadFile(page)));
-    }
-    return pages;
+    return printed::PageTexts(unixFile);
 }

@@ -11,6 +11,8 @@
 #include "framework/win/WinMessages.h"
 #include "tests/framework_win/WinTestSupport.h"
 #include "tests/print/PrintFixture.h"
+#include "tests/support/PrintedPdfs.h"
+#include "tests/support/PrintingBox.h"
 
 using Log = std::vector<std::string>;
 
@@ -143,6 +145,62 @@ TEST_F(PrintTest, LandscapeSetInBeginPrintingComesOutLandscapeAndIsPutBack) {
     Command(ID_FILE_PRINT);
     EXPECT_LT(m_pView->m_nBeginWidth, m_pView->m_nBeginHeight);
     EXPECT_NE(ReadFile(file).find("%%Orientation: Portrait"), std::string::npos);
+}
+
+TEST_F(PrintTest, CancelInThePrintingBoxEndsThePrintAfterThatPageAndNothingComesOut) {
+    SKIP_WITHOUT_PRINTER();
+    printed::PrintWatch watch([](DWORD ms) {
+        PumpMessages();
+        ::Sleep(ms);
+    });
+    m_pView->m_nPageCount = 5;
+    m_pView->m_nCancelAtPage = 2;
+    const int nEndBefore = CPrintTestView::s_nEndPrinting;
+    MessageBoxScript boxes;
+    CPrintDialog::SetTestHook([](CPrintDialog&) -> INT_PTR { return IDOK; });
+    Command(ID_FILE_PRINT);
+    EXPECT_EQ(m_pView->m_log, Log({"prepare", "begin", "dc 1", "print 1", "dc 2", "print 2", "end"}));
+    EXPECT_EQ(CPrintTestView::s_nEndPrinting, nEndBefore + 1);
+    EXPECT_EQ(m_pView->m_boxPages, Log({"Page 1", "Page 2"}));
+    EXPECT_TRUE(boxes.texts.empty());  // a cancel is no failure
+    EXPECT_EQ(FindPrintingBox(), nullptr);
+    EXPECT_TRUE(m_pMain->IsWindowEnabled());
+
+    // The next print is the only one that comes out.
+    m_pView->m_nCancelAtPage = 0;
+    CPrintDialog::SetTestHook([](CPrintDialog&) -> INT_PTR { return IDOK; });
+    Command(ID_FILE_PRINT);
+    EXPECT_EQ(watch.WaitForPrints(1).size(), 1u) << watch.Problem();
+    PumpMessages();
+    EXPECT_EQ(watch.CompleteNow(), 1u);
+}
+
+namespace {
+CRect s_dialogRect;
+
+// Stands in for the user: notes where the dialog opened and cancels it.
+void CALLBACK MeasureAndCancel(HWND, UINT, UINT_PTR, DWORD) {
+    HWND hMain = AfxGetMainWnd()->m_hWnd;
+    HWND hDlg = ::GetLastActivePopup(hMain);
+    if (hDlg == hMain || !::IsWindowVisible(hDlg)) return;
+    ::GetWindowRect(hDlg, &s_dialogRect);
+    ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, 0);
+}
+}  // namespace
+
+TEST_F(PrintTest, PrintAndPrintSetupOpenCentredOnTheMainWindow) {
+    SKIP_WITHOUT_PRINTER();
+    m_pMain->MoveWindow(150, 100, 900, 700);
+    for (BOOL bSetup : {FALSE, TRUE}) {
+        s_dialogRect.SetRectEmpty();
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, MeasureAndCancel);
+        CPrintDialog dlg(bSetup);
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        ::KillTimer(nullptr, timer);
+        ASSERT_FALSE(s_dialogRect.IsRectEmpty()) << bSetup;
+        EXPECT_NEAR((s_dialogRect.left + s_dialogRect.right) / 2, 150 + 900 / 2, 1) << bSetup;
+        EXPECT_NEAR((s_dialogRect.top + s_dialogRect.bottom) / 2, 100 + 700 / 2, 1) << bSetup;
+    }
 }
 
 // A second printer on the same driver, so that the printer chosen can be told apart.

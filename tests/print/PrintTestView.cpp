@@ -3,6 +3,7 @@
 #include "framework/win/MessageMap.h"
 #include "framework/win/PrintDialog.h"
 #include "framework/win/StdIds.h"
+#include "tests/support/PrintingBox.h"
 
 IMPLEMENT_DYNCREATE(CPrintTestView, CView)
 
@@ -54,6 +55,10 @@ void CPrintTestView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
     m_log.push_back("print " + std::to_string(pInfo->m_nCurPage));
     m_pages.push_back(Page{pInfo->m_nCurPage, pInfo->m_rectDraw, pInfo->m_bPreview,
                            pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES)});
+    if (HWND hBox = FindPrintingBox()) {
+        m_boxPages.push_back(PrintingBoxText(hBox, CPrintingDialog::IDC_PRINTING_PAGE));
+        if (pInfo->m_nCurPage == m_nCancelAtPage) ClickCancel(hBox);
+    }
     // The page count is known once the first page is laid out.
     pInfo->SetMaxPage(m_nPageCount);
     pDC->SetMapMode(MM_LOENGLISH);

@@ -17,6 +17,7 @@ public:
     // --- What the test sets ---
     UINT m_nPageCount = 3;
     UINT m_nStopAtPage = 0;     // OnPrepareDC clears m_bContinuePrinting at this page
+    UINT m_nCancelAtPage = 0;   // OnPrint clicks Cancel in the printing box at this page
     BOOL m_bDirect = FALSE;     // OnPreparePrinting asks for a direct print
     BOOL m_bLandscape = FALSE;  // OnBeginPrinting turns the page (ResetDC), OnEndPrinting turns it back
 
@@ -29,6 +30,7 @@ public:
         int nDeviceWidth, nDeviceHeight;  // HORZRES, VERTRES of the context
     };
     std::vector<Page> m_pages;
+    std::vector<std::string> m_boxPages;        // the printing box's page line during each OnPrint
     static int s_nEndPrinting;                  // OnEndPrinting calls of all views, ever
     CString m_strBeginDevice;                   // the printer OnBeginPrinting got
     int m_nBeginWidth = 0, m_nBeginHeight = 0;  // its HORZRES, VERTRES after any ResetDC

@@ -1,11 +1,13 @@
 // The customer and office look-ups of their pages: by name and by number,
-// stepping with Next and Previous, the office page's limit, Update through
-// the writers, and a driver failure after the rows were opened - on SQLite
-// and on PostgreSQL.
+// stepping with Next and Previous (also over names that differ only in
+// case), the office page's limit, Update through the writers, a database
+// that does not open, and a driver failure after the rows were opened - on
+// SQLite and on PostgreSQL.
 #include <gtest/gtest.h>
 
 #include <memory>
 
+#include "database/Connection.h"
 #include "database/ConvertSet.h"
 #include "framework/db/DBException.h"
 #include "project/ProjCustomer.h"
@@ -202,6 +204,63 @@ TEST_P(LookupTest, FailureAfterTheRowsOpenedIsShownAndClosesTheConnection) {
     EXPECT_FALSE(page.m_db.IsOpen());
     EXPECT_EQ(m_boxes.Texts(), (Texts{"ODBC Connection lost while reading"}));
     EXPECT_EQ(page.GetCity(), "kept");
+}
+
+TEST_P(LookupTest, NamesDifferingOnlyInCaseAreAllReachedByStepping) {
+    m_db->ExecuteAll({
+        "DELETE FROM Customers",
+        "DELETE FROM Offices",
+        "INSERT INTO Customers (CustNo, Customer) VALUES ('K2', 'ACME')",
+        "INSERT INTO Customers (CustNo, Customer) VALUES ('K1', 'Acme')",
+        "INSERT INTO Customers (CustNo, Customer) VALUES ('K3', 'Apex')",
+        "INSERT INTO Offices (OfficeNo, Ostry, Kestrom, Office) VALUES ('K2', '1', '1', 'MAIN')",
+        "INSERT INTO Offices (OfficeNo, Ostry, Kestrom, Office) VALUES ('K1', '1', '1', 'Main')",
+        "INSERT INTO Offices (OfficeNo, Ostry, Kestrom, Office) VALUES ('K3', '1', '1', 'North')",
+    });
+    // From the first name, Next past the last one and Previous back past the first.
+    auto walk = [&](CPropertyPage& page, int nNameID, int nNumberID, const char* pszFirst) {
+        Texts seen;
+        Run(page, [&] {
+            Type(page, nNameID, pszFirst);
+            for (int nID : {IDC_PROJ_FIND_NAME, IDC_PROJ_NEXT, IDC_PROJ_NEXT, IDC_PROJ_NEXT,
+                            IDC_PROJ_PREVIOUS, IDC_PROJ_PREVIOUS, IDC_PROJ_PREVIOUS}) {
+                Press(page, nID);
+                seen.push_back(Text(page, nNameID) + "/" + Text(page, nNumberID));
+            }
+        });
+        return seen;
+    };
+    CProjCustomer customer(nullptr);
+    EXPECT_EQ(walk(customer, IDC_CUST_NAME, IDC_CUST_NO, "A"),
+              (Texts{"Acme/K1", "ACME/K2", "Apex/K3", "Apex/K3", "ACME/K2", "Acme/K1", "Acme/K1"}));
+    CProjOffice office(nullptr);
+    office.SetLimitTo(2);
+    EXPECT_EQ(walk(office, IDC_OFFICE_NAME, IDC_OFFICE_NO, "M"),
+              (Texts{"Main/K1", "MAIN/K2", "North/K3", "North/K3", "MAIN/K2", "Main/K1", "Main/K1"}));
+    const Texts ends{"No more \"Next\" records", "No more \"Previous\" records"};
+    Texts expected = ends;
+    expected.insert(expected.end(), ends.begin(), ends.end());
+    EXPECT_EQ(m_boxes.Texts(), expected);
+}
+
+TEST_P(LookupTest, DatabaseThatDoesNotOpenEndsWithThePageMessage) {
+    CorvSetConnectStringForTests("DSN=No Such Corv Source;UID=Corv2004;PWD=Kelso_Wrint");
+    const std::string strPageMessage = "Could not open \"Customer\" database";
+    CProjCustomer customer(nullptr);
+    customer.SetCustomer("Acme");
+    customer.SetCity("kept");
+    Run(customer, [&] { Press(customer, IDC_PROJ_FIND_NAME); });
+    ASSERT_FALSE(m_boxes.Texts().empty());
+    EXPECT_EQ(m_boxes.Texts().back(), strPageMessage);
+
+    m_boxes.Clear();
+    CProjOffice office(nullptr);
+    office.SetOffice("Main");
+    Run(office, [&] { Press(office, IDC_PROJ_NEXT); });
+    ASSERT_FALSE(m_boxes.Texts().empty());
+    EXPECT_EQ(m_boxes.Texts().back(), strPageMessage);
+    EXPECT_EQ(customer.GetCity(), "kept");
+    EXPECT_EQ(office.GetOffice(), "Main");
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, LookupTest, ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),

@@ -1,10 +1,14 @@
 // Options > Preferences...: OK writes only the settings that changed,
 // Cancel writes nothing, the sheet reopens on the page left with OK, and
-// the data folder picked with Browse is the one product selection reads.
+// the data folder picked with Browse is the one product selection reads,
+// the price rules follow the rounding box at once, and a profile that
+// cannot be written is reported.
 #include <gtest/gtest.h>
 
+#include "app/AppMessages.h"
 #include "app/PrefsSheet.h"
 #include "framework/win/FileDialog.h"
+#include "model/Slots.h"
 #include "res/resource.h"
 #include "selection/SelSettings.h"
 #include "tests/editor/EditorTestSupport.h"
@@ -32,6 +36,11 @@ protected:
     void Run(std::function<void(CPropertySheet&)> fn) {
         OnNextSheet(std::move(fn));
         TestApp().OnOptionsPreferences();
+    }
+    // Ticks or unticks a check box of the page as a click does.
+    static void Toggle(CPropertySheet& sheet, int nPage, int nID) {
+        ClickTab(sheet, nPage);
+        ::SendMessageA(Item(*sheet.GetPage(nPage), nID), BM_CLICK, 0, 0);
     }
     static void SetCheck(CWnd& page, int nID, bool bChecked) {
         ::SendMessageA(Item(page, nID), BM_SETCHECK, bChecked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -123,4 +132,47 @@ TEST_F(PreferencesTest, BrowsedFolderIsWhatTheNextSelectionReads) {
     const CSelSettings settings = GetSelSettings();
     EXPECT_EQ(settings.strDtaFolder, "C:\\Valve Data\\New\\");
     EXPECT_TRUE(settings.bDtaFolderChanged);
+}
+
+TEST_F(PreferencesTest, RoundingAppliesToTheNextPriceWorkedOut) {
+    auto net = [] {
+        CSlots slots;
+        slots.CalcNetFromMult("1000.00", "0.4567", "Net", 10, 2, "Mult");
+        CString strValue;
+        slots.Lookup("Net", strValue);
+        return std::string(strValue.GetString());
+    };
+    ASSERT_EQ(net(), "457.00");  // Round is on in a fresh profile
+    Run([&](CPropertySheet& sheet) {
+        Toggle(sheet, 0, IDC_PREFS_ROUND);
+        sheet.SendMessage(WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(net(), "456.70");
+    Run([&](CPropertySheet& sheet) {
+        Toggle(sheet, 0, IDC_PREFS_ROUND);
+        sheet.SendMessage(WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ(net(), "457.00");
+}
+
+TEST_F(PreferencesTest, AProfileThatCannotBeWrittenIsReported) {
+    const std::string strBefore = ReadFileBytes(m_strIni);
+    // A read-only INI file, which another program also holds open against
+    // writing (the attribute alone does not stop the superuser).
+    ::SetFileAttributesA(m_strIni.c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE hHeld =
+        ::CreateFileA(m_strIni.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    const BOOL bAlert = TestApp().m_bPOAAlert;
+    Run([&](CPropertySheet& sheet) {
+        Toggle(sheet, 2, IDC_PREFS_POA_ALERT);
+        Toggle(sheet, 0, IDC_PREFS_MAXIMIZE);
+        sheet.SendMessage(WM_COMMAND, IDOK, 0);
+    });
+    ::CloseHandle(hHeld);
+    ::SetFileAttributesA(m_strIni.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadFileBytes(m_strIni), strBefore);
+    EXPECT_EQ(TestApp().m_bPOAAlert, !bAlert);  // in force until the program ends
+    // One message for the whole sheet, naming the file.
+    EXPECT_EQ(m_boxes.Texts(), std::vector<std::string>{std::string(AppMsg::kPrefsNotWritten) + m_strIni +
+                                                        AppMsg::kPrefsNotWrittenTail});
 }

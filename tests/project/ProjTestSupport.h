@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "framework/win/PropertyPage.h"
 #include "framework/win/PropertySheet.h"
@@ -67,6 +68,29 @@ inline bool PressKeyIn(CPropertySheet& sheet, UINT nKey) {
     if (AfxPreTranslateUpTo(sheet.m_hWnd, &msg)) return true;
     if (nKey == VK_RETURN) ::SendMessageA(msg.hwnd, WM_CHAR, '\r', 1);
     return false;
+}
+
+// Characters typed on the keyboard into whatever has the focus, one at a
+// time, each offered to the sheet first as its modal loop does (a push
+// button with the focus takes its access key there).
+inline void TypeInSheet(CPropertySheet& sheet, const char* pszText) {
+    for (const char* p = pszText; *p; ++p) {
+        MSG msg{::GetFocus(), WM_CHAR, static_cast<unsigned char>(*p), 1, 0, {0, 0}};
+        if (!AfxPreTranslateUpTo(sheet.m_hWnd, &msg))
+            ::SendMessageA(msg.hwnd, WM_CHAR, msg.wParam, msg.lParam);
+    }
+}
+
+// The controls that Tab visits on a page, from its first one round.
+inline std::vector<int> TabOrder(CWnd& page) {
+    std::vector<int> ids;
+    HWND hFirst = ::GetNextDlgTabItem(page.m_hWnd, nullptr, FALSE);
+    for (HWND h = hFirst; h && ids.size() < 100;) {
+        ids.push_back(::GetDlgCtrlID(h));
+        h = ::GetNextDlgTabItem(page.m_hWnd, h, FALSE);
+        if (h == hFirst) break;
+    }
+    return ids;
 }
 
 // Runs fn on the next sheet that opens.

@@ -3,6 +3,8 @@
 // on each kind of page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "project/ProjCustomer.h"
 #include "project/ProjFollow.h"
 #include "project/ProjLineWords.h"
@@ -174,4 +176,57 @@ TEST_F(ProjectSheetTest, FailedCheckKeepsTheSheetAndNothingReachesTheJob) {
     EXPECT_EQ(m_pDoc->GetQuoteNo(), "");
     EXPECT_FALSE(m_pDoc->IsModified());
     EXPECT_EQ(m_boxes.Texts().size(), 2u);  // the tab change and the OK
+}
+
+TEST_F(ProjectSheetTest, TabGoesFromTheNumberToTheNameAndOnInTheListedOrder) {
+    const std::vector<int> address = {IDC_PROJ_ADRS_LN1, IDC_PROJ_ADRS_LN2, IDC_PROJ_ADRS_LN3, IDC_PROJ_CITY,
+                                      IDC_PROJ_STATE,    IDC_PROJ_ZIP,      IDC_PROJ_COUNTRY};
+    const std::vector<int> keys = {IDC_PROJ_FIND_NUMBER, IDC_PROJ_FIND_NAME, IDC_PROJ_PREVIOUS,
+                                   IDC_PROJ_NEXT};
+    auto order = [](std::vector<std::vector<int>> parts) {
+        std::vector<int> ids;
+        for (const auto& part : parts) ids.insert(ids.end(), part.begin(), part.end());
+        return ids;
+    };
+    const std::vector<int> contact = {IDC_PROJ_PHONE, IDC_PROJ_FAX, IDC_PROJ_EMAIL, IDC_PROJ_URL};
+    const struct {
+        int nPage, nNumber, nName;
+        std::vector<int> tabs;
+    } pages[] = {
+        {1, IDC_CUST_NO, IDC_CUST_NAME,
+         order({{IDC_CUST_NO, IDC_CUST_NAME}, keys, address, {IDC_CUST_ATTN}, contact, {IDC_PROJ_UPDATE}})},
+        {2, IDC_OFFICE_NO, IDC_OFFICE_NAME,
+         order({{IDC_OFFICE_NO, IDC_OFFICE_NAME},
+                keys,
+                address,
+                {IDC_OFFICE_CONTACT},
+                contact,
+                {IDC_OFFICE_EAST, IDC_PROJ_UPDATE}})},
+    };
+    OnNextSheet([&](CPropertySheet& sheet) {
+        for (const auto& page : pages) {
+            ClickTab(sheet, page.nPage);
+            CPropertyPage& p = *sheet.GetPage(page.nPage);
+            // Tab enters the radio group on its checked button.
+            std::vector<int> tabs = TabOrder(p);
+            std::replace_if(
+                tabs.begin(), tabs.end(),
+                [](int id) { return id == IDC_OFFICE_WEST || id == IDC_OFFICE_BOTH; }, IDC_OFFICE_EAST);
+            EXPECT_EQ(tabs, page.tabs);
+            // A person types the number, presses Tab and types the name.
+            Focus(p, page.nNumber);
+            TypeInSheet(sheet, "C7");
+            EXPECT_TRUE(PressKeyIn(sheet, VK_TAB));
+            TypeInSheet(sheet, "M\xFCller & O'Brien");
+            EXPECT_EQ(Text(p, page.nName), "M\xFCller & O'Brien");
+        }
+        ClickTab(sheet, 9);
+        EXPECT_EQ(TabOrder(*sheet.GetPage(9)), (std::vector<int>{IDC_UDC1, IDC_UDC2, IDC_UDC3, IDC_UDC4,
+                                                                 IDC_UDC5, IDC_UDC6, IDC_UDC7, IDC_UDC8}));
+        PressSheetOK(sheet);
+    });
+    EXPECT_TRUE(RunProjectSheet(m_pDoc));
+    EXPECT_TRUE(m_boxes.Texts().empty());  // no look-up button was set off
+    EXPECT_EQ(m_pDoc->GetCustomer(), "M\xFCller & O'Brien");
+    EXPECT_EQ(m_pDoc->GetOfficeNo(), "C7");
 }

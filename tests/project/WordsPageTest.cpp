@@ -9,6 +9,7 @@
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/project/ProjTestSupport.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "workspace/BuiltInChoices.h"
 
 using namespace ProjTest;
 using Texts = std::vector<std::string>;
@@ -111,6 +112,42 @@ TEST_F(WordsPageTest, IndentOutOfRangeKeepsThePage) {
     EXPECT_EQ(nResult, IDCANCEL);
 }
 
+TEST_F(WordsPageTest, TypedIndentsKeepTheSumTheBarsKeep) {
+    CProjWords page;
+    page.SetCaption("Introduction");
+    page.m_nIndentRight = 20;
+    const INT_PTR nResult = Run(page, [&](CPropertySheet& sheet) {
+        TypeAndLeave(page, IDC_WORDS_LEFT, "100", IDC_WORDS_TEXT);
+        EXPECT_EQ(Text(page, IDC_WORDS_LEFT), "70");
+        EXPECT_EQ(BarPos(page, IDC_WORDS_LEFT_BAR), 70);
+        Scroll(page, IDC_WORDS_RIGHT_BAR, SB_THUMBPOSITION, 50);
+        EXPECT_EQ(Text(page, IDC_WORDS_RIGHT), "20");
+        // Still typing when OK is pressed: the indent being typed gives way.
+        Type(page, IDC_WORDS_RIGHT, "95");
+        PressSheetOK(sheet);
+    });
+    EXPECT_EQ(nResult, IDOK);
+    EXPECT_EQ(page.m_nIndentLeft, 70);
+    EXPECT_EQ(page.m_nIndentRight, 20);
+}
+
+TEST_F(WordsPageTest, OnlyWordsBelowHidesTheIndent) {
+    const int indent[] = {IDC_WORDS_INDENT_GROUP, IDC_WORDS_STYLE_LABEL, IDC_WORDS_LEFT_LABEL,
+                          IDC_WORDS_RIGHT_LABEL,  IDC_WORDS_STYLE,       IDC_WORDS_LEFT,
+                          IDC_WORDS_RIGHT,        IDC_WORDS_LEFT_BAR,    IDC_WORDS_RIGHT_BAR};
+    for (const char* pszKind : {"Words Above", "Words Below", "Terms"}) {
+        CProjWords page;
+        page.SetCaption(pszKind);
+        Run(page, [&](CPropertySheet& sheet) {
+            const bool bShown = std::string(pszKind) != "Words Below";
+            for (int nID : indent)
+                EXPECT_EQ(::IsWindowVisible(Item(page, nID)) != 0, bShown) << pszKind << nID;
+            EXPECT_TRUE(::IsWindowVisible(Item(page, IDC_WORDS_TEXT)));
+            PressCancel(sheet);
+        });
+    }
+}
+
 TEST_F(WordsPageTest, SelectionsAndTextFilesFillTheWords) {
     CStringArray selections;
     for (int i = 1; i <= 60; ++i) selections.Add(("Ready text " + std::to_string(i)).c_str());
@@ -155,4 +192,17 @@ TEST_F(WordsPageTest, SelectionsAndTextFilesFillTheWords) {
     });
     EXPECT_EQ(nResult, IDOK);
     EXPECT_EQ(page.GetWords(), "before");
+}
+
+// The data folder's sample texts (tools/make-texts writes them) cover every
+// file name that the built-in lists offer on the words pages.
+TEST(StandardTextSamples, EveryOfferedFileNameHasOne) {
+    for (const char* pszList :
+         {"IntroFileName", "NotesFileName", "TermsFileName", "WordsAboveFileName", "WordsBelowFileName"}) {
+        for (const CString& name : BuiltInChoices(pszList)) {
+            const std::string path =
+                std::string(CORV_SOURCE_DIR) + "/tools/texts/" + name.GetString() + ".txt";
+            EXPECT_NE(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
+        }
+    }
 }

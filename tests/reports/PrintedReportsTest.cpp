@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "editor/CorvView.h"
@@ -41,13 +40,8 @@ std::string PdfText(const std::string& name) {
         return std::string();
     }
     std::string text;
-    std::string raw = printed::ReadBytes(txt);
+    const std::string raw = printed::ReadBytes(txt);
     ::DeleteFileA(printed::WindowsPath(txt).c_str());
-    // The printer's fonts map '-' to the soft hyphen and blanks to the
-    // no-break space, which come back in UTF-8.
-    for (const auto& [from, to] : {std::pair<const char*, const char*>{"\xC2\xAD", "-"}, {"\xC2\xA0", " "}})
-        for (size_t at = raw.find(from); at != std::string::npos; at = raw.find(from, at))
-            raw.replace(at, 2, to);
     for (char ch : raw) {
         if (ch == '\r' || ch == '\t') ch = ' ';
         if (ch == ' ' && !text.empty() && (text.back() == ' ' || text.back() == '\n')) continue;

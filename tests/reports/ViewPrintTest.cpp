@@ -1,6 +1,6 @@
 // The job view's print commands through the real print loop and the
 // prefix's PDF printer: Print > Select..., the print dialog of a batch and
-// the report chosen before it.
+// the report chosen before it, page ranges and the printing box's Cancel.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +14,7 @@
 #include "framework/win/Dialog.h"
 #include "framework/win/PreviewView.h"
 #include "framework/win/PrintDialog.h"
+#include "framework/win/WinMessages.h"
 #include "reports/ReportCatalog.h"
 #include "res/editor_values_ids.h"
 #include "res/resource.h"
@@ -21,6 +22,7 @@
 #include "tests/reports/ReportJob.h"
 #include "tests/support/MessageBoxRecorder.h"
 #include "tests/support/PrintedPdfs.h"
+#include "tests/support/PrintingBox.h"
 
 namespace {
 using printed::PrintWatch;
@@ -380,4 +382,106 @@ TEST_F(ViewPrint, PreviewThatCannotStartLeavesTheWindowOutOfPreview) {
     // document would skip this view's edit commit.
     EXPECT_FALSE(m_pView->m_bInPreview);
     EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);
+}
+
+namespace {
+// An introduction long enough for a letter of well over a hundred pages.
+CString ManyParagraphs() {
+    CString intro;
+    for (int i = 1; i <= 7000; ++i) {
+        CString paragraph;
+        paragraph.Format("Introduction paragraph %d\r\n", i);
+        intro += paragraph;
+    }
+    return intro;
+}
+
+// The print dialog's user: OK, for pages nFrom to nTo (0: all pages).
+void QueuePages(int nFrom = 0, int nTo = 0) {
+    CPrintDialog::SetTestHook([=](CPrintDialog& dlg) -> INT_PTR {
+        if (nFrom) {
+            dlg.m_pd.Flags = (dlg.m_pd.Flags & ~PD_ALLPAGES) | PD_PAGENUMS;
+            dlg.m_pd.nFromPage = static_cast<WORD>(nFrom);
+            dlg.m_pd.nToPage = static_cast<WORD>(nTo);
+        }
+        return IDOK;
+    });
+}
+
+std::string PrintedPdf(PrintWatch& watch) {
+    const std::string name = watch.WaitForPrint();
+    EXPECT_FALSE(name.empty()) << watch.Problem();
+    return name.empty() ? name : PrintWatch::PathOf(name);
+}
+}  // namespace
+
+TEST_F(ViewPrint, PagesPastTheHundredthPrintAsInTheWholePrint) {
+    m_pDoc->SetIntro(ManyParagraphs());
+    PrintWatch whole = WatchPrints();
+    QueuePages();
+    Command(ID_FILE_PRINT_QUOTE);
+    const std::string wholePdf = PrintedPdf(whole);
+    PrintWatch range = WatchPrints();
+    QueuePages(101, 102);
+    Command(ID_FILE_PRINT_QUOTE);
+    const std::string rangePdf = PrintedPdf(range);
+    ASSERT_FALSE(wholePdf.empty() || rangePdf.empty());
+
+    const std::vector<std::string> pages = printed::PageTexts(rangePdf);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_NE(pages[0].find("Page 101 of "), std::string::npos) << pages[0];
+    EXPECT_NE(pages[1].find("Introduction paragraph"), std::string::npos) << pages[1];
+    EXPECT_EQ(pages, printed::PageTexts(wholePdf, 101, 102));
+    EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);
+}
+
+TEST_F(ViewPrint, ARangePastTheEndPrintsNothingAndSaysHowManyPagesThereAre) {
+    CCorvView* pView = OpenRealisticJob();  // a letter of three pages
+    ASSERT_NE(pView, nullptr);
+    PrintWatch watch = WatchPrints();
+    MessageBoxRecorder boxes;
+    QueuePages(5, 6);
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_QUOTE);
+    PumpMessages(500);
+    CString told;
+    told.Format(WinMsg::kPrintPastEnd, 5u, 3u, "s");
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{told.GetString()});
+    EXPECT_EQ(watch.CompleteNow(), 0u);
+    EXPECT_EQ(pView->m_pQuoteOne, nullptr);
+    EXPECT_EQ(pView->m_pFooterFont, nullptr);
+}
+
+namespace {
+bool s_bCancelClicked = false;
+
+// The user clicks Cancel once the box shows a page after the first.
+void CALLBACK CancelAfterPageOne(HWND, UINT, UINT_PTR, DWORD) {
+    HWND hBox = FindPrintingBox();
+    if (!hBox || s_bCancelClicked) return;
+    const std::string page = PrintingBoxText(hBox, CPrintingDialog::IDC_PRINTING_PAGE);
+    if (page.empty() || page == "Page 1") return;
+    s_bCancelClicked = true;
+    ClickCancel(hBox);
+}
+}  // namespace
+
+TEST_F(ViewPrint, CancelInThePrintingBoxLeavesNoReportObjectAndNoPdf) {
+    m_pDoc->SetIntro(ManyParagraphs());
+    PrintWatch watch = WatchPrints();
+    s_bCancelClicked = false;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, CancelAfterPageOne);
+    QueuePages();
+    Command(ID_FILE_PRINT_QUOTE);
+    ::KillTimer(nullptr, timer);
+    EXPECT_TRUE(s_bCancelClicked);
+    EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);
+    EXPECT_EQ(m_pView->m_pFooterFont, nullptr);
+
+    // The next print is the only one that comes out.
+    m_pDoc->SetIntro("");
+    QueuePages();
+    Command(ID_FILE_PRINT_QUOTE);
+    EXPECT_EQ(watch.WaitForPrints(1).size(), 1u) << watch.Problem();
+    PumpMessages(300);
+    EXPECT_EQ(watch.CompleteNow(), 1u);
 }

@@ -144,6 +144,9 @@ TEST_F(DlgDualTest, PicksAValveFromTheMenuFileAndHandsItBack) {
         Menu(d, ID_SEL_VALVE);
         title1 = Text(h, IDC_SEL_TITLE1);
         title2 = Text(h, IDC_SEL_TITLE2);
+        // The product file's titles show an "&" as it is.
+        for (int id : {IDC_SEL_TITLE1, IDC_SEL_LINE_TITLE, IDC_SEL_TITLE2})
+            EXPECT_TRUE(::GetWindowLongA(::GetDlgItem(h, id), GWL_STYLE) & SS_NOPREFIX) << id;
         initialLeft = ListLines(h, IDC_SEL_LEFT);
         EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(h, IDC_SEL_FIGURE_ENTRY)));
         // Auto mode: every pick moves on to the next left line.

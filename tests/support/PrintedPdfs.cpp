@@ -47,6 +47,28 @@ bool MadeEarlier(const std::string& a, const std::string& b) {
 
 void Sleep(DWORD ms) { ::Sleep(ms); }
 
+std::string Normalise(const std::string& raw) {
+    std::string out;
+    bool space = false;
+    for (size_t i = 0; i < raw.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(raw[i]);
+        bool isSpace = c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
+        // Ghostscript writes UTF-8: a no-break space is C2 A0.
+        if (c == 0xC2 && i + 1 < raw.size() && static_cast<unsigned char>(raw[i + 1]) == 0xA0) {
+            isSpace = true;
+            ++i;
+        }
+        if (isSpace) {
+            space = !out.empty();
+        } else {
+            if (space) out += ' ';
+            space = false;
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string FolderUnix() {
@@ -145,6 +167,25 @@ bool RunShell(const std::string& command, DWORD timeoutMs) {
     }
     ::DeleteFileA(doneWin.c_str());
     return true;
+}
+
+std::vector<std::string> PageTexts(const std::string& unixPath, int nFirst, int nLast) {
+    static int s_nRead = 0;
+    const std::string pattern =
+        "/tmp/corv-pages-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++s_nRead) + "-";
+    std::string range = " -dFirstPage=" + std::to_string(nFirst);
+    if (nLast > 0) range += " -dLastPage=" + std::to_string(nLast);
+    std::vector<std::string> pages;
+    if (!RunShell("gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=txtwrite" + range + " -sOutputFile='" + pattern +
+                  "%d.txt' '" + unixPath + "'"))
+        return pages;
+    for (int n = 1;; ++n) {
+        const std::string page = pattern + std::to_string(n) + ".txt";
+        if (::GetFileAttributesA(WindowsPath(page).c_str()) == INVALID_FILE_ATTRIBUTES) break;
+        pages.push_back(Normalise(ReadBytes(page)));
+        ::DeleteFileA(WindowsPath(page).c_str());
+    }
+    return pages;
 }
 
 }  // namespace printed

@@ -64,4 +64,9 @@ private:
 // started or did not end in time.
 bool RunShell(const std::string& command, DWORD timeoutMs = 60000);
 
+// The text of pages nFirst to nLast (0: to the end) of a PDF or PostScript
+// file named by its Unix path, one entry a page, as Ghostscript reads it:
+// spaces collapsed, ends trimmed. Empty when Ghostscript could not read it.
+std::vector<std::string> PageTexts(const std::string& unixPath, int nFirst = 1, int nLast = 0);
+
 }  // namespace printed
