@@ -146,21 +146,18 @@ int BuildReportBody(int nReport, CRptBaseClass* pReport, CDC* pDC, CPrintInfo* p
             return static_cast<CRptComm*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop);
         case kRptSellPrice:
             return static_cast<CRptPropSum2*>(pReport)->BuildReport(pDC, pInfo, pDoc, laterTop, firstTop);
-        default: {
-            // No body of its own: one page with the furniture only.
-            CBandCursor cur;
-            pReport->BeginBuild(pDC, pInfo, laterTop, firstTop, cur);
-            return pReport->EndBuild(cur);
-        }
+        default:
+            return 0;  // no report has that number
     }
 }
 
 void BuildReportIfNone(CDC* pDC, CPrintInfo* pInfo, const CReportPrintJob& job) {
     if (!IsValidReport(job.nReport) || !job.ppReport || *job.ppReport || !job.pDoc) return;
-    HGDIOBJ hOldFont = job.pBodyFont ? pDC->SelectObject(job.pBodyFont) : nullptr;
-    pDC->SetMapMode(MM_LOENGLISH);
     CRptBaseClass*& pReport = *job.ppReport;
     pReport = CreateReport(job.nReport);
+    if (!pReport) return;
+    HGDIOBJ hOldFont = job.pBodyFont ? pDC->SelectObject(job.pBodyFont) : nullptr;
+    pDC->SetMapMode(MM_LOENGLISH);
     const int nPages =
         BuildReportBody(job.nReport, pReport, pDC, pInfo, job.pDoc, job.nLaterTop, FirstPageTop(job.nReport));
     pInfo->SetMaxPage(static_cast<UINT>(nPages));
@@ -174,12 +171,13 @@ void BuildReportIfNone(CDC* pDC, CPrintInfo* pInfo, const CReportPrintJob& job) 
 void PrintReportPage(CDC* pDC, CPrintInfo* pInfo, const CReportPrintJob& job) {
     if (!IsValidReport(job.nReport) || !job.ppReport || !job.pDoc) return;
     BuildReportIfNone(pDC, pInfo, job);
+    CRptBaseClass* pReport = *job.ppReport;
+    if (!pReport) return;
     const bool bLetter = IsLetter(job.nReport) != FALSE;
     const int nFirstTop = FirstPageTop(job.nReport);
     HGDIOBJ hOldFont = job.pBodyFont ? pDC->SelectObject(job.pBodyFont) : nullptr;
     pDC->SetMapMode(MM_LOENGLISH);
 
-    CRptBaseClass* pReport = *job.ppReport;
     if (pInfo->m_nCurPage > 1) {
         PrintPageNumber(pDC, pInfo, job.pDoc, LaterPageTitle(job.nReport, job.pDoc));
     } else if (bLetter) {

@@ -46,11 +46,6 @@ const char* const kButtonTexts[] = {WinMsg::kPreviewPrint,   WinMsg::kPreviewNex
                                     WinMsg::kPreviewTwoPage, WinMsg::kPreviewZoomIn, WinMsg::kPreviewZoomOut,
                                     WinMsg::kPreviewClose};
 
-// Plays one record; a fixed mapping mode (inches, millimetres, twips) is
-// played as the equivalent scaling measured on the recording's reference
-// device, as the header gives it. Some players compute those modes from
-// the context they play into, which shrinks a page recorded against a
-// 300-dpi printer to a third when played on a 96-dpi screen.
 // Plays a text with character widths word by word: each word starts where
 // the widths put its first character, and its letters follow at the
 // screen font's own advances. Placed letter by letter, a small screen
@@ -92,6 +87,11 @@ bool PlayTextByWords(HDC hDC, const ENHMETARECORD* pRecord) {
     return true;
 }
 
+// Plays one record; a fixed mapping mode (inches, millimetres, twips) is
+// played as the equivalent scaling measured on the recording's reference
+// device, as the header gives it. Some players compute those modes from
+// the context they play into, which shrinks a page recorded against a
+// 300-dpi printer to a third when played on a 96-dpi screen.
 int CALLBACK PlayRecord(HDC hDC, HANDLETABLE* pTable, const ENHMETARECORD* pRecord, int nHandles,
                         LPARAM lParam) {
     const auto* pHeader = reinterpret_cast<const ENHMETAHEADER*>(lParam);
