@@ -2,6 +2,7 @@
 // the engine's name (SQLGetInfo(SQL_DBMS_NAME), read once per connection):
 //   - how the number the numbers table just generated is read;
 //   - how a date and a bit value are written;
+//   - which letters the case-blind name columns fold;
 //   - how the catalog's names, type codes and widths map onto the ones the
 //     column check expects, so the shipped schemas pass it on every engine
 //     while a column of a really different type or width still fails.
@@ -42,6 +43,10 @@ public:
     // Bit columns take quoted '1' and '0' (PostgreSQL booleans) rather than
     // plain numbers.
     bool QuotesBits() const { return m_kind == DbEngineKind::PostgreSQL; }
+    // The case-blind name columns of SQLite (NOCASE) fold the ASCII letters
+    // only: there Müller and MÜLLER are two names, sorted apart. The other
+    // engines' case-blind collations fold every letter.
+    bool FoldsAsciiCaseOnly() const { return m_kind == DbEngineKind::SQLite; }
 
 private:
     DbEngineKind m_kind;

@@ -1,7 +1,7 @@
-// The values of one customer or representative office as the customer and
-// office pages hold them, in the column order of the Customers and Offices
-// tables. The pages fill them from their getters (CustomerRowOf,
-// OfficeRowOf) when they hand a record to its writer.
+// The values of one customer or representative office as the writers take
+// them, in the column order of the Customers and Offices tables. The pages
+// fill them from their getters (project/LookupPageRows.h) when they hand a
+// record to its writer.
 #pragma once
 
 #include "framework/core/String.h"
@@ -41,40 +41,3 @@ struct COfficeRow {
     CString strEmail;
     CString strURL;
 };
-
-// The address, telephone and web fields that both pages hold.
-template <class Row, class Page>
-void CopyAddressFields(Row& row, Page& page) {
-    row.strAdrsLn1 = page.GetAdrsLn1();
-    row.strAdrsLn2 = page.GetAdrsLn2();
-    row.strAdrsLn3 = page.GetAdrsLn3();
-    row.strCity = page.GetCity();
-    row.strState = page.GetState();
-    row.strZip = page.GetZip();
-    row.strCountry = page.GetCountry();
-    row.strPhone = page.GetPhone();
-    row.strFax = page.GetFax();
-    row.strEmail = page.GetEmail();
-    row.strURL = page.GetURL();
-}
-
-template <class Page>
-CCustomerRow CustomerRowOf(Page& page) {
-    CCustomerRow row;
-    row.strCustNo = page.GetCustNo();
-    row.strCustomer = page.GetCustomer();
-    row.strAttn = page.GetAttn();
-    CopyAddressFields(row, page);
-    return row;
-}
-
-template <class Page>
-COfficeRow OfficeRowOf(Page& page) {
-    COfficeRow row;
-    row.strOfficeNo = page.GetOfficeNo();
-    row.nLimitTo = page.GetLimitTo();
-    row.strOffice = page.GetOffice();
-    row.strContact = page.GetContact();
-    CopyAddressFields(row, page);
-    return row;
-}

@@ -1,9 +1,9 @@
 #include "project/ProjCustomer.h"
 
 #include "database/DbMessages.h"
-#include "database/LookupRows.h"
 #include "database/SndToCust.h"
 #include "framework/win/DataExchange.h"
+#include "project/LookupPageRows.h"
 #include "project/ProjMessages.h"
 #include "res/project_ids.h"
 

@@ -33,8 +33,20 @@ void ShowDriverError(const CDBException& e) {
     AfxMessageBox(FormatDriverMessage(ProjMsg::kOdbcFmt, e.GetErrorMessage(), kDriverMessageChars), MB_OK);
 }
 
-// Case-insensitive comparison of two names, as the stepping rule wants it.
-int CompareNoCase(const CString& a, const CString& b) { return lstrcmpiA(a.GetString(), b.GetString()); }
+// Whether two names are one name to the engine's case-blind name column.
+// Stepping skips the rows of the page's own name; were it to fold more
+// letters than the engine sorts together, it would skip names the engine
+// sorts apart, and Next and Previous could never reach them.
+bool SameName(const CDbEngine& engine, const CString& a, const CString& b) {
+    if (!engine.FoldsAsciiCaseOnly()) return lstrcmpiA(a.GetString(), b.GetString()) == 0;
+    if (a.GetLength() != b.GetLength()) return false;
+    auto fold = [](char ch) {
+        return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+    };
+    for (int i = 0; i < a.GetLength(); ++i)
+        if (fold(a[i]) != fold(b[i])) return false;
+    return true;
+}
 
 }  // namespace
 
@@ -104,10 +116,11 @@ void CProjLookupPage::FillDetails(const CConvertSet& set) {
 
 BOOL CProjLookupPage::StepToRow(CConvertSet& set, bool bNext, const CString& strName,
                                 const CString& strNumber) {
+    const CDbEngine engine(m_db);
     for (;;) {
         const CString strRowName = set.GetText(m_texts.pszNameColumn);
         const CString strRowNumber = set.GetText(m_texts.pszNumberColumn);
-        if (CompareNoCase(strRowName, strName) != 0) return TRUE;
+        if (!SameName(engine, strRowName, strName)) return TRUE;
         const int nOrder = std::strcmp(strRowNumber.GetString(), strNumber.GetString());
         if (bNext ? nOrder > 0 : nOrder < 0) return TRUE;
         set.MoveNext();

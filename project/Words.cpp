@@ -34,7 +34,7 @@ CString CWords::GetStyleNameAt(int nIndex) const {
 
 CString CWords::GetLabel(int nIndex) const {
     if (nIndex < 0 || nIndex >= m_nCount) nIndex = 0;
-    char sz[8];
+    char sz[12];  // any int with its sign
     std::snprintf(sz, sizeof(sz), "%2d", nIndex + 1);
     return sz;
 }

@@ -8,6 +8,7 @@
 #include "DbTestEnv.h"
 #include "database/Connection.h"
 #include "database/SndToCust.h"
+#include "project/LookupPageRows.h"
 #include "tests/support/MessageBoxRecorder.h"
 
 namespace {

@@ -25,7 +25,8 @@ protected:
     // A fresh file name in the test folder.
     static CString NewFile(LPCSTR lpszStem);
     // The text of each page of a PostScript file, as Ghostscript reads it
-    // (spaces collapsed, ends trimmed); nullopt when Ghostscript cannot run.
+    // (blanks collapsed, ends trimmed, no-break spaces read as blanks);
+    // nullopt when Ghostscript cannot run.
     static std::optional<std::vector<std::string>> PageTexts(const CString& pathName);
     static std::string ReadFile(const CString& pathName);
     // The device name in the application's DEVNAMES ("" when none chosen).

@@ -5,6 +5,7 @@
 // SQLite and on PostgreSQL.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "database/Connection.h"
@@ -67,6 +68,21 @@ protected:
             PressSheetOK(s);
         });
         EXPECT_EQ(sheet.DoModal(), IDOK);
+    }
+
+    // From the first name, Next past the last one and Previous back past
+    // the first: each name and number shown.
+    Texts Walk(CPropertyPage& page, int nNameID, int nNumberID, const char* pszFirst) {
+        Texts seen;
+        Run(page, [&] {
+            Type(page, nNameID, pszFirst);
+            for (int nID : {IDC_PROJ_FIND_NAME, IDC_PROJ_NEXT, IDC_PROJ_NEXT, IDC_PROJ_NEXT,
+                            IDC_PROJ_PREVIOUS, IDC_PROJ_PREVIOUS, IDC_PROJ_PREVIOUS}) {
+                Press(page, nID);
+                seen.push_back(Text(page, nNameID) + "/" + Text(page, nNumberID));
+            }
+        });
+        return seen;
     }
 
     std::unique_ptr<TestDatabase> m_db;
@@ -217,30 +233,38 @@ TEST_P(LookupTest, NamesDifferingOnlyInCaseAreAllReachedByStepping) {
         "INSERT INTO Offices (OfficeNo, Ostry, Kestrom, Office) VALUES ('K1', '1', '1', 'Main')",
         "INSERT INTO Offices (OfficeNo, Ostry, Kestrom, Office) VALUES ('K3', '1', '1', 'North')",
     });
-    // From the first name, Next past the last one and Previous back past the first.
-    auto walk = [&](CPropertyPage& page, int nNameID, int nNumberID, const char* pszFirst) {
-        Texts seen;
-        Run(page, [&] {
-            Type(page, nNameID, pszFirst);
-            for (int nID : {IDC_PROJ_FIND_NAME, IDC_PROJ_NEXT, IDC_PROJ_NEXT, IDC_PROJ_NEXT,
-                            IDC_PROJ_PREVIOUS, IDC_PROJ_PREVIOUS, IDC_PROJ_PREVIOUS}) {
-                Press(page, nID);
-                seen.push_back(Text(page, nNameID) + "/" + Text(page, nNumberID));
-            }
-        });
-        return seen;
-    };
     CProjCustomer customer(nullptr);
-    EXPECT_EQ(walk(customer, IDC_CUST_NAME, IDC_CUST_NO, "A"),
+    EXPECT_EQ(Walk(customer, IDC_CUST_NAME, IDC_CUST_NO, "A"),
               (Texts{"Acme/K1", "ACME/K2", "Apex/K3", "Apex/K3", "ACME/K2", "Acme/K1", "Acme/K1"}));
     CProjOffice office(nullptr);
     office.SetLimitTo(2);
-    EXPECT_EQ(walk(office, IDC_OFFICE_NAME, IDC_OFFICE_NO, "M"),
+    EXPECT_EQ(Walk(office, IDC_OFFICE_NAME, IDC_OFFICE_NO, "M"),
               (Texts{"Main/K1", "MAIN/K2", "North/K3", "North/K3", "MAIN/K2", "Main/K1", "Main/K1"}));
     const Texts ends{"No more \"Next\" records", "No more \"Previous\" records"};
     Texts expected = ends;
     expected.insert(expected.end(), ends.begin(), ends.end());
     EXPECT_EQ(m_boxes.Texts(), expected);
+}
+
+// SQLite sorts Müller apart from MÜLLER and mÜller (its case-blind order
+// folds ASCII letters only), PostgreSQL sorts all three together: either
+// way stepping reaches each of them, in the engine's order, and back.
+TEST_P(LookupTest, NamesDifferingInTheCaseOfAnAccentedLetterAreAllReachedByStepping) {
+    m_db->ExecuteAll({
+        "DELETE FROM Customers",
+        "INSERT INTO Customers (CustNo, Customer) VALUES ('K1', 'M\xFCller')",
+        "INSERT INTO Customers (CustNo, Customer) VALUES ('K2', 'M\xDCLLER')",
+        "INSERT INTO Customers (CustNo, Customer) VALUES ('K3', 'm\xDCller')",
+    });
+    CProjCustomer customer(nullptr);
+    const Texts seen = Walk(customer, IDC_CUST_NAME, IDC_CUST_NO, "M");
+    ASSERT_EQ(seen.size(), 7u);
+    Texts reached(seen.begin(), seen.begin() + 3);
+    EXPECT_EQ(seen,
+              (Texts{reached[0], reached[1], reached[2], reached[2], reached[1], reached[0], reached[0]}));
+    std::sort(reached.begin(), reached.end());
+    EXPECT_EQ(reached, (Texts{"M\xDCLLER/K2", "M\xFCller/K1", "m\xDCller/K3"}));
+    EXPECT_EQ(m_boxes.Texts(), (Texts{"No more \"Next\" records", "No more \"Previous\" records"}));
 }
 
 TEST_P(LookupTest, DatabaseThatDoesNotOpenEndsWithThePageMessage) {

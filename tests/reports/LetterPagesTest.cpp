@@ -170,7 +170,9 @@ TEST_F(LetterPages, EveryBandPutsTheAlignmentBack) {
         // column are drawn left-aligned.
         for (size_t i = 1; i < page.texts.size(); ++i) {
             const RecordedText& t = page.texts[i];
-            if (t.text.rfind("Area ", 0) == 0) EXPECT_EQ(t.align, 0u) << t.text;
+            if (t.text.rfind("Area ", 0) == 0) {
+                EXPECT_EQ(t.align, 0u) << t.text;
+            }
         }
     }
     EXPECT_NE(pages[0].Find("Area 100 - Intake"), nullptr);

@@ -154,8 +154,9 @@ TEST(PricedLetters, EveryPageTheItemTableContinuesOnStartsWithItsHeading) {
         for (int p = 2; p <= nPages; ++p) {
             const int nFirst = report.GetPageFirstBand(p);
             // Pages that begin before the total line continue the table.
-            if (nFirst <= nTotal)
+            if (nFirst <= nTotal) {
                 EXPECT_EQ(FirstLines(report.GetBand(nFirst)), heading) << nReport << " page " << p;
+            }
         }
         // 4,800.00 + 6,301.00 + 1,950,000.00 + 60 x 2 x 125.00
         EXPECT_EQ(ColumnLines(report.GetBand(nTotal), 1), Lines({"$ 1,976,101.00"}));

@@ -32,21 +32,8 @@ std::string ReadFile(const std::string& name) { return printed::ReadBytes(PrintW
 
 // The text of a printed PDF, every run of blanks made one blank.
 std::string PdfText(const std::string& name) {
-    const std::string pdf = PrintWatch::PathOf(name);
-    const std::string txt = "/tmp/corv-report-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                            std::to_string(::GetTickCount()) + ".txt";
-    if (!printed::RunShell("ps2ascii '" + pdf + "' '" + txt + "'")) {
-        ADD_FAILURE() << "ps2ascii did not finish reading " << pdf;
-        return std::string();
-    }
-    std::string text;
-    const std::string raw = printed::ReadBytes(txt);
-    ::DeleteFileA(printed::WindowsPath(txt).c_str());
-    for (char ch : raw) {
-        if (ch == '\r' || ch == '\t') ch = ' ';
-        if (ch == ' ' && !text.empty() && (text.back() == ' ' || text.back() == '\n')) continue;
-        text += ch;
-    }
+    const std::string text = printed::Text(PrintWatch::PathOf(name));
+    if (text.empty()) ADD_FAILURE() << "Ghostscript could not read " << PrintWatch::PathOf(name);
     return text;
 }
 

@@ -35,12 +35,8 @@ TEST(PrintedText, BlanksAndHyphensComeBackPlainInEveryReportFace) {
 
     const std::string name = watch.WaitForPrint();
     ASSERT_FALSE(name.empty()) << watch.Problem();
-    const std::string txt = "/tmp/corv-printed-text-" + std::to_string(::GetCurrentProcessId()) + ".txt";
-    ASSERT_TRUE(printed::RunShell("ps2ascii '" + printed::PrintWatch::PathOf(name) + "' '" + txt + "'"));
-    std::string text;
-    for (char ch : printed::ReadBytes(txt))
-        if (ch != ' ' || text.empty() || text.back() != ' ') text += ch;
-    ::DeleteFileA(printed::WindowsPath(txt).c_str());
+    const std::string text = printed::Text(printed::PrintWatch::PathOf(name));
+    ASSERT_FALSE(text.empty()) << "Ghostscript could not read " << name;
     for (const char* face : faces)
         EXPECT_NE(text.find(std::string(face) + ": Q-2041 Rev B"), std::string::npos);
     EXPECT_EQ(text.find('\xC2'), std::string::npos) << text;  // no no-break space or soft hyphen

@@ -171,7 +171,9 @@ TEST(TableLayouts, EveryRowLiesOnItsTemplates) {
             for (int i = 0; i < pWrapped->GetLineCount(); ++i) {
                 const CString line = pWrapped->GetLine(i);
                 EXPECT_LE(TextWidth(pDC, line), w[row.wrapped]);
-                if (i + 1 < pWrapped->GetLineCount()) EXPECT_GT(TextWidth(pDC, line + "i"), w[row.wrapped]);
+                if (i + 1 < pWrapped->GetLineCount()) {
+                    EXPECT_GT(TextWidth(pDC, line + "i"), w[row.wrapped]);
+                }
             }
         });
         ASSERT_EQ(band->GetColumnCount(), static_cast<int>(expected.size()));
@@ -181,7 +183,9 @@ TEST(TableLayouts, EveryRowLiesOnItsTemplates) {
             EXPECT_EQ(pCol->m_x, expected[i].x);
             EXPECT_EQ(pCol->m_nAlign, expected[i].align);
             EXPECT_EQ(pCol->m_bUnderline, row.heading ? TRUE : FALSE);
-            if (i != row.wrapped) EXPECT_EQ(pCol->GetLineCount(), 1);
+            if (i != row.wrapped) {
+                EXPECT_EQ(pCol->GetLineCount(), 1);
+            }
         }
     }
 }

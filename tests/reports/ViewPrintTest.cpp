@@ -120,24 +120,8 @@ TEST_F(ViewPrint, TheQuotationLetterComesOutAsAThreePagePdf) {
     const std::string name = watch.WaitForPrint();
     ASSERT_FALSE(name.empty()) << watch.Problem();
     const std::string pdf = PrintWatch::PathOf(name);
-    const std::string textUnix = "/tmp/corv-letter-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                                 std::to_string(::GetTickCount()) + ".txt";
-    ASSERT_TRUE(printed::RunShell("gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=txtwrite -sOutputFile='" +
-                                  textUnix + "' '" + pdf + "'"))
-        << "Ghostscript did not finish reading " << pdf;
-    std::string letter;
-    // Ghostscript writes UTF-8 with no-break spaces between words and soft
-    // hyphens for hyphens.
-    const std::string raw = ReadFileBytes("Z:" + textUnix);
-    for (size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\xC2' && i + 1 < raw.size() && (raw[i + 1] == '\xA0' || raw[i + 1] == '\xAD')) {
-            letter += raw[i + 1] == '\xA0' ? ' ' : '-';
-            ++i;
-        } else {
-            letter += raw[i];
-        }
-    }
-    ::DeleteFileA(("Z:" + textUnix).c_str());
+    const std::string letter = printed::Text(pdf);
+    ASSERT_FALSE(letter.empty()) << "Ghostscript could not read " << pdf;
     size_t at = 0;
     for (const char* expected :
          {"Corvantis Flow Controls", "To:", "Harlow Process Systems", "Q-26-0142 Rev B", "Item", "Unit Price",

@@ -50,20 +50,13 @@ void Sleep(DWORD ms) { ::Sleep(ms); }
 std::string Normalise(const std::string& raw) {
     std::string out;
     bool space = false;
-    for (size_t i = 0; i < raw.size(); ++i) {
-        unsigned char c = static_cast<unsigned char>(raw[i]);
-        bool isSpace = c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
-        // Ghostscript writes UTF-8: a no-break space is C2 A0.
-        if (c == 0xC2 && i + 1 < raw.size() && static_cast<unsigned char>(raw[i + 1]) == 0xA0) {
-            isSpace = true;
-            ++i;
-        }
-        if (isSpace) {
+    for (char c : raw) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f') {
             space = !out.empty();
         } else {
             if (space) out += ' ';
             space = false;
-            out += static_cast<char>(c);
+            out += c;
         }
     }
     return out;
@@ -186,6 +179,15 @@ std::vector<std::string> PageTexts(const std::string& unixPath, int nFirst, int 
         ::DeleteFileA(WindowsPath(page).c_str());
     }
     return pages;
+}
+
+std::string Text(const std::string& unixPath) {
+    std::string text;
+    for (const std::string& page : PageTexts(unixPath)) {
+        if (!text.empty() && !page.empty()) text += ' ';
+        text += page;
+    }
+    return text;
 }
 
 }  // namespace printed

@@ -65,8 +65,13 @@ private:
 bool RunShell(const std::string& command, DWORD timeoutMs = 60000);
 
 // The text of pages nFirst to nLast (0: to the end) of a PDF or PostScript
-// file named by its Unix path, one entry a page, as Ghostscript reads it:
-// spaces collapsed, ends trimmed. Empty when Ghostscript could not read it.
+// file named by its Unix path, one entry a page, as Ghostscript reads it
+// (UTF-8): each run of blanks, tabs and line ends made one blank, ends
+// trimmed. A no-break space or soft hyphen stays what it is, as a search
+// in the file meets it. Empty when Ghostscript could not read it.
 std::vector<std::string> PageTexts(const std::string& unixPath, int nFirst = 1, int nLast = 0);
+// The text of the whole file: its pages one after another, a blank between
+// them ("" when Ghostscript could not read it).
+std::string Text(const std::string& unixPath);
 
 }  // namespace printed
