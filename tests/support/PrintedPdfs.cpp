@@ -151,8 +151,14 @@ bool RunShell(const std::string& command, DWORD timeoutMs) {
     PROCESS_INFORMATION pi{};
     if (!::CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return false;
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
+    // For a Unix program Wine reports success without a process: the handles
+    // it leaves in pi are not ours, and closing them would close whatever
+    // this process holds under those numbers (the spooler's registry key,
+    // and with it every printer).
+    if (pi.dwProcessId != 0) {
+        ::CloseHandle(pi.hThread);
+        ::CloseHandle(pi.hProcess);
+    }
     const DWORD start = ::GetTickCount();
     while (::GetFileAttributesA(doneWin.c_str()) == INVALID_FILE_ATTRIBUTES) {
         if (::GetTickCount() - start >= timeoutMs) return false;
