@@ -42,6 +42,15 @@ void PrintCompanyLines(CDC* pDC, CPrintInfo* pInfo, CCorvDoc* pDoc, bool bShow) 
     pDC->SelectObject(hOld);
 }
 
+// The logo as a DIB section. A page recorded into a metafile (the preview
+// records page 1 afresh at every zoom) copies the bitmap into the
+// recording; copied from a device-dependent bitmap, Wine leaves a memory DC
+// and a bitmap behind for each page, while a DIB section is copied as it is.
+bool LoadLogo(CBitmap& bitmap) {
+    return bitmap.Attach(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_LOGO), IMAGE_BITMAP, 0, 0,
+                                      LR_CREATEDIBSECTION)) != FALSE;
+}
+
 bool IsAltGroup(CCorvDoc* pDoc) {
     CString group = pDoc->GetMarketGroup();
     group.Trim();
@@ -52,7 +61,7 @@ bool IsAltGroup(CCorvDoc* pDoc) {
 void PrintLogo(CDC* pDC, CPrintInfo* /*pInfo*/, CCorvDoc* pDoc) {
     if (!GetReportSettings().m_bPrintLogo || IsAltGroup(pDoc)) return;
     CBitmap bitmap;
-    if (!bitmap.LoadBitmap(IDB_LOGO)) return;
+    if (!LoadLogo(bitmap)) return;
     BITMAP bm{};
     bitmap.GetBitmap(&bm);
     if (bm.bmWidth <= 0) return;

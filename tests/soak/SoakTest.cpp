@@ -1,8 +1,9 @@
 // A long day's work under Wine, a thousand times over: a new job, lines
 // typed into it, a product picked for it, saved, closed, opened again,
-// stored, found and loaded. The program's GDI and USER objects and its
-// memory must stay within stated bounds of what they were after the first
-// rounds; the figures are printed.
+// stored, found and loaded; its letter previewed (zoomed, two pages,
+// closed), printed and cancelled after page 1, and printed whole. The
+// program's GDI and USER objects and its memory must stay within stated
+// bounds of what they were after the first rounds; the figures are printed.
 //
 // CORV_SOAK_ROUNDS sets the number of rounds (default 1000).
 #include <gtest/gtest.h>
@@ -22,6 +23,8 @@
 #include "editor/EditWnd.h"
 #include "framework/win/App.h"
 #include "framework/win/Dialog.h"
+#include "framework/win/PreviewView.h"
+#include "framework/win/PrintDialog.h"
 #include "model/CorvDoc.h"
 #include "model/Record.h"
 #include "model/Table.h"
@@ -36,6 +39,8 @@
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/support/DialogClicks.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/PrintedPdfs.h"
+#include "tests/support/PrintingBox.h"
 #include "tests/support/ProductFileWriter.h"
 
 namespace {
@@ -149,6 +154,29 @@ void SoakTrace(const char* pszStep) {
     std::printf("  %-12s bitmaps %ld\n", pszStep, n);
 }
 
+// An introduction that gives the letter a second page.
+CString LongIntro() {
+    CString intro;
+    for (int i = 1; i <= 80; ++i) {
+        CString paragraph;
+        paragraph.Format("Introduction paragraph %d\r\n", i);
+        intro += paragraph;
+    }
+    return intro;
+}
+
+bool s_bCancelClicked = false;
+
+// The user clicks Cancel once the printing box shows a page after the first.
+void CALLBACK CancelAfterPageOne(HWND, UINT, UINT_PTR, DWORD) {
+    HWND hBox = FindPrintingBox();
+    if (!hBox || s_bCancelClicked) return;
+    const std::string page = PrintingBoxText(hBox, CPrintingDialog::IDC_PRINTING_PAGE);
+    if (page.empty() || page == "Page 1") return;
+    s_bCancelClicked = true;
+    ClickCancel(hBox);
+}
+
 class Soak : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -161,6 +189,7 @@ protected:
     }
     void TearDown() override {
         CDialog::ClearTestHooks();
+        CPrintDialog::ClearTestHooks();
         SetSelSettingsProvider(m_previous);
         CloseAllJobs();
     }
@@ -249,9 +278,55 @@ protected:
             ADD_FAILURE() << "find and load, round " << nRound;
             return false;
         }
+        if (!PreviewAndPrint(jobs.back(), nRound)) return false;
         CloseAllJobs();
         PumpMessages();
         SoakTrace("all closed");
+        return true;
+    }
+
+    // The job's letter, of two pages, in print preview: zoomed in and out,
+    // two pages side by side, closed. Then printed and cancelled in the
+    // printing box after page 1, and printed whole; the print is removed
+    // once it has come out.
+    bool PreviewAndPrint(CCorvDoc* pDoc, int nRound) {
+        auto* pView = dynamic_cast<CCorvView*>(pDoc->GetViews().at(0));
+        pDoc->SetIntro(LongIntro());
+        pView->SendMessage(WM_COMMAND, ID_FILE_PREVIEW_QUOTE);
+        PumpMessages();
+        CPreviewView* pPreview = pView->GetPreviewView();
+        if (pPreview == nullptr) {
+            ADD_FAILURE() << "preview, round " << nRound;
+            return false;
+        }
+        for (int nID : {CPreviewView::IDC_PREVIEW_ZOOMIN, CPreviewView::IDC_PREVIEW_ZOOMOUT,
+                        CPreviewView::IDC_PREVIEW_NUMPAGE, CPreviewView::IDC_PREVIEW_CLOSE}) {
+            pPreview->SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0);
+            if (nID != CPreviewView::IDC_PREVIEW_CLOSE) pPreview->UpdateWindow();
+            PumpMessages();
+        }
+        SoakTrace("previewed");
+
+        printed::PrintWatch watch([](DWORD ms) { PumpMessages(static_cast<int>(ms)); });
+        s_bCancelClicked = false;
+        const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, CancelAfterPageOne);
+        CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
+        pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_QUOTE);
+        ::KillTimer(nullptr, timer);
+        if (!s_bCancelClicked) {
+            ADD_FAILURE() << "print cancelled after page 1, round " << nRound;
+            return false;
+        }
+        SoakTrace("cancelled");
+        CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
+        pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_QUOTE);
+        const std::string name = watch.WaitForPrint();
+        if (name.empty()) {
+            ADD_FAILURE() << "print, round " << nRound << ": " << watch.Problem();
+            return false;
+        }
+        ::DeleteFileA(printed::WindowsPath(printed::PrintWatch::PathOf(name)).c_str());
+        SoakTrace("printed");
         return true;
     }
 
