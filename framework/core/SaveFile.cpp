@@ -85,11 +85,12 @@ struct FolderFile {
 #endif
 };
 
-std::vector<FolderFile> FilesIn(const std::string& folder) {
+// The files of the folder whose names may be of save files of jobName.
+std::vector<FolderFile> CandidatesIn(const std::string& folder, const std::string& jobName) {
     std::vector<FolderFile> files;
 #ifdef _WIN32
     WIN32_FIND_DATAA found;
-    const HANDLE hFind = ::FindFirstFileA((folder + "*").c_str(), &found);
+    const HANDLE hFind = ::FindFirstFileA((folder + jobName + ".*" + kSuffix).c_str(), &found);
     if (hFind == INVALID_HANDLE_VALUE) return files;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
@@ -97,6 +98,7 @@ std::vector<FolderFile> FilesIn(const std::string& folder) {
     } while (::FindNextFileA(hFind, &found));
     ::FindClose(hFind);
 #else
+    (void)jobName;
     namespace fs = std::filesystem;
     std::error_code ec;
     for (fs::directory_iterator it(folder.empty() ? "." : folder, ec); !ec && it != fs::directory_iterator();
@@ -162,7 +164,7 @@ void CorvRemoveAbandonedSaveFiles(const CString& target) {
     const std::string path(target.GetString());
     const std::string folder = FolderOf(path);
     const std::string jobName = path.substr(folder.size());
-    for (const FolderFile& file : FilesIn(folder)) {
+    for (const FolderFile& file : CandidatesIn(folder, jobName)) {
         unsigned long process = 0;
         // A file still open is not removed on Windows: failing is fine.
         if (WriterOf(file.name, jobName, process) && !MayStillWrite(process, file))

@@ -193,7 +193,10 @@ public:
     }
     bool Finish() {
 #ifdef _WIN32
-        if (m_hGo) ::SetEvent(m_hGo);
+        if (m_hGo) {
+            ::SetEvent(m_hGo);
+            ::CloseHandle(m_hGo);
+        }
         if (!m_pi.hProcess) return false;
         DWORD code = 1;
         ::WaitForSingleObject(m_pi.hProcess, 120000);
@@ -283,7 +286,7 @@ TEST(DocumentFile, ASaveRemovesWhatKilledSavesLeftButNotARunningSavesFile) {
 }
 
 #ifdef _WIN32
-// The second program of the test above (the test program started again).
+// The second program of the tests above (the test program started again).
 TEST(DocumentFile, DISABLED_SecondSaver) {
     const char* pszJob = std::getenv("CORV_SECOND_SAVER_JOB");
     const char* pszReady = std::getenv("CORV_SECOND_SAVER_READY");
@@ -292,16 +295,19 @@ TEST(DocumentFile, DISABLED_SecondSaver) {
     HANDLE hReady = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, pszReady);
     const char* pszGo = std::getenv("CORV_SECOND_SAVER_GO");
     HANDLE hGo = pszGo ? ::OpenEventA(SYNCHRONIZE, FALSE, pszGo) : nullptr;
+    const auto sayReady = [hReady] {
+        ::SetEvent(hReady);
+        ::CloseHandle(hReady);
+    };
     CBulkDoc doc('B');
     if (hGo)
         doc.m_halfWay = [&] {
-            ::SetEvent(hReady);
+            sayReady();
             ::WaitForSingleObject(hGo, 60000);
         };
     else
-        ::SetEvent(hReady);
+        sayReady();
     EXPECT_TRUE(doc.OnSaveDocument(pszJob));
-    ::CloseHandle(hReady);
     if (hGo) ::CloseHandle(hGo);
 }
 #endif
