@@ -1,7 +1,6 @@
 #include "framework/core/Document.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 
@@ -9,12 +8,11 @@
 #include "framework/core/DocumentWindows.h"
 #include "framework/core/File.h"
 #include "framework/core/MessageBox.h"
+#include "framework/core/SaveFile.h"
 #include "framework/core/StdIds.h"
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <unistd.h>
 #endif
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
@@ -63,41 +61,14 @@ BOOL CDocument::OnOpenDocument(const char* lpszPathName) {
     return TRUE;
 }
 
-namespace {
-
-// Opens a new file of its own beside the target for one save: two programs
-// saving the same job each write their own file, and each save then
-// replaces the job in one step, so the job is always one whole save.
-bool OpenSaveFile(const CString& target, CFile& file, CString& temp, CFileException& fe) {
-    static std::atomic<unsigned> s_nSaves{0};
-#ifdef _WIN32
-    const unsigned long nProcess = static_cast<unsigned long>(::GetCurrentProcessId());
-#else
-    const unsigned long nProcess = static_cast<unsigned long>(::getpid());
-#endif
-    // Another process (on another machine, too) may have taken a name:
-    // the next number is tried.
-    for (int nTry = 0; nTry < 100; ++nTry) {
-        char suffix[48];
-        std::snprintf(suffix, sizeof suffix, ".%lx-%x.tmp~", nProcess, s_nSaves++);
-        temp = target + suffix;
-        if (file.Open(temp, CFile::modeCreate | CFile::modeCreateNew | CFile::modeWrite | CFile::typeBinary,
-                      &fe))
-            return true;
-        if (fe.m_lOsError != EEXIST) break;
-    }
-    fe.m_strFileName = target;
-    return false;
-}
-
-}  // namespace
-
 BOOL CDocument::OnSaveDocument(const char* lpszPathName) {
     const CString target(lpszPathName);
     CString temp;
     CFile file;
     CFileException fe;
-    if (!OpenSaveFile(target, file, temp, fe)) {
+    // Files of saves that were killed would stay for good, and fill the disk.
+    CorvRemoveAbandonedSaveFiles(target);
+    if (!CorvOpenSaveFile(target, file, temp, fe)) {
         ReportSaveLoadException(lpszPathName, fe, TRUE);
         return FALSE;
     }
@@ -106,6 +77,9 @@ BOOL CDocument::OnSaveDocument(const char* lpszPathName) {
         ar.m_strFileName = lpszPathName;
         Serialize(ar);
         ar.Close();
+        // On the disk before it takes the job's place: a power cut after the
+        // replace must not leave an empty job.
+        file.FlushToDisk();
         file.Close();
         int cause = 0;
         if (!CorvReplaceFile(temp, target, &cause))

@@ -8,6 +8,9 @@
 #ifdef _WIN32
 #include <io.h>  // _open with _O_EXCL creates the file with CREATE_NEW
 #include <sys/stat.h>
+#include <windows.h>
+
+#include <string>
 #else
 #include <unistd.h>
 #endif
@@ -61,7 +64,65 @@ int InjectedFault(FileCall call, const char* pszFileName) {
     return nError;
 }
 
+[[noreturn]] void ThrowErrno(const CString& fileName) {
+    const int nErrno = errno;
+    AfxThrowFileException(CFileException::ErrnoToCause(nErrno), nErrno, fileName);
+}
+
+#ifdef _WIN32
+FileWriteCall g_writeCall = ::WriteFile;
+
+int CauseOfSystemError(DWORD nError) {
+    switch (nError) {
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return CFileException::diskFull;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT:
+            return CFileException::accessDenied;
+        case ERROR_SHARING_VIOLATION:
+            return CFileException::sharingViolation;
+        case ERROR_LOCK_VIOLATION:
+            return CFileException::lockViolation;
+        default:
+            return CFileException::hardIO;
+    }
+}
+
+[[noreturn]] void ThrowSystemError(DWORD nError, const CString& fileName) {
+    AfxThrowFileException(CauseOfSystemError(nError), static_cast<long>(nError), fileName);
+}
+
+HANDLE HandleOf(FILE* fp) { return reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(fp))); }
+
+// Writes all the bytes at the stream's position through the system call;
+// the system's error, or 0.
+DWORD WriteThroughHandle(FILE* fp, const char* pBytes, DWORD nCount) {
+    // The stream holds no written bytes (it never writes), but it may hold
+    // bytes read ahead: seeking drops them and puts the handle where the
+    // stream stands.
+    if (std::fseek(fp, 0, SEEK_CUR) != 0) return ERROR_SEEK;
+    const HANDLE hFile = HandleOf(fp);
+    while (nCount > 0) {
+        DWORD nWritten = 0;
+        if (!g_writeCall(hFile, pBytes, nCount, &nWritten, nullptr)) return ::GetLastError();
+        if (nWritten == 0) return ERROR_DISK_FULL;  // the system took nothing and said no more
+        pBytes += nWritten;
+        nCount -= nWritten;
+    }
+    return 0;
+}
+#endif
+
 }  // namespace
+
+#ifdef _WIN32
+FileWriteCall CorvSetFileWriteCall(FileWriteCall call) {
+    const FileWriteCall previous = g_writeCall;
+    g_writeCall = call ? call : ::WriteFile;
+    return previous;
+}
+#endif
 
 FileFaultHook CorvSetFileFaultHook(FileFaultHook hook) {
     FileFaultHook previous = std::move(FaultHook());
@@ -79,6 +140,7 @@ CFile::~CFile() { Abort(); }
 bool CFile::Open(const char* pszFileName, UINT nOpenFlags, CFileException* pError) {
     Abort();
     m_strFileName = pszFileName;
+    m_bText = (nOpenFlags & typeText) != 0;
     if (InjectedFault(FileCall::Open, pszFileName) != 0) {
         // As the system fails it: nothing opened.
     } else if ((nOpenFlags & modeCreate) && (nOpenFlags & modeCreateNew)) {
@@ -132,16 +194,38 @@ UINT CFile::Read(void* pBuf, UINT nCount) {
 
 void CFile::Write(const void* pBuf, UINT nCount) {
     if (!m_fp) AfxThrowFileException(CFileException::invalidFile, -1, m_strFileName);
-    if (nCount &&
-        (InjectedFault(FileCall::Write, m_strFileName) != 0 || std::fwrite(pBuf, 1, nCount, m_fp) != nCount))
-        AfxThrowFileException(
-            errno == ENOSPC ? CFileException::diskFull : CFileException::ErrnoToCause(errno), errno,
-            m_strFileName);
+    if (!nCount) return;
+    if (InjectedFault(FileCall::Write, m_strFileName) != 0) ThrowErrno(m_strFileName);
+#ifdef _WIN32
+    const char* pBytes = static_cast<const char*>(pBuf);
+    std::string lines;
+    if (m_bText) {
+        for (UINT i = 0; i < nCount; ++i) {
+            if (pBytes[i] == '\n') lines += '\r';
+            lines += pBytes[i];
+        }
+        pBytes = lines.data();
+        nCount = static_cast<UINT>(lines.size());
+    }
+    if (const DWORD nError = WriteThroughHandle(m_fp, pBytes, nCount))
+        ThrowSystemError(nError, m_strFileName);
+#else
+    if (std::fwrite(pBuf, 1, nCount, m_fp) != nCount) ThrowErrno(m_strFileName);
+#endif
 }
 
 void CFile::Flush() {
-    if (m_fp && std::fflush(m_fp) != 0)
-        AfxThrowFileException(CFileException::ErrnoToCause(errno), errno, m_strFileName);
+    if (m_fp && std::fflush(m_fp) != 0) ThrowErrno(m_strFileName);
+}
+
+void CFile::FlushToDisk() {
+    if (!m_fp) return;
+    Flush();
+#ifdef _WIN32
+    if (!::FlushFileBuffers(HandleOf(m_fp))) ThrowSystemError(::GetLastError(), m_strFileName);
+#else
+    if (::fsync(::fileno(m_fp)) != 0) ThrowErrno(m_strFileName);
+#endif
 }
 
 unsigned long long CFile::Seek(long long lOff, UINT nFrom) {

@@ -1,5 +1,10 @@
 // Files: CFile over the C runtime's streams, CMemFile over a byte buffer and
 // CStdioFile for line-by-line text. Failures raise CFileException.
+//
+// On Windows a CFile writes through the system's own call on the file's
+// handle rather than through the C runtime, so that a failed write is told
+// by the system's error (a full disk as a full disk) and not by the
+// runtime's rendering of it.
 #pragma once
 
 #include <cstdio>
@@ -9,6 +14,7 @@
 #include "framework/core/Exceptions.h"
 #include "framework/core/Object.h"
 #include "framework/core/String.h"
+#include "framework/core/WinTypes.h"
 
 class CFile : public CObject {
 public:
@@ -44,6 +50,9 @@ public:
     virtual UINT Read(void* pBuf, UINT nCount);
     virtual void Write(const void* pBuf, UINT nCount);
     virtual void Flush();
+    // Flush, then waits until the system has the file's bytes on the disk,
+    // so that they outlast a power cut.
+    void FlushToDisk();
     virtual unsigned long long Seek(long long lOff, UINT nFrom);
     virtual unsigned long long GetPosition() const;
     virtual unsigned long long GetLength() const;
@@ -53,6 +62,7 @@ public:
 protected:
     FILE* m_fp = nullptr;
     CString m_strFileName;
+    bool m_bText = false;  // "\n" is written as "\r\n" on Windows
 };
 
 class CMemFile : public CFile {
@@ -95,3 +105,12 @@ enum class FileCall { Open, Write, Close };
 using FileFaultHook = std::function<int(FileCall call, const char* pszFileName)>;
 // Installs a hook (an empty one removes it); returns the previous hook.
 FileFaultHook CorvSetFileFaultHook(FileFaultHook hook);
+
+#ifdef _WIN32
+// The system call in which every write of a CFile ends: WriteFile unless a
+// test puts another in its place to have the system refuse a write as it
+// would (SetLastError(ERROR_DISK_FULL), return FALSE). A null call puts
+// WriteFile back; the previous call is returned.
+using FileWriteCall = BOOL(WINAPI*)(HANDLE, LPCVOID, DWORD, LPDWORD, LPOVERLAPPED);
+FileWriteCall CorvSetFileWriteCall(FileWriteCall call);
+#endif

@@ -3,10 +3,12 @@
 // programs saving one job at once leave one whole save.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -80,63 +82,121 @@ std::vector<std::string> LeftBehind(const std::string& path) {
     return names;
 }
 
-// 16 MB of one byte: each save is told from the other by its byte.
+// 16 MB of one byte: each save is told from the other by its byte. A
+// save's halfWay, when given, runs with half of it written.
 class CBulkDoc : public CDocument {
 public:
-    explicit CBulkDoc(char ch) : m_chunk(64 * 1024, ch) {}
+    explicit CBulkDoc(char ch, std::function<void()> halfWay = nullptr)
+        : m_chunk(64 * 1024, ch), m_halfWay(std::move(halfWay)) {}
     void Serialize(CArchive& ar) override {
-        for (int i = 0; ar.IsStoring() && i < 256; ++i)
+        for (int i = 0; ar.IsStoring() && i < 256; ++i) {
+            if (i == 128 && m_halfWay) m_halfWay();
             ar.Write(m_chunk.data(), static_cast<UINT>(m_chunk.size()));
+        }
     }
     static constexpr size_t kSize = 16u << 20;
     std::string m_chunk;
+    std::function<void()> m_halfWay;
 };
 
+#ifdef _WIN32
+// This test program started again running only the test filter, its report
+// thrown away (it would only muddle this one's).
+bool StartSelf(const char* pszFilter, PROCESS_INFORMATION& pi) {
+    char exe[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string cmd =
+        std::string("\"") + exe + "\" --gtest_filter=" + pszFilter + " --gtest_also_run_disabled_tests";
+    SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
+    HANDLE hNul = ::CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &sa, OPEN_EXISTING, 0, nullptr);
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = si.hStdError = hNul;
+    const bool bStarted =
+        ::CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &pi);
+    ::CloseHandle(hNul);
+    return bStarted;
+}
+#endif
+
+// The id of a process that has run and ended.
+unsigned long EndedProcessId() {
+#ifdef _WIN32
+    PROCESS_INFORMATION pi{};
+    if (!StartSelf("None.None", pi)) return 0;
+    ::WaitForSingleObject(pi.hProcess, 60000);
+    ::CloseHandle(pi.hProcess);
+    ::CloseHandle(pi.hThread);
+    return pi.dwProcessId;
+#else
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return static_cast<unsigned long>(pid);
+#endif
+}
+
+std::string Hex(unsigned long n) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%lx", n);
+    return text;
+}
+
 // A second program saving 'B' into the job: it starts, says it is ready and
-// saves at once; Finish tells whether its save succeeded.
+// saves at once; Finish tells whether its save succeeded. bHalfWay: it says
+// it is ready half-way through its save and waits there until Finish.
 class CSecondSaver {
 public:
-    explicit CSecondSaver(const std::string& path) {
+    explicit CSecondSaver(const std::string& path, bool bHalfWay = false) {
 #ifdef _WIN32
         const std::string ready = "corv-second-saver-" + std::to_string(::GetCurrentProcessId());
         HANDLE hReady = ::CreateEventA(nullptr, TRUE, FALSE, ready.c_str());
+        if (bHalfWay) m_hGo = ::CreateEventA(nullptr, TRUE, FALSE, (ready + "-go").c_str());
         ::SetEnvironmentVariableA("CORV_SECOND_SAVER_JOB", path.c_str());
         ::SetEnvironmentVariableA("CORV_SECOND_SAVER_READY", ready.c_str());
-        char exe[MAX_PATH] = {};
-        ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
-        std::string cmd =
-            std::string("\"") + exe +
-            "\" --gtest_filter=DocumentFile.DISABLED_SecondSaver --gtest_also_run_disabled_tests";
-        // Its own test report would only muddle this one's.
-        SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
-        HANDLE hNul = ::CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &sa, OPEN_EXISTING, 0, nullptr);
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdOutput = si.hStdError = hNul;
-        if (::CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &si, &m_pi))
-            ::WaitForSingleObject(hReady, 60000);
-        ::CloseHandle(hNul);
+        ::SetEnvironmentVariableA("CORV_SECOND_SAVER_GO", bHalfWay ? (ready + "-go").c_str() : nullptr);
+        if (StartSelf("DocumentFile.DISABLED_SecondSaver", m_pi)) ::WaitForSingleObject(hReady, 60000);
         ::CloseHandle(hReady);
         ::SetEnvironmentVariableA("CORV_SECOND_SAVER_JOB", nullptr);
 #else
         int ready[2];
-        if (::pipe(ready) != 0) return;
+        if (::pipe(ready) != 0 || ::pipe(m_go) != 0) return;
         m_pid = ::fork();
         if (m_pid == 0) {
             ::close(ready[0]);
+            ::close(m_go[1]);
             CBulkDoc doc('B');
-            ::close(ready[1]);
+            if (bHalfWay)
+                doc.m_halfWay = [&] {
+                    ::close(ready[1]);
+                    char ch;
+                    (void)::read(m_go[0], &ch, 1);  // returns when the parent closes its end
+                };
+            else
+                ::close(ready[1]);
             ::_exit(doc.OnSaveDocument(path.c_str()) ? 0 : 1);
         }
         ::close(ready[1]);
+        ::close(m_go[0]);
         char ch;
         (void)::read(ready[0], &ch, 1);  // returns when the child closes its end
         ::close(ready[0]);
 #endif
     }
+    unsigned long ProcessId() const {
+#ifdef _WIN32
+        return m_pi.dwProcessId;
+#else
+        return static_cast<unsigned long>(m_pid);
+#endif
+    }
     bool Finish() {
 #ifdef _WIN32
+        if (m_hGo) {
+            ::SetEvent(m_hGo);
+            ::CloseHandle(m_hGo);
+        }
         if (!m_pi.hProcess) return false;
         DWORD code = 1;
         ::WaitForSingleObject(m_pi.hProcess, 120000);
@@ -145,6 +205,7 @@ public:
         ::CloseHandle(m_pi.hThread);
         return code == 0;
 #else
+        ::close(m_go[1]);
         int status = 1;
         return m_pid > 0 && ::waitpid(m_pid, &status, 0) == m_pid && WIFEXITED(status) &&
                WEXITSTATUS(status) == 0;
@@ -154,8 +215,10 @@ public:
 private:
 #ifdef _WIN32
     PROCESS_INFORMATION m_pi{};
+    HANDLE m_hGo = nullptr;
 #else
     pid_t m_pid = -1;
+    int m_go[2] = {-1, -1};
 #endif
 };
 
@@ -182,19 +245,70 @@ TEST(DocumentFile, TwoProgramsSavingOneJobLeaveOneWholeSave) {
     std::remove(path.c_str());
 }
 
+TEST(DocumentFile, ASaveRemovesWhatKilledSavesLeftButNotARunningSavesFile) {
+    MessageLog log;
+    const std::string path = TempPath("killed.job");
+    const std::string name = std::filesystem::path(path).filename().string();
+    const std::string dir = path.substr(0, path.size() - name.size());
+    CSecondSaver running(path, true);  // half-way through its save
+    const std::string ended = Hex(EndedProcessId());
+    const std::vector<std::string> killed = {name + "." + ended + "-0.tmp~", name + "." + ended + "-1f.tmp~"};
+    std::vector<std::string> others = {name + "." + ended + "-0.tmp", name + ".backup.tmp~",
+                                       name + ".1-0.old.tmp~"};
+    for (const auto& file : killed) std::ofstream(dir + file, std::ios::binary) << "killed save";
+    for (const auto& file : others) std::ofstream(dir + file, std::ios::binary) << "another file";
 #ifdef _WIN32
-// The second program of the test above (the test program started again).
+    // Open in a program: it cannot be removed, and the save goes on.
+    others.push_back(name + "." + ended + "-2.tmp~");
+    HANDLE hHeld = ::CreateFileA((dir + others.back()).c_str(), GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS, 0, nullptr);
+#endif
+    CBulkDoc doc('A');
+    EXPECT_TRUE(doc.OnSaveDocument(path.c_str()));
+    EXPECT_TRUE(log.texts.empty());
+
+    std::vector<std::string> left = LeftBehind(path);
+    const std::string runningFile = name + "." + Hex(running.ProcessId()) + "-";
+    const auto itRunning = std::find_if(left.begin(), left.end(),
+                                        [&](const std::string& s) { return s.rfind(runningFile, 0) == 0; });
+    EXPECT_NE(itRunning, left.end()) << "the running save's file was removed";
+    if (itRunning != left.end()) left.erase(itRunning);
+    std::sort(left.begin(), left.end());
+    std::sort(others.begin(), others.end());
+    EXPECT_EQ(left, others);
+    EXPECT_TRUE(running.Finish());  // and the running save ends well
+    EXPECT_EQ(ReadAll(path).substr(0, 1), "B");
+#ifdef _WIN32
+    ::CloseHandle(hHeld);
+#endif
+    for (const auto& file : others) std::remove((dir + file).c_str());
+    std::remove(path.c_str());
+}
+
+#ifdef _WIN32
+// The second program of the tests above (the test program started again).
 TEST(DocumentFile, DISABLED_SecondSaver) {
     const char* pszJob = std::getenv("CORV_SECOND_SAVER_JOB");
     const char* pszReady = std::getenv("CORV_SECOND_SAVER_READY");
     ASSERT_TRUE(pszJob && pszReady);
     MessageLog log;  // a failed save's message must not wait for a click
-    CBulkDoc doc('B');
-    if (HANDLE hReady = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, pszReady)) {
+    HANDLE hReady = ::OpenEventA(EVENT_MODIFY_STATE, FALSE, pszReady);
+    const char* pszGo = std::getenv("CORV_SECOND_SAVER_GO");
+    HANDLE hGo = pszGo ? ::OpenEventA(SYNCHRONIZE, FALSE, pszGo) : nullptr;
+    const auto sayReady = [hReady] {
         ::SetEvent(hReady);
         ::CloseHandle(hReady);
-    }
+    };
+    CBulkDoc doc('B');
+    if (hGo)
+        doc.m_halfWay = [&] {
+            sayReady();
+            ::WaitForSingleObject(hGo, 60000);
+        };
+    else
+        sayReady();
     EXPECT_TRUE(doc.OnSaveDocument(pszJob));
+    if (hGo) ::CloseHandle(hGo);
 }
 #endif
 

@@ -2,6 +2,8 @@
 // one document, the save question on closing, Save As and a failed save.
 #include <gtest/gtest.h>
 
+#include "framework/core/CoreMessages.h"
+#include "framework/core/File.h"
 #include "framework/win/FileDialog.h"
 #include "framework/win/Menu.h"
 #include "framework/win/RecentFileList.h"
@@ -35,6 +37,28 @@ struct FileDialogScript {
         });
     }
 };
+
+// The system refuses every write as a full disk does, with this error.
+DWORD g_nFullDiskError = ERROR_DISK_FULL;
+BOOL WINAPI WriteOntoAFullDisk(HANDLE, LPCVOID, DWORD, LPDWORD pWritten, LPOVERLAPPED) {
+    if (pWritten) *pWritten = 0;
+    ::SetLastError(g_nFullDiskError);
+    return FALSE;
+}
+
+// The files beside path whose names begin with its own and a dot.
+std::vector<std::string> FilesBeside(const CString& path) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE hFind = ::FindFirstFileA(path + ".*", &found);
+    if (hFind == INVALID_HANDLE_VALUE) return names;
+    const CString name = path.Mid(path.ReverseFind('\\') + 1);
+    do
+        if (name.CompareNoCase(found.cFileName) != 0) names.push_back(found.cFileName);
+    while (::FindNextFileA(hFind, &found));
+    ::FindClose(hFind);
+    return names;
+}
 
 }  // namespace
 
@@ -196,6 +220,31 @@ TEST_F(MdiTest, FailedSaveLeavesTheOldFileAndTheDocumentModified) {
     EXPECT_EQ(ReadFile(path), before);
     EXPECT_TRUE(pDoc->IsModified());
     EXPECT_EQ(ReadFile(path + ".tmp~"), "<missing>");  // nothing left beside it
+}
+
+TEST_F(MdiTest, SavingOntoAFullDiskSaysTheDiskIsFull) {
+    const CString path = TestFolder() + "full.tst";
+    CTestDoc* pDoc = NewDocument();
+    pDoc->m_strText = "old contents";
+    FileDialogScript files(path);
+    m_pMain->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS);
+    const CString before = ReadFile(path);
+    ASSERT_NE(before.Find("old contents"), -1);
+
+    const std::string told = std::string(CoreMsg::kFileDiskFull) + "\n" + path.GetString();
+    for (DWORD nError : {ERROR_DISK_FULL, ERROR_HANDLE_DISK_FULL}) {
+        pDoc->m_strText = "new contents";
+        pDoc->SetModifiedFlag();
+        g_nFullDiskError = nError;
+        const FileWriteCall previous = CorvSetFileWriteCall(WriteOntoAFullDisk);
+        MessageBoxScript boxes;
+        m_pMain->SendMessage(WM_COMMAND, ID_FILE_SAVE);
+        CorvSetFileWriteCall(previous);
+        EXPECT_EQ(boxes.texts, std::vector<std::string>{told}) << nError;
+        EXPECT_EQ(ReadFile(path), before);
+        EXPECT_TRUE(pDoc->IsModified());
+        EXPECT_EQ(FilesBeside(path), std::vector<std::string>{});
+    }
 }
 
 TEST_F(MdiTest, AFileThatDoesNotOpenLeavesNoWindow) {
