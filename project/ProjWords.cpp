@@ -9,6 +9,7 @@
 #include "framework/win/Controls.h"
 #include "framework/win/DataExchange.h"
 #include "framework/win/MessageMap.h"
+#include "model/Indents.h"
 #include "project/ProjMessages.h"
 #include "project/ProjWorkspace.h"
 #include "project/Words.h"
@@ -29,10 +30,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kMaxIndent = 100;
-// Left plus right never pass this, typed or scrolled: more puts the
-// paragraph off the page.
-constexpr int kMaxIndentSum = 90;
 constexpr int kMaxFileBytes = 9999;
 
 struct KindInfo {
@@ -54,9 +51,6 @@ const KindInfo kKinds[] = {
     {ProjMsg::kWordsAbove, ProjMsg::kWordsAboveSelections, "WordsAboveFileName", nullptr, nullptr, false},
     {ProjMsg::kWordsBelow, ProjMsg::kWordsBelowSelections, "WordsBelowFileName", nullptr, nullptr, false},
 };
-
-// The most one indent may take beside its partner.
-int MostIndent(int nPartner) { return std::max(0, kMaxIndentSum - nPartner); }
 
 // The indent controls, which the words below a line do without: nothing
 // prints its indents.
@@ -90,9 +84,9 @@ CProjWords::CProjWords() : CProjPage(IDD_PROJ_WORDS) {}
 
 void CProjWords::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_WORDS_LEFT, m_nIndentLeft);
-    DDV_MinMaxInt(pDX, m_nIndentLeft, 0, kMaxIndent);
+    DDV_MinMaxInt(pDX, m_nIndentLeft, 0, Indents::kMax);
     DDX_Text(pDX, IDC_WORDS_RIGHT, m_nIndentRight);
-    DDV_MinMaxInt(pDX, m_nIndentRight, 0, kMaxIndent);
+    DDV_MinMaxInt(pDX, m_nIndentRight, 0, Indents::kMax);
     DDX_Text(pDX, IDC_WORDS_TEXT, m_strWords);
 }
 
@@ -110,7 +104,7 @@ BOOL CProjWords::OnInitDialog() {
     const int bars[][2] = {{IDC_WORDS_LEFT_BAR, m_nIndentLeft}, {IDC_WORDS_RIGHT_BAR, m_nIndentRight}};
     for (const auto& bar : bars) {
         HWND hBar = ::GetDlgItem(m_hWnd, bar[0]);
-        ::SetScrollRange(hBar, SB_CTL, 0, kMaxIndent, FALSE);
+        ::SetScrollRange(hBar, SB_CTL, 0, Indents::kMax, FALSE);
         ::SetScrollPos(hBar, SB_CTL, bar[1], TRUE);
     }
     if (m_pSelections) {
@@ -147,9 +141,10 @@ void CProjWords::KeepIndentSum(int nID) {
     const int nValue = static_cast<int>(GetDlgItemInt(nID, &bValue));
     const int nPartner = static_cast<int>(GetDlgItemInt(bLeft ? IDC_WORDS_RIGHT : IDC_WORDS_LEFT, &bPartner));
     // A value out of range is the range check's to refuse.
-    if (!bValue || !bPartner || nValue < 0 || nValue > kMaxIndent || nPartner < 0 || nPartner > kMaxIndent)
+    if (!bValue || !bPartner || nValue < 0 || nValue > Indents::kMax || nPartner < 0 ||
+        nPartner > Indents::kMax)
         return;
-    const int nKept = std::min(nValue, MostIndent(nPartner));
+    const int nKept = std::min(nValue, Indents::Most(nPartner));
     if (nKept != nValue) SetDlgItemInt(nID, nKept);
     // The bar follows, so that its partner's scrolling keeps the sum too.
     ::SetScrollPos(::GetDlgItem(m_hWnd, bLeft ? IDC_WORDS_LEFT_BAR : IDC_WORDS_RIGHT_BAR), SB_CTL, nKept,
@@ -239,7 +234,7 @@ void CProjWords::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) {
         default:
             break;
     }
-    if (bGrowing) nValue = std::min(nValue, MostIndent(nPartner));
+    if (bGrowing) nValue = std::min(nValue, Indents::Most(nPartner));
     ::SetScrollPos(hBar, SB_CTL, nValue, TRUE);
     SetDlgItemInt(hBar == hLeft ? IDC_WORDS_LEFT : IDC_WORDS_RIGHT, nValue);
     ShowStyleOf(::GetScrollPos(hLeft, SB_CTL), ::GetScrollPos(hRight, SB_CTL));

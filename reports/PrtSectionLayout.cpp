@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/win/Gdi.h"
+#include "model/Indents.h"
 #include "reports/BandText.h"
 #include "reports/PageMetrics.h"
 #include "reports/PrtSection.h"
@@ -49,10 +50,10 @@ void CPrtSection::LayoutCentred(CDC* pDC, CPrintInfo* pInfo) {
 void CPrtSection::LayoutIndented(CDC* pDC, CPrintInfo* pInfo, int leftPercent, int rightPercent,
                                  BOOL bTrimLeading) {
     if (GetColumnCount() != 1) return;
-    // The indents come from job files unchecked: outside 0 to 100 percent
-    // they would place the text off the page or overflow the arithmetic.
-    leftPercent = std::clamp(leftPercent, 0, 100);
-    rightPercent = std::clamp(rightPercent, 0, 100);
+    // The indents come from job files unchecked: out of range, or adding
+    // up to the whole width, they would leave the words no room to wrap in
+    // and run them off the page (or overflow the arithmetic).
+    Indents::Keep(leftPercent, rightPercent);
     const int P = PageWidth(pDC, pInfo) - 2 * kMargin;
     CPrtCol* pCol = GetColumn(0);
     WrapColumn(pDC, pCol, ((100 - leftPercent - rightPercent) * P) / 100, bTrimLeading);

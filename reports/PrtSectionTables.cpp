@@ -7,6 +7,7 @@
 #include "framework/win/Gdi.h"
 #include "reports/PageMetrics.h"
 #include "reports/PrtSection.h"
+#include "reports/TemplateWidths.h"
 
 namespace {
 constexpr const char* kFlexible = nullptr;  // the slot that takes the room left
@@ -32,16 +33,14 @@ SlotRow MeasureSlots(CDC* pDC, CPrintInfo* pInfo, const std::vector<const char*>
     SlotRow row;
     row.W = PageWidth(pDC, pInfo);
     row.gap = AveCharWidth(pDC);
+    row.widths = TemplateWidths(pDC, templates);
     int nFlexible = -1;
     int sum = 0;
     for (size_t k = 0; k < templates.size(); ++k) {
-        if (templates[k] == kFlexible) {
+        if (templates[k] == kFlexible)
             nFlexible = static_cast<int>(k);
-            row.widths.push_back(0);
-            continue;
-        }
-        row.widths.push_back(TextWidth(pDC, templates[k]));
-        sum += row.widths.back();
+        else
+            sum += row.widths[k];
     }
     if (nFlexible >= 0) row.widths[nFlexible] = row.W - 2 * CPrtSection::kMargin - sum - nGaps * row.gap;
     int x = CPrtSection::kMargin;

@@ -1,0 +1,24 @@
+// The left and right indents of a block of words, in percent of the width
+// between the page margins. Each may be typed from 0 to 100, but the two
+// together never pass 90: the words keep at least a tenth of the width to
+// wrap in, on the page.
+#pragma once
+
+#include <algorithm>
+
+namespace Indents {
+
+constexpr int kMax = 100;
+constexpr int kMaxSum = 90;
+
+// The most one indent may take beside its partner (0 to kMax).
+inline int Most(int nPartner) { return std::max(0, kMaxSum - std::clamp(nPartner, 0, kMax)); }
+
+// Indents as they print, whatever a job file held: each at least 0, the
+// left one at most kMaxSum and the right one cut to what the left leaves.
+inline void Keep(int& nLeft, int& nRight) {
+    nLeft = std::clamp(nLeft, 0, kMaxSum);
+    nRight = std::clamp(nRight, 0, Most(nLeft));
+}
+
+}  // namespace Indents
