@@ -58,7 +58,18 @@ void CPrintingDialog::SetPage(UINT nPage) {
     SetDlgItemText(IDC_PRINTING_PAGE, page);
 }
 
+void CPrintingDialog::SetFinishing() {
+    if (!m_hWnd) return;
+    m_bFinishing = TRUE;
+    SetDlgItemText(IDC_PRINTING_PAGE, WinMsg::kPrintingFinishing);
+    if (HWND hButton = ::GetDlgItem(m_hWnd, IDCANCEL)) ::EnableWindow(hButton, FALSE);
+    ::EnableMenuItem(::GetSystemMenu(m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void CPrintingDialog::OnCancel() {
+    // Escape and the caption's Close still reach here once finishing.
+    if (m_bFinishing) return;
     m_bCancelled = TRUE;
     if (HWND hButton = ::GetDlgItem(m_hWnd, IDCANCEL)) ::EnableWindow(hButton, FALSE);
 }
