@@ -64,7 +64,8 @@ void CPrintingDialog::SetFinishing() {
     SetDlgItemText(IDC_PRINTING_PAGE, WinMsg::kPrintingFinishing);
     if (HWND hButton = ::GetDlgItem(m_hWnd, IDCANCEL)) ::EnableWindow(hButton, FALSE);
     ::EnableMenuItem(::GetSystemMenu(m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // The caption's Close too: a disabled menu item alone does not redraw it.
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void CPrintingDialog::OnCancel() {
