@@ -26,21 +26,12 @@ LRESULT CALLBACK CancelOnActivate(int nCode, WPARAM wParam, LPARAM lParam) {
 // The printing box's page line and Cancel as the user last saw them before
 // the box went. Looked at from a thread of its own, because the printing
 // thread takes no messages while the printer finishes the document.
-class LastSightOfTheBox {
-public:
-    LastSightOfTheBox() : m_thread([this] { Watch(); }) {}
-    ~LastSightOfTheBox() { Stop(); }
-    void Stop() {
-        m_bStop = true;
-        if (m_thread.joinable()) m_thread.join();
-    }
-    std::string m_page;
-    bool m_bCancelEnabled = false;
-
-private:
-    void Watch() {
-        HWND hPage = nullptr, hCancel = nullptr;
-        for (; !m_bStop; ::Sleep(1)) {
+struct LastSightOfTheBox {
+    std::string page;
+    bool bCancelEnabled = false;
+    std::atomic<bool> bStop{false};
+    std::thread watcher{[this] {
+        for (HWND hPage = nullptr, hCancel = nullptr; !bStop; ::Sleep(1)) {
             if (!::IsWindow(hPage) || !::IsWindow(hCancel)) {
                 HWND hBox = FindPrintingBox();
                 hPage = ::GetDlgItem(hBox, CPrintingDialog::IDC_PRINTING_PAGE);
@@ -51,13 +42,16 @@ private:
             ::InternalGetWindowText(hPage, text, 64);
             // Both still there after the reads: neither read saw the box go.
             if (*text && ::IsWindow(hPage) && ::IsWindow(hCancel)) {
-                m_page = std::string(text, text + lstrlenW(text));
-                m_bCancelEnabled = bEnabled;
+                page.assign(text, text + lstrlenW(text));
+                bCancelEnabled = bEnabled;
             }
         }
+    }};
+    void Stop() {
+        bStop = true;
+        if (watcher.joinable()) watcher.join();
     }
-    std::atomic<bool> m_bStop{false};
-    std::thread m_thread;
+    ~LastSightOfTheBox() { Stop(); }
 };
 
 }  // namespace
@@ -95,8 +89,8 @@ TEST_F(PrintTest, WhileThePrinterFinishesTheDocumentTheBoxSaysSoAndOffersNoCance
     CPrintDialog::SetTestHook([](CPrintDialog&) -> INT_PTR { return IDOK; });
     Command(ID_FILE_PRINT);
     sight.Stop();
-    EXPECT_EQ(sight.m_page, WinMsg::kPrintingFinishing);
-    EXPECT_FALSE(sight.m_bCancelEnabled);
+    EXPECT_EQ(sight.page, WinMsg::kPrintingFinishing);
+    EXPECT_FALSE(sight.bCancelEnabled);
     // The print comes out whole all the same.
     EXPECT_NE(watch.WaitForPrint(), "") << watch.Problem();
 }
