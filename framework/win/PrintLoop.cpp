@@ -111,16 +111,22 @@ void CView::RunPrint(BOOL bDirect) {
     {
         CPrintingDialog box(GetTopLevelParent(), strTitle, printInfo.m_pPD->GetDeviceName());
         ::SetAbortProc(dcPrint.m_hDC, CPrintingDialog::AbortProc);
-        if (dcPrint.StartDoc(&docInfo) <= 0) {
-            bError = TRUE;
-        } else {
-            bError = !PrintPages(&dcPrint, &printInfo, box);
-            // A Cancel while the last page spooled still counts.
-            bCancelled = box.IsCancelled();
-            if (bError || bCancelled)
+        // StartDoc may run the abort procedure, which takes a Cancel already
+        // queued and makes StartDoc fail: that is the user's doing, no fault.
+        const BOOL bStarted = dcPrint.StartDoc(&docInfo) > 0;
+        bError = !bStarted || !PrintPages(&dcPrint, &printInfo, box);
+        // A Cancel clicked while the last page spooled is still queued.
+        box.PumpMessages();
+        bCancelled = box.IsCancelled();
+        if (bStarted) {
+            if (bError || bCancelled) {
                 dcPrint.AbortDoc();
-            else
+            } else {
+                // From here the printer has the whole document; the box
+                // offers no Cancel that could not work.
+                box.SetFinishing();
                 dcPrint.EndDoc();
+            }
         }
     }
 

@@ -58,7 +58,19 @@ void CPrintingDialog::SetPage(UINT nPage) {
     SetDlgItemText(IDC_PRINTING_PAGE, page);
 }
 
+void CPrintingDialog::SetFinishing() {
+    if (!m_hWnd) return;
+    m_bFinishing = TRUE;
+    SetDlgItemText(IDC_PRINTING_PAGE, WinMsg::kPrintingFinishing);
+    if (HWND hButton = ::GetDlgItem(m_hWnd, IDCANCEL)) ::EnableWindow(hButton, FALSE);
+    ::EnableMenuItem(::GetSystemMenu(m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    // The caption's Close too: a disabled menu item alone does not redraw it.
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void CPrintingDialog::OnCancel() {
+    // Escape and the caption's Close still reach here once finishing.
+    if (m_bFinishing) return;
     m_bCancelled = TRUE;
     if (HWND hButton = ::GetDlgItem(m_hWnd, IDCANCEL)) ::EnableWindow(hButton, FALSE);
 }

@@ -6,7 +6,8 @@
 // print cancelled, and the loop ends it after the page in hand. AbortProc,
 // given to the printer context with SetAbortProc, and PumpMessages pass the
 // thread's messages on while pages spool, so the program's windows keep
-// painting and the box takes its clicks.
+// painting and the box takes its clicks. Once the last page is out, the box
+// says the document is being finished and takes no Cancel.
 #pragma once
 
 #include "framework/win/Dialog.h"
@@ -21,6 +22,11 @@ public:
     ~CPrintingDialog() override;
 
     void SetPage(UINT nPage);
+    // The pages are all out and the document is being finished, which may
+    // take a while and cannot be cancelled: the box says so, its Cancel and
+    // Close are disabled, and it is drawn at once, as it takes no messages
+    // until the end.
+    void SetFinishing();
     BOOL IsCancelled() const { return m_bCancelled; }
     void PumpMessages();
 
@@ -36,4 +42,5 @@ private:
     HWND m_hOwner = nullptr;
     BOOL m_bOwnerWasEnabled = FALSE;
     BOOL m_bCancelled = FALSE;
+    BOOL m_bFinishing = FALSE;
 };

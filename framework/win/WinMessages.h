@@ -31,6 +31,7 @@ inline constexpr const char* kPrintingTitle = "Printing";
 inline constexpr const char* kPrintingOn = "on %1";
 inline constexpr const char* kPrintingPage = "Page %u";
 inline constexpr const char* kPrintingCancel = "Cancel";
+inline constexpr const char* kPrintingFinishing = "Finishing the document...";
 
 // Print preview: the toolbar and the page count.
 inline constexpr const char* kPreviewPrint = "&Print...";

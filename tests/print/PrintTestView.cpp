@@ -57,7 +57,7 @@ void CPrintTestView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
                            pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES)});
     if (HWND hBox = FindPrintingBox()) {
         m_boxPages.push_back(PrintingBoxText(hBox, CPrintingDialog::IDC_PRINTING_PAGE));
-        if (pInfo->m_nCurPage == m_nCancelAtPage) ClickCancel(hBox);
+        if (pInfo->m_nCurPage == m_nCancelAtPage) m_bPostCancel ? PostCancel(hBox) : ClickCancel(hBox);
     }
     // The page count is known once the first page is laid out.
     pInfo->SetMaxPage(m_nPageCount);

@@ -16,10 +16,11 @@ class CPrintTestView : public CView {
 public:
     // --- What the test sets ---
     UINT m_nPageCount = 3;
-    UINT m_nStopAtPage = 0;     // OnPrepareDC clears m_bContinuePrinting at this page
-    UINT m_nCancelAtPage = 0;   // OnPrint clicks Cancel in the printing box at this page
-    BOOL m_bDirect = FALSE;     // OnPreparePrinting asks for a direct print
-    BOOL m_bLandscape = FALSE;  // OnBeginPrinting turns the page (ResetDC), OnEndPrinting turns it back
+    UINT m_nStopAtPage = 0;      // OnPrepareDC clears m_bContinuePrinting at this page
+    UINT m_nCancelAtPage = 0;    // OnPrint clicks Cancel in the printing box at this page
+    BOOL m_bPostCancel = FALSE;  // that click is queued, as a user's is, not handled at once
+    BOOL m_bDirect = FALSE;      // OnPreparePrinting asks for a direct print
+    BOOL m_bLandscape = FALSE;   // OnBeginPrinting turns the page (ResetDC), OnEndPrinting turns it back
 
     // --- What the loop did ---
     std::vector<std::string> m_log;  // "prepare", "begin", "dc 2", "print 2", "end", "endpreview"

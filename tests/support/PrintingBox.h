@@ -21,3 +21,9 @@ inline void ClickCancel(HWND hBox) {
     ::SendMessageA(hBox, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(hBox, IDCANCEL)));
 }
+
+// A click the box takes only when it next reads its messages.
+inline void PostCancel(HWND hBox) {
+    ::PostMessageA(hBox, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(hBox, IDCANCEL)));
+}
