@@ -4,6 +4,7 @@
 
 #include "framework/win/Frame.h"
 #include "framework/win/MessageMap.h"
+#include "framework/win/PreviewText.h"
 #include "framework/win/PrintDialog.h"
 #include "framework/win/PrintInfo.h"
 #include "framework/win/StdIds.h"
@@ -45,47 +46,6 @@ constexpr UINT kUnknownPageCount = 0xffff;
 const char* const kButtonTexts[] = {WinMsg::kPreviewPrint,   WinMsg::kPreviewNext,   WinMsg::kPreviewPrev,
                                     WinMsg::kPreviewTwoPage, WinMsg::kPreviewZoomIn, WinMsg::kPreviewZoomOut,
                                     WinMsg::kPreviewClose};
-
-// Plays a text with character widths word by word: each word starts where
-// the widths put its first character, and its letters follow at the
-// screen font's own advances. Placed letter by letter, a small screen
-// font's narrow glyphs leave gaps inside words as wide as the blanks
-// between them. Texts of other forms are played as recorded.
-bool PlayTextByWords(HDC hDC, const ENHMETARECORD* pRecord) {
-    const auto* pText = reinterpret_cast<const EMREXTTEXTOUTW*>(pRecord);
-    const EMRTEXT& text = pText->emrtext;
-    const UINT align = ::GetTextAlign(hDC);
-    if (text.offDx == 0 || text.nChars == 0 || text.fOptions != 0 || (align & TA_UPDATECP)) return false;
-    const auto* pBytes = reinterpret_cast<const BYTE*>(pRecord);
-    if (text.offString + text.nChars * sizeof(WCHAR) > pRecord->nSize ||
-        text.offDx + text.nChars * sizeof(INT) > pRecord->nSize)
-        return false;
-    const auto* psz = reinterpret_cast<const WCHAR*>(pBytes + text.offString);
-    const auto* pDx = reinterpret_cast<const INT*>(pBytes + text.offDx);
-    long total = 0;
-    for (DWORD i = 0; i < text.nChars; ++i) total += pDx[i];
-    long x = text.ptlReference.x;  // where the first character begins
-    if ((align & TA_CENTER) == TA_CENTER)
-        x -= total / 2;
-    else if (align & TA_RIGHT)
-        x -= total;
-    // As a player draws a recorded text: in the recording's graphics mode,
-    // with the font realised afresh for it (upright on a flipped axis).
-    const int mode = ::SetGraphicsMode(hDC, static_cast<int>(pText->iGraphicsMode));
-    ::SelectObject(hDC, ::GetCurrentObject(hDC, OBJ_FONT));
-    ::SetTextAlign(hDC, (align & ~TA_CENTER) | TA_LEFT);
-    // A word takes the blanks after it, so an underline runs on under them.
-    for (DWORD start = 0; start < text.nChars;) {
-        DWORD end = start + 1;
-        while (end < text.nChars && !(psz[end] != L' ' && psz[end - 1] == L' ')) ++end;
-        ::ExtTextOutW(hDC, static_cast<int>(x), text.ptlReference.y, 0, nullptr, psz + start, end - start,
-                      nullptr);
-        for (; start < end; ++start) x += pDx[start];
-    }
-    ::SetTextAlign(hDC, align);
-    ::SetGraphicsMode(hDC, mode);
-    return true;
-}
 
 // Plays one record; a fixed mapping mode (inches, millimetres, twips) is
 // played as the equivalent scaling measured on the recording's reference

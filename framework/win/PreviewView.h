@@ -52,6 +52,8 @@ public:
     // Plays a recorded page into rect of hDC, the page filling the rectangle.
     static void PlayPage(HDC hDC, HENHMETAFILE hPage, const RECT& rect);
     CPrintInfo* GetPrintInfo() const { return m_pInfo; }
+    // Screen rectangle of the nIndex-th page shown (scroll offset applied).
+    CRect GetPageRect(int nIndex) const;
 
     // The toolbar's commands.
     enum {
@@ -99,8 +101,6 @@ protected:
     void LayoutToolbar();
     void UpdateScrollBars();
     CRect GetPageArea() const;  // client area below the toolbar
-    // Screen rectangle of the nIndex-th page shown (scroll offset applied).
-    CRect GetPageRect(int nIndex) const;
     CSize GetPageSize() const;  // size of one page on screen at the current zoom
     void ScrollBy(int nBar, int nCode, int nThumb);
 
