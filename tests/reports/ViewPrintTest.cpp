@@ -437,29 +437,15 @@ TEST_F(ViewPrint, ARangePastTheEndPrintsNothingAndSaysHowManyPagesThereAre) {
     EXPECT_EQ(pView->m_pFooterFont, nullptr);
 }
 
-namespace {
-bool s_bCancelClicked = false;
-
-// The user clicks Cancel once the box shows a page after the first.
-void CALLBACK CancelAfterPageOne(HWND, UINT, UINT_PTR, DWORD) {
-    HWND hBox = FindPrintingBox();
-    if (!hBox || s_bCancelClicked) return;
-    const std::string page = PrintingBoxText(hBox, CPrintingDialog::IDC_PRINTING_PAGE);
-    if (page.empty() || page == "Page 1") return;
-    s_bCancelClicked = true;
-    ClickCancel(hBox);
-}
-}  // namespace
-
 TEST_F(ViewPrint, CancelInThePrintingBoxLeavesNoReportObjectAndNoPdf) {
     m_pDoc->SetIntro(ManyParagraphs());
     PrintWatch watch = WatchPrints();
-    s_bCancelClicked = false;
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, CancelAfterPageOne);
-    QueuePages();
-    Command(ID_FILE_PRINT_QUOTE);
-    ::KillTimer(nullptr, timer);
-    EXPECT_TRUE(s_bCancelClicked);
+    {
+        CancelAfterPageOne cancel;
+        QueuePages();
+        Command(ID_FILE_PRINT_QUOTE);
+        EXPECT_TRUE(cancel.WasClicked());
+    }
     EXPECT_EQ(m_pView->m_pQuoteOne, nullptr);
     EXPECT_EQ(m_pView->m_pFooterFont, nullptr);
 

@@ -165,18 +165,6 @@ CString LongIntro() {
     return intro;
 }
 
-bool s_bCancelClicked = false;
-
-// The user clicks Cancel once the printing box shows a page after the first.
-void CALLBACK CancelAfterPageOne(HWND, UINT, UINT_PTR, DWORD) {
-    HWND hBox = FindPrintingBox();
-    if (!hBox || s_bCancelClicked) return;
-    const std::string page = PrintingBoxText(hBox, CPrintingDialog::IDC_PRINTING_PAGE);
-    if (page.empty() || page == "Page 1") return;
-    s_bCancelClicked = true;
-    ClickCancel(hBox);
-}
-
 class Soak : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -308,12 +296,14 @@ protected:
         SoakTrace("previewed");
 
         printed::PrintWatch watch([](DWORD ms) { PumpMessages(static_cast<int>(ms)); });
-        s_bCancelClicked = false;
-        const UINT_PTR timer = ::SetTimer(nullptr, 0, 1, CancelAfterPageOne);
-        CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
-        pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_QUOTE);
-        ::KillTimer(nullptr, timer);
-        if (!s_bCancelClicked) {
+        bool bCancelled = false;
+        {
+            CancelAfterPageOne cancel;
+            CPrintDialog::SetTestHook([](CPrintDialog&) { return IDOK; });
+            pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_QUOTE);
+            bCancelled = cancel.WasClicked();
+        }
+        if (!bCancelled) {
             ADD_FAILURE() << "print cancelled after page 1, round " << nRound;
             return false;
         }
