@@ -37,7 +37,7 @@ public:
     // as 16-bit unsigned numbers. Reading checks nothing.
     void Serialize(CArchive& ar) override;
 
-    CString GetName() const { return m_strName; }
+    const CString& GetName() const { return m_strName; }
     char GetType() const { return m_chType; }
     int GetLength() const { return m_nLength; }
     int GetPrecision() const { return m_nPrecision; }

@@ -109,8 +109,13 @@ CFieldDesc* CTableStruct::GetFieldDesc(int nIndex) const {
 
 int CTableStruct::FindField(const char* pszName) const {
     if (!pszName) return -1;
-    for (int i = 0; i < GetSize(); ++i)
-        if (GetFieldDesc(i)->GetName() == pszName) return i;
+    // The reports look up every field they print on every line by name:
+    // the names are compared where they lie, with no copy and no checks.
+    int i = 0;
+    for (const CObject* pDesc : m_arrFieldDescs) {
+        if (static_cast<const CFieldDesc*>(pDesc)->GetName() == pszName) return i;
+        ++i;
+    }
     return -1;
 }
 

@@ -77,7 +77,7 @@ void CPrtSection::Print(CDC* pDC, CPrintInfo* pInfo, int y) const {
     const int nLineHeight = LineHeight(pDC);
     if (m_nStyle == kRuled) {
         const int w = PageWidth(pDC, pInfo);
-        const int h = GetHeight(pDC);
+        const int h = -nLineHeight * GetLineCount();
         for (const int ry : {y, y - 3, y + h + 1, y + h + 4}) {
             pDC->MoveTo(kMargin, ry);
             pDC->LineTo(w - kMargin, ry);

@@ -5,6 +5,7 @@
 #include "framework/win/Gdi.h"
 #include "model/Indents.h"
 #include "reports/BandText.h"
+#include "reports/KnownFits.h"
 #include "reports/PageMetrics.h"
 #include "reports/PrtSection.h"
 
@@ -18,7 +19,7 @@ int WidestLine(CDC* pDC, const CPrtCol* pCol) {
 
 void CPrtSection::WrapColumn(CDC* pDC, CPrtCol* pCol, int width, BOOL bTrimLeading) {
     WrapLines(pCol->m_lines, width, bTrimLeading, [pDC](const char* psz, int nLength, int nMax) {
-        return FittingLength(pDC, psz, nLength, nMax);
+        return KnownFittingLength(pDC, psz, nLength, nMax);
     });
 }
 

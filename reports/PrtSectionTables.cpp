@@ -44,6 +44,7 @@ SlotRow MeasureSlots(CDC* pDC, CPrintInfo* pInfo, const std::vector<const char*>
     }
     if (nFlexible >= 0) row.widths[nFlexible] = row.W - 2 * CPrtSection::kMargin - sum - nGaps * row.gap;
     int x = CPrtSection::kMargin;
+    row.starts.reserve(row.widths.size());
     for (size_t k = 0; k < row.widths.size(); ++k) {
         row.starts.push_back(x);
         x += row.widths[k] + row.gap;
@@ -163,137 +164,160 @@ std::vector<Slot> PropSumFull() {
 }
 }  // namespace
 
+// Each row kind is put together once: a report lays out thousands of rows
+// with the same one.
 void CPrtSection::LayoutQuoteOneHeading(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo, {kQuoteOne, 2, {Mid(0), Mid(1), Mid(2)}, true, -1});
+    static const RowKind kKind{kQuoteOne, 2, {Mid(0), Mid(1), Mid(2)}, true, -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutQuoteOnePricedHeading(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kQuoteOnePriced, 4, {Mid(0), Mid(1), Mid(2), kAnchorBeforeLast, kAnchorLast}, true, -1});
+    static const RowKind kKind{
+        kQuoteOnePriced, 4, {Mid(0), Mid(1), Mid(2), kAnchorBeforeLast, kAnchorLast}, true, -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutQuoteOneLine(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo, {kQuoteOne, 2, {Mid(0), Mid(1), Left(2)}, false, 2});
+    static const RowKind kKind{kQuoteOne, 2, {Mid(0), Mid(1), Left(2)}, false, 2};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutQuoteOnePricedLine(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kQuoteOnePriced, 4, {Mid(0), Mid(1), Left(2), kAnchorBeforeLast, kAnchorLast}, false, 2});
+    static const RowKind kKind{
+        kQuoteOnePriced, 4, {Mid(0), Mid(1), Left(2), kAnchorBeforeLast, kAnchorLast}, false, 2};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutQuoteTwoHeading(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kQuoteTwo, 5, {Mid(0), Mid(1), Mid(2), Mid(3), kAnchorBeforeLast, kAnchorLast}, true, -1});
+    static const RowKind kKind{
+        kQuoteTwo, 5, {Mid(0), Mid(1), Mid(2), Mid(3), kAnchorBeforeLast, kAnchorLast}, true, -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutQuoteTwoLine(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kQuoteTwo, 5, {Mid(0), Mid(1), Mid(2), Left(3), kAnchorBeforeLast, kAnchorLast}, false, 3});
+    static const RowKind kKind{
+        kQuoteTwo, 5, {Mid(0), Mid(1), Mid(2), Left(3), kAnchorBeforeLast, kAnchorLast}, false, 3};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutQuoteThreeHeading(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kQuoteThree,
-         6,
-         {Mid(0), Mid(1), Mid(2), Left(3), Left(4), kAnchorBeforeLast, kAnchorLast},
-         true,
-         -1});
+    static const RowKind kKind{
+        kQuoteThree, 6, {Mid(0), Mid(1), Mid(2), Left(3), Left(4), kAnchorBeforeLast, kAnchorLast}, true, -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutQuoteThreeLine(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kQuoteThree,
-         6,
-         {Mid(0), Mid(1), Mid(2), Left(3), Left(4), kAnchorBeforeLast, kAnchorLast},
-         false,
-         4});
+    static const RowKind kKind{
+        kQuoteThree, 6, {Mid(0), Mid(1), Mid(2), Left(3), Left(4), kAnchorBeforeLast, kAnchorLast}, false, 4};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutPurchOrdHeading(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kPurchOrd, 3, {Mid(0), Mid(1), Left(2), kAnchorBeforeLast, kAnchorLast}, true, -1});
+    static const RowKind kKind{
+        kPurchOrd, 3, {Mid(0), Mid(1), Left(2), kAnchorBeforeLast, kAnchorLast}, true, -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutPurchOrdLine(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kPurchOrd, 3, {Mid(0), Mid(1), Left(2), kAnchorBeforeLast, kAnchorLast}, false, 2});
+    static const RowKind kKind{
+        kPurchOrd, 3, {Mid(0), Mid(1), Left(2), kAnchorBeforeLast, kAnchorLast}, false, 2};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutPropSumHeading(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo, {kPropSum, 0, PropSumFull(), true, -1});
+    static const RowKind kKind{kPropSum, 0, PropSumFull(), true, -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutPropSumLine(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo, {kPropSum, 0, PropSumFull(), false, -1});
+    static const RowKind kKind{kPropSum, 0, PropSumFull(), false, -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutPropSumShortLine(CDC* pDC, CPrintInfo* pInfo) {
-    std::vector<Slot> s = {Mid(0), Mid(1), Left(2), Left(6), Left(7)};
-    for (int k = 8; k <= 17; ++k) s.push_back(Right(k));
-    Lay(*this, pDC, pInfo, {kPropSum, 0, s, false, -1});
+    static const RowKind kKind = [] {
+        std::vector<Slot> s = {Mid(0), Mid(1), Left(2), Left(6), Left(7)};
+        for (int k = 8; k <= 17; ++k) s.push_back(Right(k));
+        return RowKind{kPropSum, 0, s, false, -1};
+    }();
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutPropSumPlantTotal(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kPropSum, 0, {Mid(1), Right(9), Right(11), Right(13), Right(14), Right(16), Right(17)}, false, -1});
+    static const RowKind kKind{
+        kPropSum, 0, {Mid(1), Right(9), Right(11), Right(13), Right(14), Right(16), Right(17)}, false, -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutSellPriceHeading(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kSellPrice,
-         0,
-         {Mid(0), Mid(1), Mid(2), Left(3), Mid(4), Mid(5), Left(6), Left(7), Right(8), Right(9), Right(10),
-          Right(11)},
-         true,
-         -1});
+    static const RowKind kKind{kSellPrice,
+                               0,
+                               {Mid(0), Mid(1), Mid(2), Left(3), Mid(4), Mid(5), Left(6), Left(7), Right(8),
+                                Right(9), Right(10), Right(11)},
+                               true,
+                               -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutSellPriceLine(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kSellPrice,
-         0,
-         {Mid(0), Mid(1), Mid(2), Left(3), Mid(4), Mid(5), Left(6), Left(7), Right(8), Right(9), Right(10),
-          Right(11)},
-         false,
-         -1});
+    static const RowKind kKind{kSellPrice,
+                               0,
+                               {Mid(0), Mid(1), Mid(2), Left(3), Mid(4), Mid(5), Left(6), Left(7), Right(8),
+                                Right(9), Right(10), Right(11)},
+                               false,
+                               -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutSellPriceShortLine(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo,
-        {kSellPrice,
-         0,
-         {Mid(0), Mid(1), Left(2), Left(6), Left(7), Right(8), Right(9), Right(10), Right(11)},
-         false,
-         -1});
+    static const RowKind kKind{
+        kSellPrice,
+        0,
+        {Mid(0), Mid(1), Left(2), Left(6), Left(7), Right(8), Right(9), Right(10), Right(11)},
+        false,
+        -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutSellPriceTotal(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo, {kSellPrice, 0, {Mid(1), Right(9), Right(11)}, false, -1});
+    static const RowKind kKind{kSellPrice, 0, {Mid(1), Right(9), Right(11)}, false, -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutICDSItem(CDC* pDC, CPrintInfo* pInfo) {
-    std::vector<Slot> s;
-    for (int k = 0; k <= 6; ++k) s.push_back(Left(k));
-    for (int k = 7; k <= 12; ++k) s.push_back(Right(k));
-    Lay(*this, pDC, pInfo, {kICDS, 0, s, false, -1});
+    static const RowKind kKind = [] {
+        std::vector<Slot> s;
+        for (int k = 0; k <= 6; ++k) s.push_back(Left(k));
+        for (int k = 7; k <= 12; ++k) s.push_back(Right(k));
+        return RowKind{kICDS, 0, s, false, -1};
+    }();
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutCommHeading(CDC* pDC, CPrintInfo* pInfo) {
-    std::vector<Slot> s = {Mid(0), Mid(1)};
-    for (int k = 2; k <= 8; ++k) s.push_back(Right(k));
-    Lay(*this, pDC, pInfo, {kComm, 0, s, true, -1});
+    static const RowKind kKind = [] {
+        std::vector<Slot> s = {Mid(0), Mid(1)};
+        for (int k = 2; k <= 8; ++k) s.push_back(Right(k));
+        return RowKind{kComm, 0, s, true, -1};
+    }();
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutCommLine(CDC* pDC, CPrintInfo* pInfo) {
-    std::vector<Slot> s = {Mid(0), Mid(1)};
-    for (int k = 2; k <= 8; ++k) s.push_back(Right(k));
-    Lay(*this, pDC, pInfo, {kComm, 0, s, false, -1});
+    static const RowKind kKind = [] {
+        std::vector<Slot> s = {Mid(0), Mid(1)};
+        for (int k = 2; k <= 8; ++k) s.push_back(Right(k));
+        return RowKind{kComm, 0, s, false, -1};
+    }();
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutCommTotal(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo, {kComm, 0, {Mid(1), Right(3), Right(5), Right(7), Right(8)}, false, -1});
+    static const RowKind kKind{kComm, 0, {Mid(1), Right(3), Right(5), Right(7), Right(8)}, false, -1};
+    Lay(*this, pDC, pInfo, kKind);
 }
 
 void CPrtSection::LayoutCommSplit(CDC* pDC, CPrintInfo* pInfo) {
-    Lay(*this, pDC, pInfo, {kComm, 0, {Right(2), Right(3), Right(7)}, false, -1});
+    static const RowKind kKind{kComm, 0, {Right(2), Right(3), Right(7)}, false, -1};
+    Lay(*this, pDC, pInfo, kKind);
 }

@@ -54,10 +54,12 @@ void CRptBaseClass::PrintPage(CDC* pDC, CPrintInfo* pInfo, int laterTop, int fir
     const int nPage = static_cast<int>(pInfo->m_nCurPage);
     if (nPage < 1 || nPage > GetPageCount()) return;
     int y = -kPageTopGap - (nPage == 1 ? firstTop : laterTop);
+    // Every band of a page is in the same font: its line height is asked once.
+    const int nLine = LineHeight(pDC);
     for (int i = GetPageFirstBand(nPage); i < GetPageEndBand(nPage); ++i) {
         const CPrtSection* pBand = GetBand(i);
         pBand->Print(pDC, pInfo, y);
-        y += pBand->GetHeight(pDC);
+        y -= nLine * pBand->GetLineCount();
     }
 }
 
@@ -92,16 +94,16 @@ int CRptBaseClass::EndBuild(CBandCursor& cur) {
     return GetPageCount();
 }
 
-void CRptBaseClass::AppendAndPaginate(CDC* pDC, CPrtSection* pBand, CBandCursor& cur,
+void CRptBaseClass::AppendAndPaginate(int nLine, CPrtSection* pBand, CBandCursor& cur,
                                       const CPrtSection* pRepeatHeading, int& nBegan) {
     m_sections.Add(pBand);
-    if (!Paginate(cur.nLaterTop, pBand->GetHeight(pDC), cur.nBand, cur.y, cur.nLimit)) return;
+    if (!Paginate(cur.nLaterTop, -nLine * pBand->GetLineCount(), cur.nBand, cur.y, cur.nLimit)) return;
     nBegan = 1;
     if (!pRepeatHeading) return;
     CPrtSection* pCopy = new CPrtSection(*pRepeatHeading);
     m_sections.InsertAt(m_sections.GetSize() - 1, pCopy);
     ++cur.nBand;
-    cur.y += pCopy->GetHeight(pDC);
+    cur.y -= nLine * pCopy->GetLineCount();
 }
 
 int CRptBaseClass::AddBand(CDC* pDC, CPrtSection* pBand, CBandCursor& cur,
@@ -113,9 +115,9 @@ int CRptBaseClass::AddBand(CDC* pDC, CPrtSection* pBand, CBandCursor& cur,
         // The room of a whole later page, less its repeated heading.
         const int nLaterLimit = m_pageStarts.empty() ? cur.nLimit + cur.nLaterTop : cur.nLimit;
         int nPageRoom = -nLaterLimit;
-        if (pRepeatHeading) nPageRoom += pRepeatHeading->GetHeight(pDC);
+        if (pRepeatHeading) nPageRoom -= nLine * pRepeatHeading->GetLineCount();
         const int nLines = pBand->GetLineCount();
-        if (nLine <= 0 || -pBand->GetHeight(pDC) <= nPageRoom || nLines <= 1) break;
+        if (nLine <= 0 || nLine * nLines <= nPageRoom || nLines <= 1) break;
         // Too tall for any page: what fits here stays, the rest continues.
         int nFitHere = (cur.y - cur.nLimit) / nLine;
         if (nFitHere < 1) nFitHere = nPageRoom / nLine;
@@ -123,11 +125,11 @@ int CRptBaseClass::AddBand(CDC* pDC, CPrtSection* pBand, CBandCursor& cur,
         if (nFitHere >= nLines) break;
         CPrtSection* pRest = pBand->SplitAtLine(nFitHere);
         int nPieceBegan = 0;
-        AppendAndPaginate(pDC, pBand, cur, pRepeatHeading, bFirstPiece ? nBegan : nPieceBegan);
+        AppendAndPaginate(nLine, pBand, cur, pRepeatHeading, bFirstPiece ? nBegan : nPieceBegan);
         bFirstPiece = false;
         pBand = pRest;
     }
     int nLastBegan = 0;
-    AppendAndPaginate(pDC, pBand, cur, pRepeatHeading, bFirstPiece ? nBegan : nLastBegan);
+    AppendAndPaginate(nLine, pBand, cur, pRepeatHeading, bFirstPiece ? nBegan : nLastBegan);
     return nBegan;
 }

@@ -80,6 +80,7 @@ public:
 
 protected:
     void DeleteBands();
-    void AppendAndPaginate(CDC* pDC, CPrtSection* pBand, CBandCursor& cur, const CPrtSection* pRepeatHeading,
+    // nLine: the line height of the font the bands are built in.
+    void AppendAndPaginate(int nLine, CPrtSection* pBand, CBandCursor& cur, const CPrtSection* pRepeatHeading,
                            int& nBegan);
 };
