@@ -38,6 +38,14 @@ struct FileDialogScript {
     }
 };
 
+// Saves pDoc as path with "old contents"; what the file then holds.
+CString SaveOldContents(CWnd* pMain, CTestDoc* pDoc, const CString& path) {
+    pDoc->m_strText = "old contents";
+    FileDialogScript files(path);
+    pMain->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS);
+    return ReadFile(path);
+}
+
 // The system refuses every write as a full disk does, with this error.
 DWORD g_nFullDiskError = ERROR_DISK_FULL;
 BOOL WINAPI WriteOntoAFullDisk(HANDLE, LPCVOID, DWORD, LPDWORD pWritten, LPOVERLAPPED) {
@@ -203,12 +211,9 @@ TEST_F(MdiTest, SaveAsProposesTheTitleWithoutForbiddenCharacters) {
 }
 
 TEST_F(MdiTest, FailedSaveLeavesTheOldFileAndTheDocumentModified) {
-    CString path = TestFolder() + "safe.tst";
+    const CString path = TestFolder() + "safe.tst";
     CTestDoc* pDoc = NewDocument();
-    pDoc->m_strText = "old contents";
-    FileDialogScript files(path);
-    m_pMain->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS);
-    const CString before = ReadFile(path);
+    const CString before = SaveOldContents(m_pMain, pDoc, path);
     ASSERT_NE(before.Find("old contents"), -1);
 
     pDoc->m_strText = "new contents";
@@ -225,10 +230,7 @@ TEST_F(MdiTest, FailedSaveLeavesTheOldFileAndTheDocumentModified) {
 TEST_F(MdiTest, SavingOntoAFullDiskSaysTheDiskIsFull) {
     const CString path = TestFolder() + "full.tst";
     CTestDoc* pDoc = NewDocument();
-    pDoc->m_strText = "old contents";
-    FileDialogScript files(path);
-    m_pMain->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS);
-    const CString before = ReadFile(path);
+    const CString before = SaveOldContents(m_pMain, pDoc, path);
     ASSERT_NE(before.Find("old contents"), -1);
 
     const std::string told = std::string(CoreMsg::kFileDiskFull) + "\n" + path.GetString();

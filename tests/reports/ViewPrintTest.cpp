@@ -21,6 +21,7 @@
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/reports/ReportJob.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/NumberedParagraphs.h"
 #include "tests/support/PrintedPdfs.h"
 #include "tests/support/PrintingBox.h"
 
@@ -372,15 +373,7 @@ TEST_F(ViewPrint, PreviewThatCannotStartLeavesTheWindowOutOfPreview) {
 
 namespace {
 // An introduction long enough for a letter of well over a hundred pages.
-CString ManyParagraphs() {
-    CString intro;
-    for (int i = 1; i <= 7000; ++i) {
-        CString paragraph;
-        paragraph.Format("Introduction paragraph %d\r\n", i);
-        intro += paragraph;
-    }
-    return intro;
-}
+CString ManyParagraphs() { return NumberedParagraphs(7000); }
 
 // The print dialog's user: OK, for pages nFrom to nTo (0: all pages).
 void QueuePages(int nFrom = 0, int nTo = 0) {

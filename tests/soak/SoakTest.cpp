@@ -39,6 +39,7 @@
 #include "tests/editor/EditorTestSupport.h"
 #include "tests/support/DialogClicks.h"
 #include "tests/support/MessageBoxRecorder.h"
+#include "tests/support/NumberedParagraphs.h"
 #include "tests/support/PrintedPdfs.h"
 #include "tests/support/PrintingBox.h"
 #include "tests/support/ProductFileWriter.h"
@@ -152,17 +153,6 @@ void SoakTrace(const char* pszStep) {
     for (ULONG_PTR slot = 1; slot < 0x10000; ++slot)
         if (::GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) == OBJ_BITMAP) ++n;
     std::printf("  %-12s bitmaps %ld\n", pszStep, n);
-}
-
-// An introduction that gives the letter a second page.
-CString LongIntro() {
-    CString intro;
-    for (int i = 1; i <= 80; ++i) {
-        CString paragraph;
-        paragraph.Format("Introduction paragraph %d\r\n", i);
-        intro += paragraph;
-    }
-    return intro;
 }
 
 class Soak : public ::testing::Test {
@@ -279,7 +269,7 @@ protected:
     // once it has come out.
     bool PreviewAndPrint(CCorvDoc* pDoc, int nRound) {
         auto* pView = dynamic_cast<CCorvView*>(pDoc->GetViews().at(0));
-        pDoc->SetIntro(LongIntro());
+        pDoc->SetIntro(NumberedParagraphs(80));
         pView->SendMessage(WM_COMMAND, ID_FILE_PREVIEW_QUOTE);
         PumpMessages();
         CPreviewView* pPreview = pView->GetPreviewView();
