@@ -17,7 +17,7 @@
 
 namespace {
 const std::string kProse =
-    "The following valve package is offered for installation per the plans and specifications, subject "
+    "The following valve package is offered for installation per the plans and drawings, subject "
     "to the terms below. We are pleased to propose the following: every valve is tested and tagged "
     "before shipment. Price includes the distributor discount. Thank you for the opportunity to quote.";
 
