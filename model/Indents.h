@@ -1,7 +1,8 @@
 // The left and right indents of a block of words, in percent of the width
-// between the page margins. Each may be typed from 0 to 100, but the two
-// together never pass 90: the words keep at least a tenth of the width to
-// wrap in, on the page.
+// between the page margins. The two together never pass 90, so neither
+// passes 90 alone: the words keep at least a tenth of the width to wrap in,
+// on the page. A box takes 0 to 100 while it is typed in, and is cut to what
+// its partner leaves once it is left.
 #pragma once
 
 #include <algorithm>

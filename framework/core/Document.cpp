@@ -66,12 +66,12 @@ BOOL CDocument::OnSaveDocument(const char* lpszPathName) {
     CString temp;
     CFile file;
     CFileException fe;
-    // Files of saves that were killed would stay for good, and fill the disk.
-    CorvRemoveAbandonedSaveFiles(target);
     if (!CorvOpenSaveFile(target, file, temp, fe)) {
         ReportSaveLoadException(lpszPathName, fe, TRUE);
         return FALSE;
     }
+    // Files of saves that were killed would stay for good, and fill the disk.
+    CorvRemoveAbandonedSaveFiles(target, temp);
     try {
         CArchive ar(&file, CArchive::store);
         ar.m_strFileName = lpszPathName;
@@ -242,17 +242,4 @@ CView* CDocument::GetNextView(POSITION& rPosition) const {
     CView* pView = m_viewList.at(static_cast<size_t>(i));
     rPosition = i + 1 < static_cast<int>(m_viewList.size()) ? CorvPosFromIndex(i + 1) : nullptr;
     return pView;
-}
-
-bool CorvReplaceFile(const char* lpszSource, const char* lpszTarget, int* pCause) {
-#ifdef _WIN32
-    if (MoveFileExA(lpszSource, lpszTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-    DWORD err = GetLastError();
-    if (pCause) *pCause = err == ERROR_ACCESS_DENIED ? EACCES : (err == ERROR_DISK_FULL ? ENOSPC : EIO);
-    return false;
-#else
-    if (std::rename(lpszSource, lpszTarget) == 0) return true;
-    if (pCause) *pCause = errno;
-    return false;
-#endif
 }

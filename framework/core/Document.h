@@ -91,7 +91,3 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 };
-
-// Replaces lpszTarget by lpszSource in one step (the target may exist).
-// Returns false, with errno-style cause in *pCause, when it could not.
-bool CorvReplaceFile(const char* lpszSource, const char* lpszTarget, int* pCause);

@@ -4,7 +4,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <ctime>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/core/File.h"
@@ -13,6 +15,7 @@
 #include <windows.h>
 #else
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -22,6 +25,11 @@ namespace {
 
 const char kSuffix[] = ".tmp~";
 const size_t kSuffixLength = sizeof kSuffix - 1;
+
+// A save writes its file from start to end and puts it in the job's place
+// within seconds: one not written for this long was killed, on whatever
+// machine or in whatever Wine prefix it ran.
+const long long kAbandonedAfter = 15 * 60;
 
 unsigned long ThisProcess() {
 #ifdef _WIN32
@@ -78,12 +86,20 @@ bool WriterOf(const std::string& name, const std::string& jobName, unsigned long
     return dash < last && ParseHex(name, first, dash, process) && ParseHex(name, dash + 1, last, nSave);
 }
 
+// When a file was last written, in seconds on the clock of the file system
+// that holds it.
 struct FolderFile {
     std::string name;
-#ifdef _WIN32
-    FILETIME lastWrite;
-#endif
+    long long nWritten;
 };
+
+#ifdef _WIN32
+// Seconds since 1601 of a system time.
+long long SecondsOf(const FILETIME& t) {
+    return static_cast<long long>(
+        ((static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000000ull);
+}
+#endif
 
 // The files of the folder whose names may be of save files of jobName.
 std::vector<FolderFile> CandidatesIn(const std::string& folder, const std::string& jobName) {
@@ -94,32 +110,43 @@ std::vector<FolderFile> CandidatesIn(const std::string& folder, const std::strin
     if (hFind == INVALID_HANDLE_VALUE) return files;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            files.push_back({found.cFileName, found.ftLastWriteTime});
+            files.push_back({found.cFileName, SecondsOf(found.ftLastWriteTime)});
     } while (::FindNextFileA(hFind, &found));
     ::FindClose(hFind);
 #else
-    (void)jobName;
     namespace fs = std::filesystem;
     std::error_code ec;
     for (fs::directory_iterator it(folder.empty() ? "." : folder, ec); !ec && it != fs::directory_iterator();
-         it.increment(ec))
-        files.push_back({it->path().filename().string()});
+         it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        struct stat st;
+        if (name.compare(0, jobName.size(), jobName) == 0 && ::stat(it->path().c_str(), &st) == 0 &&
+            S_ISREG(st.st_mode))
+            files.push_back({std::move(name), static_cast<long long>(st.st_mtime)});
+    }
 #endif
     return files;
 }
 
+// The time now on the system's clock, in the seconds of FolderFile.
+long long Now() {
 #ifdef _WIN32
-unsigned long long Ticks(const FILETIME& t) {
-    return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-}
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
+    return SecondsOf(now);
+#else
+    return static_cast<long long>(std::time(nullptr));
 #endif
+}
 
-// Whether the process named by a save file may still be writing it. Ours
-// is not: its saves are done. Another is while it runs, unless (where the
-// system tells when it started) it started well after the file was last
-// written: then it only took the number of a process that has ended. A
-// process that cannot be asked is taken to be running.
-bool MayStillWrite(unsigned long process, const FolderFile& file) {
+// Whether the process named by a save file may still be writing it, where
+// this system can tell: ours is not, as its saves are done; another is
+// while it runs, unless (where the system tells when it started) it started
+// well after the file was last written, so that it only took the number of
+// a process that has ended. A process that cannot be asked is taken to be
+// running. A number from another machine or another Wine prefix names some
+// other process or none: this guard alone never decides.
+bool MayStillRun(unsigned long process, const FolderFile& file) {
     if (process == ThisProcess()) return false;
 #ifdef _WIN32
     const HANDLE hProcess =
@@ -127,11 +154,11 @@ bool MayStillWrite(unsigned long process, const FolderFile& file) {
     if (!hProcess) return ::GetLastError() == ERROR_ACCESS_DENIED;
     bool bRunning = ::WaitForSingleObject(hProcess, 0) == WAIT_TIMEOUT;
     FILETIME created, exited, kernel, user;
-    // Clocks of file systems are coarse (two seconds on some) or set by
-    // another machine: only a clear lead counts.
-    const unsigned long long kSlack = 10ull * 10000000ull;
+    // Clocks of file systems are coarse (two seconds on some): only a clear
+    // lead counts.
+    const long long kSlack = 10;
     if (bRunning && ::GetProcessTimes(hProcess, &created, &exited, &kernel, &user))
-        bRunning = Ticks(created) < Ticks(file.lastWrite) + kSlack;
+        bRunning = SecondsOf(created) < file.nWritten + kSlack;
     ::CloseHandle(hProcess);
     return bRunning;
 #else
@@ -160,14 +187,76 @@ bool CorvOpenSaveFile(const CString& target, CFile& file, CString& temp, CFileEx
     return false;
 }
 
-void CorvRemoveAbandonedSaveFiles(const CString& target) {
+void CorvRemoveAbandonedSaveFiles(const CString& target, const CString& ownSave) {
     const std::string path(target.GetString());
     const std::string folder = FolderOf(path);
     const std::string jobName = path.substr(folder.size());
-    for (const FolderFile& file : CandidatesIn(folder, jobName)) {
+    const std::string ownName = std::string(ownSave.GetString()).substr(folder.size());
+    const std::vector<FolderFile> files = CandidatesIn(folder, jobName);
+    // The save's own file was made just now on the folder's file system, whose
+    // clock (a file server's, perhaps) is the one the other files were dated
+    // by; the system's clock stands in when it is not found.
+    long long nNow = Now();
+    for (const FolderFile& file : files)
+        if (SameName(file.name, ownName)) nNow = file.nWritten;
+    for (const FolderFile& file : files) {
         unsigned long process = 0;
+        if (SameName(file.name, ownName) || !WriterOf(file.name, jobName, process)) continue;
+        if (nNow - file.nWritten < kAbandonedAfter || MayStillRun(process, file)) continue;
         // A file still open is not removed on Windows: failing is fine.
-        if (WriterOf(file.name, jobName, process) && !MayStillWrite(process, file))
-            std::remove((folder + file.name).c_str());
+        std::remove((folder + file.name).c_str());
     }
+}
+
+#ifdef _WIN32
+namespace {
+
+// Whether a failed replace may have met another program with the target
+// open: the system says access denied or a sharing or lock violation.
+bool MayBeInUse(DWORD nError) {
+    return nError == ERROR_ACCESS_DENIED || nError == ERROR_SHARING_VIOLATION ||
+           nError == ERROR_LOCK_VIOLATION;
+}
+
+// Whether another program has the file open: one that shares nothing can
+// then not open it. The system denies a replace so, and denies it too where
+// the user may not write: only this tells the two apart.
+bool InUse(const char* lpszPath) {
+    const HANDLE hFile = ::CreateFileA(lpszPath, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (hFile != INVALID_HANDLE_VALUE) {
+        ::CloseHandle(hFile);
+        return false;
+    }
+    return ::GetLastError() == ERROR_SHARING_VIOLATION || ::GetLastError() == ERROR_LOCK_VIOLATION;
+}
+
+}  // namespace
+#endif
+
+bool CorvReplaceFile(const char* lpszSource, const char* lpszTarget, int* pCause) {
+#ifdef _WIN32
+    // Two saves that meet here, or a program that reads the job, hold it
+    // open for a moment; the later save wins once it lets go.
+    const ULONGLONG kPatience = 2000, kStep = 30;
+    const ULONGLONG nGiveUp = ::GetTickCount64() + kPatience;
+    DWORD nError = 0;
+    for (;;) {
+        if (::MoveFileExA(lpszSource, lpszTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        nError = ::GetLastError();
+        if (!MayBeInUse(nError) || ::GetTickCount64() >= nGiveUp) break;
+        ::Sleep(static_cast<DWORD>(kStep));
+    }
+    if (pCause) {
+        if (nError != ERROR_ACCESS_DENIED ? MayBeInUse(nError) : InUse(lpszTarget))
+            *pCause = EBUSY;
+        else
+            *pCause = nError == ERROR_ACCESS_DENIED ? EACCES : (nError == ERROR_DISK_FULL ? ENOSPC : EIO);
+    }
+    return false;
+#else
+    if (std::rename(lpszSource, lpszTarget) == 0) return true;
+    if (pCause) *pCause = errno;
+    return false;
+#endif
 }

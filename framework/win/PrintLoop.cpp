@@ -123,9 +123,10 @@ void CView::RunPrint(BOOL bDirect) {
                 dcPrint.AbortDoc();
             } else {
                 // From here the printer has the whole document; the box
-                // offers no Cancel that could not work.
+                // offers no Cancel that could not work. Its output may still
+                // fail to be written (a folder gone, a full disk).
                 box.SetFinishing();
-                dcPrint.EndDoc();
+                bError = dcPrint.EndDoc() <= 0;
             }
         }
     }

@@ -64,8 +64,14 @@ void CPrintingDialog::SetFinishing() {
     SetDlgItemText(IDC_PRINTING_PAGE, WinMsg::kPrintingFinishing);
     if (HWND hButton = ::GetDlgItem(m_hWnd, IDCANCEL)) ::EnableWindow(hButton, FALSE);
     ::EnableMenuItem(::GetSystemMenu(m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
-    // The caption's Close too: a disabled menu item alone does not redraw it.
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    // The whole box, caption's Close and all (a disabled menu item alone does
+    // not redraw it), is drawn anew. The messages are then taken once: the
+    // window system may still hold a part of the box that was never shown
+    // (Wine puts what was drawn on the screen only while the thread reads
+    // its messages), and the thread reads none until the document is done.
+    ::RedrawWindow(m_hWnd, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ERASENOW | RDW_ALLCHILDREN);
+    PumpMessages();
 }
 
 void CPrintingDialog::OnCancel() {

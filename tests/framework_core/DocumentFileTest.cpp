@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -11,8 +12,10 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "framework/core/CoreMessages.h"
 #include "framework/core/Document.h"
 #include "framework/core/MessageBox.h"
 
@@ -137,6 +140,14 @@ unsigned long EndedProcessId() {
 #endif
 }
 
+unsigned long ThisProcessId() {
+#ifdef _WIN32
+    return ::GetCurrentProcessId();
+#else
+    return static_cast<unsigned long>(::getpid());
+#endif
+}
+
 std::string Hex(unsigned long n) {
     char text[24];
     std::snprintf(text, sizeof text, "%lx", n);
@@ -245,23 +256,75 @@ TEST(DocumentFile, TwoProgramsSavingOneJobLeaveOneWholeSave) {
     std::remove(path.c_str());
 }
 
-TEST(DocumentFile, ASaveRemovesWhatKilledSavesLeftButNotARunningSavesFile) {
+#ifdef _WIN32
+// Another program has the job open while a save replaces it: for a moment
+// (a reader, a second saver's own replace) the save waits it out; for good,
+// the save says the file is in use, and nothing is lost or left.
+TEST(DocumentFile, AReplaceWaitsOutAProgramThatHasTheJobOpenForAMoment) {
+    MessageLog log;
+    const std::string path = TempPath("held.job");
+    const auto holdJob = [&] {
+        return ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, 0, nullptr);
+    };
+    CTextDoc doc;
+    doc.m_text = "first";
+    ASSERT_TRUE(doc.OnSaveDocument(path.c_str()));
+
+    HANDLE hHeld = holdJob();
+    std::thread letGo([hHeld] {
+        ::Sleep(300);
+        ::CloseHandle(hHeld);
+    });
+    doc.m_text = "second";
+    EXPECT_TRUE(doc.OnSaveDocument(path.c_str()));
+    letGo.join();
+    EXPECT_EQ(log.texts, std::vector<std::string>{});
+    EXPECT_EQ(ReadAll(path), std::string("\x06second\x06second"));
+
+    hHeld = holdJob();
+    doc.m_text = "third";
+    doc.SetModifiedFlag();
+    EXPECT_FALSE(doc.OnSaveDocument(path.c_str()));
+    ::CloseHandle(hHeld);
+    EXPECT_EQ(log.texts, std::vector<std::string>{CoreMsg::kFileSharingViolation + ("\n" + path)});
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(ReadAll(path), std::string("\x06second\x06second"));
+    EXPECT_EQ(LeftBehind(path), std::vector<std::string>{});
+    std::remove(path.c_str());
+}
+#endif
+
+// Save files of killed saves are removed once they are a quarter of an hour
+// old. A recent one may be another program's running save: its process
+// number means nothing in another Wine prefix or on another machine, where
+// it may be that of an ended process or of this one.
+TEST(DocumentFile, ASaveRemovesOnlyLongUnwrittenSaveFiles) {
     MessageLog log;
     const std::string path = TempPath("killed.job");
     const std::string name = std::filesystem::path(path).filename().string();
     const std::string dir = path.substr(0, path.size() - name.size());
     CSecondSaver running(path, true);  // half-way through its save
-    const std::string ended = Hex(EndedProcessId());
-    const std::vector<std::string> killed = {name + "." + ended + "-0.tmp~", name + "." + ended + "-1f.tmp~"};
-    std::vector<std::string> others = {name + "." + ended + "-0.tmp", name + ".backup.tmp~",
-                                       name + ".1-0.old.tmp~"};
+    const std::string ended = name + "." + Hex(EndedProcessId());
+    const std::string ours = name + "." + Hex(ThisProcessId());
+    const std::vector<std::string> killed = {ended + "-0.tmp~", ended + "-1f.tmp~", ours + "-7fff.tmp~"};
+    std::vector<std::string> others = {ended + "-0.tmp", name + ".backup.tmp~", name + ".1-0.old.tmp~",
+                                       ended + "-3.tmp~", ours + "-7ffe.tmp~"};
     for (const auto& file : killed) std::ofstream(dir + file, std::ios::binary) << "killed save";
     for (const auto& file : others) std::ofstream(dir + file, std::ios::binary) << "another file";
 #ifdef _WIN32
     // Open in a program: it cannot be removed, and the save goes on.
-    others.push_back(name + "." + ended + "-2.tmp~");
+    others.push_back(ended + "-2.tmp~");
+    std::ofstream(dir + others.back(), std::ios::binary) << "held";
+    const std::vector<std::string> aged = {killed[0], killed[1], killed[2], others.back()};
+#else
+    const std::vector<std::string> aged = killed;
+#endif
+    const auto longAgo = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(16);
+    for (const auto& file : aged) std::filesystem::last_write_time(dir + file, longAgo);
+#ifdef _WIN32
     HANDLE hHeld = ::CreateFileA((dir + others.back()).c_str(), GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS, 0, nullptr);
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
 #endif
     CBulkDoc doc('A');
     EXPECT_TRUE(doc.OnSaveDocument(path.c_str()));

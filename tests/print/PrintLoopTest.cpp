@@ -203,16 +203,16 @@ TEST_F(PrintTest, PrintAndPrintSetupOpenCentredOnTheMainWindow) {
     }
 }
 
-// A second printer on the same driver, so that the printer chosen can be told apart.
-class SecondPrinterTest : public PrintTest {
+// A printer of the test's own on the same driver, there for one test.
+class AddedPrinterTest : public PrintTest {
 protected:
-    static constexpr const char* kSecond = "Corv Test Second Printer";
+    AddedPrinterTest(LPCSTR lpszName, LPCSTR lpszPort) : m_lpszName(lpszName), m_lpszPort(lpszPort) {}
     void SetUp() override {
         PrintTest::SetUp();
         if (DefaultPrinter().empty()) return;
         PRINTER_INFO_2A pi{};
-        pi.pPrinterName = const_cast<LPSTR>(kSecond);
-        pi.pPortName = const_cast<LPSTR>("|cat >/dev/null");
+        pi.pPrinterName = const_cast<LPSTR>(m_lpszName);
+        pi.pPortName = const_cast<LPSTR>(m_lpszPort);
         pi.pDriverName = const_cast<LPSTR>("PDF Printer");
         pi.pPrintProcessor = const_cast<LPSTR>("WinPrint");
         pi.pDatatype = const_cast<LPSTR>("RAW");
@@ -227,13 +227,46 @@ protected:
         PrintTest::TearDown();
         HANDLE h = nullptr;
         PRINTER_DEFAULTSA defaults{nullptr, nullptr, PRINTER_ALL_ACCESS};
-        if (m_bAdded && ::OpenPrinterA(const_cast<LPSTR>(kSecond), &h, &defaults)) {
+        if (m_bAdded && ::OpenPrinterA(const_cast<LPSTR>(m_lpszName), &h, &defaults)) {
             ::DeletePrinter(h);
             ::ClosePrinter(h);
         }
     }
+    LPCSTR m_lpszName, m_lpszPort;
     bool m_bAdded = false;
 };
+
+// A second printer, so that the printer chosen can be told apart.
+class SecondPrinterTest : public AddedPrinterTest {
+protected:
+    static constexpr const char* kSecond = "Corv Test Second Printer";
+    SecondPrinterTest() : AddedPrinterTest(kSecond, "|cat >/dev/null") {}
+};
+
+// A printer that takes every page and then cannot write the document out.
+class BrokenPrinterTest : public AddedPrinterTest {
+protected:
+    static constexpr const char* kBroken = "Corv Test Broken Printer";
+    BrokenPrinterTest() : AddedPrinterTest(kBroken, "|cat >/dev/null; exit 1") {}
+};
+
+TEST_F(BrokenPrinterTest, APrintThatCannotBeWrittenOutIsToldAndACancelledOneIsNot) {
+    SKIP_WITHOUT_PRINTER();
+    if (!m_bAdded) GTEST_SKIP() << "no broken printer could be added";
+    MessageBoxScript boxes;
+    const auto choose = [](CPrintDialog& dlg) -> INT_PTR {
+        return dlg.SetPrinterForTest(kBroken) ? IDOK : IDCANCEL;
+    };
+    CPrintDialog::SetTestHook(choose);
+    Command(ID_FILE_PRINT);
+    EXPECT_EQ(m_pView->m_pages.size(), 3u);
+    EXPECT_EQ(boxes.texts, Log({WinMsg::kPrintFailed}));
+
+    m_pView->m_nCancelAtPage = 2;
+    CPrintDialog::SetTestHook(choose);
+    Command(ID_FILE_PRINT);
+    EXPECT_EQ(boxes.texts, Log({WinMsg::kPrintFailed}));  // nothing more
+}
 
 TEST_F(SecondPrinterTest, ADirectPrintGoesToThePrinterChosenLast) {
     SKIP_WITHOUT_PRINTER();
