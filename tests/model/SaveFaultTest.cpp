@@ -121,13 +121,13 @@ TEST_F(SaveFault, AReallyReadOnlyFolderRefusesTheSaveToo) {
 TEST_F(SaveFault, AJobHeldOpenByAnotherProgramIsNotReplaced) {
 #ifdef _WIN32
     // The other program's handle does not share deletion, so the new file
-    // cannot take the job's place.
+    // cannot take the job's place, however long the save waits.
     HANDLE hHeld = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                  OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(job.DoFileSave());
     ::CloseHandle(hHeld);
-    ExpectRefused(CoreMsg::kFileAccessDenied);
+    ExpectRefused(CoreMsg::kFileSharingViolation);
 #else
     GTEST_SKIP() << "an open file never stops a rename here";
 #endif
