@@ -1,10 +1,10 @@
 #include "framework/core/SaveFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <utility>
 #include <vector>
@@ -128,17 +128,6 @@ std::vector<FolderFile> CandidatesIn(const std::string& folder, const std::strin
     return files;
 }
 
-// The time now on the system's clock, in the seconds of FolderFile.
-long long Now() {
-#ifdef _WIN32
-    FILETIME now;
-    ::GetSystemTimeAsFileTime(&now);
-    return SecondsOf(now);
-#else
-    return static_cast<long long>(std::time(nullptr));
-#endif
-}
-
 // Whether the process named by a save file may still be writing it, where
 // this system can tell: ours is not, as its saves are done; another is
 // while it runs, unless (where the system tells when it started) it started
@@ -195,10 +184,11 @@ void CorvRemoveAbandonedSaveFiles(const CString& target, const CString& ownSave)
     const std::vector<FolderFile> files = CandidatesIn(folder, jobName);
     // The save's own file was made just now on the folder's file system, whose
     // clock (a file server's, perhaps) is the one the other files were dated
-    // by; the system's clock stands in when it is not found.
-    long long nNow = Now();
-    for (const FolderFile& file : files)
-        if (SameName(file.name, ownName)) nNow = file.nWritten;
+    // by; without it nothing can be told old.
+    const auto itOwn = std::find_if(files.begin(), files.end(),
+                                    [&](const FolderFile& file) { return SameName(file.name, ownName); });
+    if (itOwn == files.end()) return;
+    const long long nNow = itOwn->nWritten;
     for (const FolderFile& file : files) {
         unsigned long process = 0;
         if (SameName(file.name, ownName) || !WriterOf(file.name, jobName, process)) continue;
@@ -248,7 +238,9 @@ bool CorvReplaceFile(const char* lpszSource, const char* lpszTarget, int* pCause
         ::Sleep(static_cast<DWORD>(kStep));
     }
     if (pCause) {
-        if (nError != ERROR_ACCESS_DENIED ? MayBeInUse(nError) : InUse(lpszTarget))
+        // Access denied is the answer both to a holder and to a lack of rights.
+        const bool bInUse = nError == ERROR_ACCESS_DENIED ? InUse(lpszTarget) : MayBeInUse(nError);
+        if (bInUse)
             *pCause = EBUSY;
         else
             *pCause = nError == ERROR_ACCESS_DENIED ? EACCES : (nError == ERROR_DISK_FULL ? ENOSPC : EIO);
