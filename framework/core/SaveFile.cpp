@@ -157,6 +157,30 @@ bool MayStillRun(unsigned long process, const FolderFile& file) {
 #endif
 }
 
+// Whether a file written at nWritten was written less than nSpan before
+// nNow. Some file systems keep dates at either end of 64-bit time, where
+// nNow - nWritten would overflow; the difference of the two as unsigned
+// numbers is exact whenever nWritten is the earlier.
+bool WrittenWithin(long long nWritten, long long nNow, long long nSpan) {
+    return nWritten >= nNow ||
+           static_cast<unsigned long long>(nNow) - static_cast<unsigned long long>(nWritten) <
+               static_cast<unsigned long long>(nSpan);
+}
+
+// Whether the file is marked read-only: Windows refuses to replace such a
+// file, and a user who marks an issued quotation so relies on that. Wine and
+// other systems would replace it all the same.
+bool IsReadOnly(const char* lpszPath) {
+#ifdef _WIN32
+    const DWORD dwAttrib = ::GetFileAttributesA(lpszPath);
+    return dwAttrib != INVALID_FILE_ATTRIBUTES && (dwAttrib & FILE_ATTRIBUTE_READONLY) &&
+           !(dwAttrib & FILE_ATTRIBUTE_DIRECTORY);
+#else
+    struct stat st;
+    return ::stat(lpszPath, &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH));
+#endif
+}
+
 }  // namespace
 
 bool CorvOpenSaveFile(const CString& target, CFile& file, CString& temp, CFileException& fe) {
@@ -192,7 +216,7 @@ void CorvRemoveAbandonedSaveFiles(const CString& target, const CString& ownSave)
     for (const FolderFile& file : files) {
         unsigned long process = 0;
         if (SameName(file.name, ownName) || !WriterOf(file.name, jobName, process)) continue;
-        if (nNow - file.nWritten < kAbandonedAfter || MayStillRun(process, file)) continue;
+        if (WrittenWithin(file.nWritten, nNow, kAbandonedAfter) || MayStillRun(process, file)) continue;
         // A file still open is not removed on Windows: failing is fine.
         std::remove((folder + file.name).c_str());
     }
@@ -224,6 +248,10 @@ bool InUse(const char* lpszPath) {
 #endif
 
 bool CorvReplaceFile(const char* lpszSource, const char* lpszTarget, int* pCause) {
+    if (IsReadOnly(lpszTarget)) {
+        if (pCause) *pCause = EACCES;
+        return false;
+    }
 #ifdef _WIN32
     // Two saves that meet here, or a program that reads the job, hold it
     // open for a moment; the later save wins once it lets go.

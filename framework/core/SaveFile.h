@@ -25,7 +25,9 @@ void CorvRemoveAbandonedSaveFiles(const CString& target, const CString& ownSave)
 
 // Puts the save file lpszSource in the place of lpszTarget in one step (the
 // target may exist). Another program that has the target open for a moment
-// (a second saver, a reader) is waited out for up to two seconds. Returns
-// false, with an errno-style cause in *pCause, when it could not: EBUSY
-// where the target is still in use by another program.
+// (a second saver, a reader) is waited out for up to two seconds. A target
+// marked read-only is never replaced, on any system. Returns false, with an
+// errno-style cause in *pCause, when it could not: EACCES at once for a
+// read-only target, EBUSY where the target is still in use by another
+// program.
 bool CorvReplaceFile(const char* lpszSource, const char* lpszTarget, int* pCause);

@@ -17,12 +17,17 @@
 
 #include "framework/core/Document.h"
 #include "framework/core/MessageBox.h"
+#include "framework/core/SaveFile.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <climits>
 #endif
 
 namespace {
@@ -331,6 +336,48 @@ TEST(DocumentFile, ASaveRemovesOnlyLongUnwrittenSaveFiles) {
     for (const auto& file : others) std::remove((dir + file).c_str());
     std::remove(path.c_str());
 }
+
+// A folder on a file server whose clock runs an hour ahead: a save file a
+// quarter of an hour old by that clock, whose program still runs and had
+// started before the file was written, may be a slow save: it is left.
+TEST(DocumentFile, AnOldSaveFileOfAProgramStillRunningIsLeft) {
+    const std::string path = TempPath("slow.job");
+    CSecondSaver running(path, true);  // half-way through its own save
+    const std::string own = path + "." + Hex(ThisProcessId()) + "-ffff.tmp~";
+    const std::string slow = path + "." + Hex(running.ProcessId()) + "-ffff.tmp~";
+    for (const auto& file : {own, slow}) std::ofstream(file, std::ios::binary) << "save";
+    const auto serverNow = std::filesystem::file_time_type::clock::now() + std::chrono::hours(1);
+    std::filesystem::last_write_time(own, serverNow);
+    std::filesystem::last_write_time(slow, serverNow - std::chrono::minutes(16));
+    CorvRemoveAbandonedSaveFiles(path.c_str(), own.c_str());
+    EXPECT_TRUE(std::filesystem::exists(slow));
+    EXPECT_TRUE(running.Finish());
+    for (const auto& file : {own, slow, path}) std::remove(file.c_str());
+}
+
+#ifndef _WIN32
+// Some file systems (tmpfs) keep any 64-bit date: a save file dated at the
+// far past end is as old as any.
+TEST(DocumentFile, ASaveFileDatedAtTheEarliestTimeIsRemoved) {
+    if (!std::filesystem::is_directory("/dev/shm")) GTEST_SKIP() << "no tmpfs folder";
+    MessageLog log;
+    const std::string path = "/dev/shm/corv_doc_ancient_" + Hex(ThisProcessId()) + ".job";
+    const std::string ancient = path + "." + Hex(EndedProcessId()) + "-0.tmp~";
+    std::ofstream(ancient, std::ios::binary) << "killed save";
+    const timespec times[2] = {{LLONG_MIN + 1, 0}, {LLONG_MIN + 1, 0}};
+    struct stat st;
+    if (::utimensat(AT_FDCWD, ancient.c_str(), times, 0) != 0 || ::stat(ancient.c_str(), &st) != 0 ||
+        st.st_mtime != LLONG_MIN + 1) {
+        std::remove(ancient.c_str());
+        GTEST_SKIP() << "the file system does not keep such a date";
+    }
+    CTextDoc doc;
+    EXPECT_TRUE(doc.OnSaveDocument(path.c_str()));
+    EXPECT_EQ(LeftBehind(path), std::vector<std::string>{});
+    std::remove(ancient.c_str());
+    std::remove(path.c_str());
+}
+#endif
 
 #ifdef _WIN32
 // The second program of the tests above (the test program started again).

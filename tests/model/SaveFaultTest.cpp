@@ -1,5 +1,6 @@
 // Saving a job when the system fails the save: the disk fills up while the
-// job is written or as the file is closed, or the folder may not be written.
+// job is written or as the file is closed, the folder may not be written, or
+// the job is marked read-only.
 // The job file already there stays as it was, the user is told why, no
 // temporary file is left behind, and the job still counts as modified.
 #include <gtest/gtest.h>
@@ -69,10 +70,11 @@ protected:
     void TearDown() override {
         std::error_code ec;
         fs::permissions(dir, fs::perms::owner_all, ec);
+        fs::permissions(path, fs::perms::owner_write, fs::perm_options::add, ec);
         fs::remove_all(dir, ec);
     }
     void ExpectRefused(const char* pszMessage) {
-        EXPECT_EQ(FileBytes(path), before) << "the old job file changed";
+        EXPECT_TRUE(FileBytes(path) == before) << "the old job file changed";
         EXPECT_TRUE(job.IsModified());
         ASSERT_EQ(boxes.Texts().size(), 1u);
         EXPECT_NE(boxes.Texts()[0].find(pszMessage), std::string::npos) << boxes.Texts()[0];
@@ -130,6 +132,32 @@ TEST_F(SaveFault, AJobHeldOpenByAnotherProgramIsNotReplaced) {
     ExpectRefused(CoreMsg::kFileSharingViolation);
 #else
     GTEST_SKIP() << "an open file never stops a rename here";
+#endif
+}
+
+// Save As with the job's own name, the replace confirmed: a job the user
+// marked read-only (an issued quotation) stays as it is, on every system.
+TEST_F(SaveFault, AJobMarkedReadOnlyIsNeverReplaced) {
+    const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    fs::permissions(path, writable, fs::perm_options::remove);
+    EXPECT_FALSE(job.DoSave(path.c_str()));
+    ExpectRefused(CoreMsg::kFileAccessDenied);
+    EXPECT_TRUE((fs::status(path).permissions() & writable) == fs::perms::none) << "the job became writable";
+}
+
+// Refused with no program holding it: the user is told of rights, not of
+// another program.
+TEST_F(SaveFault, AFolderInTheJobsPlaceIsDeniedNotInUse) {
+#ifdef _WIN32
+    const fs::path folder = dir / "folder.job";
+    fs::create_directory(folder);
+    EXPECT_FALSE(job.DoSave(folder.string().c_str()));
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find(CoreMsg::kFileAccessDenied), std::string::npos) << boxes.Texts()[0];
+    EXPECT_TRUE(fs::is_empty(folder));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2) << "left behind";
+#else
+    GTEST_SKIP() << "a lack of rights and a holder are not told apart here";
 #endif
 }
 

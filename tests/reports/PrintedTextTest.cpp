@@ -1,6 +1,6 @@
-// The PDF printer's text layer: blanks and hyphens printed in the report
-// faces come back as plain blanks and hyphens, so a print can be searched
-// for a proposal number.
+// The PDF printer's text layer: the characters that the report faces draw
+// with the glyph of another code point (blank, hyphen, semicolon, middle
+// dot) come back as typed, so a print can be searched for what was typed.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,7 +8,13 @@
 
 #include "tests/support/PrintedPdfs.h"
 
-TEST(PrintedText, BlanksAndHyphensComeBackPlainInEveryReportFace) {
+namespace {
+// As typed (Windows-1252) and as read back (UTF-8): the middle dot is \267.
+const char kLine[] = ": Q-2041 Rev B; only; installation\267by";
+const char kLineRead[] = ": Q-2041 Rev B; only; installation\302\267by";
+}  // namespace
+
+TEST(PrintedText, CharactersSharingAGlyphComeBackAsTypedInEveryReportFace) {
     ASSERT_FALSE(printed::FolderUnix().empty()) << "CORV_WINEPREFIX is not set";
     HDC hdc = ::CreateDCA(nullptr, "PDF Printer", nullptr, nullptr);
     ASSERT_NE(hdc, nullptr);
@@ -20,15 +26,16 @@ TEST(PrintedText, BlanksAndHyphensComeBackPlainInEveryReportFace) {
     ::StartPage(hdc);
     const char* faces[] = {"Arial", "Arial Narrow", "Courier New", "Times New Roman"};
     int y = 200;
-    for (const char* face : faces) {
-        HFONT hFont = ::CreateFontA(-80, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, face);
-        HGDIOBJ hOld = ::SelectObject(hdc, hFont);
-        const std::string line = std::string(face) + ": Q-2041 Rev B";
-        ::TextOutA(hdc, 200, y, line.c_str(), static_cast<int>(line.size()));
-        ::SelectObject(hdc, hOld);
-        ::DeleteObject(hFont);
-        y += 200;
-    }
+    for (const char* face : faces)
+        for (const int nWeight : {FW_NORMAL, FW_BOLD}) {
+            HFONT hFont = ::CreateFontA(-80, 0, 0, 0, nWeight, 0, 0, 0, 0, 0, 0, 0, 0, face);
+            HGDIOBJ hOld = ::SelectObject(hdc, hFont);
+            const std::string line = std::string(face) + kLine;
+            ::TextOutA(hdc, 200, y, line.c_str(), static_cast<int>(line.size()));
+            ::SelectObject(hdc, hOld);
+            ::DeleteObject(hFont);
+            y += 200;
+        }
     ::EndPage(hdc);
     ::EndDoc(hdc);
     ::DeleteDC(hdc);
@@ -37,7 +44,10 @@ TEST(PrintedText, BlanksAndHyphensComeBackPlainInEveryReportFace) {
     ASSERT_FALSE(name.empty()) << watch.Problem();
     const std::string text = printed::Text(printed::PrintWatch::PathOf(name));
     ASSERT_FALSE(text.empty()) << "Ghostscript could not read " << name;
-    for (const char* face : faces)
-        EXPECT_NE(text.find(std::string(face) + ": Q-2041 Rev B"), std::string::npos);
-    EXPECT_EQ(text.find('\xC2'), std::string::npos) << text;  // no no-break space or soft hyphen
+    for (const char* face : faces) {
+        const std::string line = std::string(face) + kLineRead;
+        const size_t regular = text.find(line);
+        EXPECT_TRUE(regular != std::string::npos && text.find(line, regular + 1) != std::string::npos)
+            << face << ", regular and bold: " << text;
+    }
 }
