@@ -184,6 +184,14 @@ bool IsReadOnly(const char* lpszPath) {
 }  // namespace
 
 bool CorvOpenSaveFile(const CString& target, CFile& file, CString& temp, CFileException& fe) {
+    // A job that can never be replaced is refused before a byte is written:
+    // the user is told why, not of a disk that fills with a job for nothing.
+    if (IsReadOnly(target)) {
+        fe.m_cause = CFileException::ErrnoToCause(EACCES);
+        fe.m_lOsError = EACCES;
+        fe.m_strFileName = target;
+        return false;
+    }
     static std::atomic<unsigned> s_nSaves{0};
     // Another process (on another machine, too) may have taken a name:
     // the next number is tried.

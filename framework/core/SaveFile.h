@@ -11,7 +11,7 @@ class CFile;
 class CFileException;
 
 // Opens a new save file for target; false with fe filled (named by the
-// target) when none could be made.
+// target) when none could be made, or at once for a target marked read-only.
 bool CorvOpenSaveFile(const CString& target, CFile& file, CString& temp, CFileException& fe);
 
 // Removes the save files of target that no save still writes: those not

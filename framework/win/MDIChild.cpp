@@ -156,4 +156,9 @@ void CMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd*) {
 void CMDIChildWnd::OnSize(UINT nType, int cx, int cy) {
     CWnd::OnSize(nType, cx, cy);  // the MDI machinery tracks maximizing
     if (nType != SIZE_MINIMIZED) RecalcLayout();
+    // The client maximizes a child after activating it (Ctrl+F4 on a
+    // maximized one, for one) and then adds its name to the frame's title
+    // itself: the frame's own part must then no longer name it.
+    if (nType == SIZE_MAXIMIZED || nType == SIZE_RESTORED)
+        if (CMDIFrameWnd* pFrame = GetMDIFrame()) pFrame->OnUpdateFrameTitle(TRUE);
 }

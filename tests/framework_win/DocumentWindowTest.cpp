@@ -107,6 +107,39 @@ TEST_F(MdiTest, NewWindowShowsTheSameDocumentTwice) {
     EXPECT_EQ(FrameOf(pDoc)->GetWindowText(), "Unassigned1");
 }
 
+// The frame names the active document once, whatever made it active (a new
+// document, Ctrl+F6, the Window menu, Ctrl+F4 on another), with its window
+// maximized, where the system adds the name in brackets, or not.
+TEST_F(MdiTest, TheFrameNamesTheActiveDocumentOnce) {
+    const auto frameTitle = [&] {
+        BOOL bMaximized = FALSE;
+        CMDIChildWnd* pActive = m_pMain->MDIGetActive(&bMaximized);
+        const CString name = pActive ? pActive->GetWindowText() : CString("-");
+        const CString expected = bMaximized ? "Test Frame - [" + name + "]" : "Test Frame - " + name;
+        return m_pMain->GetWindowText() == expected ? CString("as expected") : m_pMain->GetWindowText();
+    };
+    const auto sysCommand = [&](UINT nCommand) {
+        m_pMain->MDIGetActive()->SendMessage(WM_SYSCOMMAND, nCommand);
+        return frameTitle();
+    };
+    CTestDoc* pFirst = NewDocument();
+    NewDocument();
+    m_pMain->MDIGetActive()->MDIMaximize();
+    EXPECT_EQ(m_pMain->GetWindowText(), "Test Frame - [Unassigned2]");
+    EXPECT_EQ(sysCommand(SC_CLOSE), "as expected") << "Ctrl+F4, maximized";
+    EXPECT_EQ(m_pMain->GetWindowText(), "Test Frame - [Unassigned1]");
+    NewDocument();
+    EXPECT_EQ(frameTitle(), "as expected") << "new, maximized";
+    EXPECT_EQ(sysCommand(SC_NEXTWINDOW), "as expected") << "Ctrl+F6, maximized";
+    static_cast<CMDIChildWnd*>(FrameOf(pFirst))->MDIActivate();
+    EXPECT_EQ(frameTitle(), "as expected") << "Window menu, maximized";
+    m_pMain->MDIGetActive()->MDIRestore();
+    EXPECT_EQ(m_pMain->GetWindowText(), "Test Frame - Unassigned1");
+    EXPECT_EQ(sysCommand(SC_NEXTWINDOW), "as expected") << "Ctrl+F6";
+    EXPECT_EQ(sysCommand(SC_CLOSE), "as expected") << "Ctrl+F4";
+    EXPECT_EQ(sysCommand(SC_CLOSE), "Test Frame");
+}
+
 TEST_F(MdiTest, ClosingAskedToSaveCancelAndNo) {
     CTestDoc* pDoc = NewDocument();
     pDoc->SetModifiedFlag();

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -46,6 +47,25 @@ public:
 private:
     FileFaultHook m_previous;
 };
+
+// Dates the folder an hour back, so that a file made in it shows.
+void DateBack(const fs::path& folder) {
+#ifdef _WIN32
+    HANDLE hFolder = ::CreateFileA(folder.string().c_str(), FILE_WRITE_ATTRIBUTES,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    ASSERT_NE(hFolder, INVALID_HANDLE_VALUE);
+    FILETIME written;
+    ::GetFileTime(hFolder, nullptr, nullptr, &written);
+    ULARGE_INTEGER n{{written.dwLowDateTime, written.dwHighDateTime}};
+    n.QuadPart -= 36000000000ULL;  // an hour in units of 100 ns
+    written = {n.LowPart, n.HighPart};
+    EXPECT_TRUE(::SetFileTime(hFolder, nullptr, nullptr, &written));
+    ::CloseHandle(hFolder);
+#else
+    fs::last_write_time(folder, fs::last_write_time(folder) - std::chrono::hours(1));
+#endif
+}
 
 class SaveFault : public ::testing::Test {
 protected:
@@ -137,12 +157,18 @@ TEST_F(SaveFault, AJobHeldOpenByAnotherProgramIsNotReplaced) {
 
 // Save As with the job's own name, the replace confirmed: a job the user
 // marked read-only (an issued quotation) stays as it is, on every system.
+// It is refused before anything is written, so a full disk does not hide
+// why, and nothing is made in its folder, whose date stays as it was.
 TEST_F(SaveFault, AJobMarkedReadOnlyIsNeverReplaced) {
     const auto writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
     fs::permissions(path, writable, fs::perm_options::remove);
+    DateBack(dir);
+    const auto folderDated = fs::last_write_time(dir);
+    InjectedFault full(FileCall::Write, ENOSPC, dir.string());
     EXPECT_FALSE(job.DoSave(path.c_str()));
     ExpectRefused(CoreMsg::kFileAccessDenied);
     EXPECT_TRUE((fs::status(path).permissions() & writable) == fs::perms::none) << "the job became writable";
+    EXPECT_TRUE(fs::last_write_time(dir) == folderDated) << "a file was made in the job's folder";
 }
 
 // Refused with no program holding it: the user is told of rights, not of
