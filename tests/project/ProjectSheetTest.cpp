@@ -1,6 +1,6 @@
 // The project sheet as the Project command builds it: the page it opens on
-// and the one it remembers, the words pages' tab texts, and what Enter does
-// on each kind of page.
+// and the one it remembers, the words pages' tab texts, all tabs in view, and
+// what Enter does on each kind of page.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -72,13 +72,18 @@ TEST_F(ProjectSheetTest, OpensOnThePageLastLeftWithOk) {
     EXPECT_EQ(TestApp().m_nProjectPage, 5);
 }
 
-TEST_F(ProjectSheetTest, WordsPagesShowTheirKindOnTheTabs) {
+TEST_F(ProjectSheetTest, WordsPagesShowTheirKindOnTheTabsAndEveryTabIsInView) {
     OnNextSheet([](CPropertySheet& sheet) {
         EXPECT_EQ(sheet.GetPageCount(), 10);
         EXPECT_EQ(sheet.GetTabControl()->GetItemText(4), "Introduction");
         EXPECT_EQ(sheet.GetTabControl()->GetItemText(5), "Notes");
         EXPECT_EQ(sheet.GetTabControl()->GetItemText(6), "Terms");
         EXPECT_EQ(sheet.GetTabControl()->GetItemText(8), "Purchase Order");
+        // Every tab in view, none behind the tab row's scroll arrows.
+        RECT row, last;
+        sheet.GetTabControl()->GetClientRect(&row);
+        sheet.GetTabControl()->SendMessage(TCM_GETITEMRECT, 9, reinterpret_cast<LPARAM>(&last));
+        EXPECT_LE(last.right, row.right) << "the last tab is out of view";
         EXPECT_EQ(::GetDlgItem(sheet.m_hWnd, IDOK), nullptr);  // renumbered
         EXPECT_NE(::GetDlgItem(sheet.m_hWnd, IDC_PROJ_SHEET_OK), nullptr);
         EXPECT_EQ(::GetDlgItem(sheet.m_hWnd, ID_APPLY_NOW), nullptr);
