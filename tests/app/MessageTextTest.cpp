@@ -9,10 +9,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -56,27 +58,18 @@ std::vector<std::string> LiteralsOf(const std::string& code) {
 std::vector<std::string> MessageLines() {
     std::string root = CORV_SOURCE_DIR;
     if (root[0] == '/') root = "Z:" + root;  // the Linux side, under Wine
-    std::vector<fs::path> headers;
-    for (const auto& top : fs::directory_iterator(root)) {
-        const std::string name = top.path().filename().string();
-        if (!top.is_directory() || name[0] == '.' || name.rfind("build", 0) == 0 || name == "tests") continue;
-        for (const auto& entry : fs::recursive_directory_iterator(top.path())) {
-            const std::string file = entry.path().filename().string();
-            if (file.size() > 10 && file.compare(file.size() - 10, 10, "Messages.h") == 0)
-                headers.push_back(entry.path());
-        }
-    }
     std::vector<std::string> lines;
-    for (const fs::path& header : headers) {
-        std::ifstream in(header, std::ios::binary);
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
+        const std::string name = it->path().filename().string();
+        if (it->is_directory() && (name[0] == '.' || name.rfind("build", 0) == 0 || name == "tests"))
+            it.disable_recursion_pending();
+        if (name.size() < 10 || name.compare(name.size() - 10, 10, "Messages.h") != 0) continue;
+        std::ifstream in(it->path(), std::ios::binary);
         const std::string code((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         for (const std::string& text : LiteralsOf(code)) {
-            size_t start = 0;
-            for (size_t end; start <= text.size(); start = end + 1) {
-                end = std::min(text.find('\n', start), text.size());
-                const std::string line = text.substr(start, end - start);
+            std::istringstream split(text);
+            for (std::string line; std::getline(split, line);)
                 if (line.find_first_not_of(" \t") != std::string::npos) lines.push_back(line);
-            }
         }
     }
     return lines;
@@ -100,14 +93,15 @@ int InkPastMeasure(HDC hdc, const std::string& line) {
     ::FillRect(hdc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     ::DrawTextA(hdc, line.c_str(), -1, &all, format);
     ::GdiFlush();
-    int inkEnd = 0;
+    int past = 0;
     const auto* pixels = static_cast<const DWORD*>(pBits);
-    for (LONG y = 0; y < measured.bottom; ++y)
-        for (LONG x = 0; x < all.right; ++x)
-            if ((pixels[y * all.right + x] & 0xFFFFFF) != 0xFFFFFF && x + 1 > inkEnd) inkEnd = x + 1;
+    for (LONG y = 0; y < all.bottom; ++y)
+        for (LONG x = measured.right; x < all.right; ++x)
+            if ((pixels[y * all.right + x] & 0xFFFFFF) != 0xFFFFFF)
+                past = std::max<int>(past, x + 1 - measured.right);
     ::SelectObject(hdc, old);
     ::DeleteObject(hBitmap);
-    return inkEnd > measured.right ? inkEnd - measured.right : 0;
+    return past;
 }
 
 }  // namespace
