@@ -256,6 +256,7 @@ bool InUse(const char* lpszPath) {
 #endif
 
 bool CorvReplaceFile(const char* lpszSource, const char* lpszTarget, int* pCause) {
+    // Checked again: the job may have been marked while its save was written.
     if (IsReadOnly(lpszTarget)) {
         if (pCause) *pCause = EACCES;
         return false;
