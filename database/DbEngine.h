@@ -13,6 +13,7 @@
 #include "framework/core/String.h"
 
 class CDatabase;
+class CDBException;
 
 enum class DbEngineKind { Other, SQLite, PostgreSQL };
 
@@ -47,6 +48,20 @@ public:
     // only: there Müller and MÜLLER are two names, sorted apart. The other
     // engines' case-blind collations fold every letter.
     bool FoldsAsciiCaseOnly() const { return m_kind == DbEngineKind::SQLite; }
+
+    // Stores of one quotation take turns (DbEngineLocks.cpp).
+    // How long a store waits for a lock that another session holds.
+    static constexpr int kLockWaitSeconds = 10;
+    // The statement that bounds every lock wait on this connection to
+    // kLockWaitSeconds ("" where the engine offers none).
+    CString LockWaitLimitSql() const;
+    // The statement that, inside a transaction, waits until no other
+    // transaction stores the job numbered strNumber (a plain integer) and
+    // keeps every other store of it waiting until this one ends.
+    CString JobLockSql(const CString& strNumber) const;
+    // Whether a statement failed because it waited for a lock as long as
+    // the bound allows.
+    bool IsLockWaitGivenUp(const CDBException& e) const;
 
 private:
     DbEngineKind m_kind;

@@ -104,3 +104,21 @@ inline constexpr const char* kFirst300 = "First 300";
 inline constexpr const char* kYes = "Yes";
 inline constexpr const char* kNo = "No";
 }  // namespace DbMsg
+
+// Stores of one quotation from several places; n is the job number, db the
+// database name.
+namespace DbMsg {
+// The stored rows changed since this job last loaded or stored them:
+// kCorvQuote + n + kChangedInThe + db + kChangedQuestionEnd.
+inline constexpr const char* kChangedInThe = "\" was changed in the ";
+inline constexpr const char* kChangedQuestionEnd =
+    " by another store since you last loaded or stored it.\nREPLACE it anyway?";
+// Another session held the job's rows longer than a store waits:
+// kCorvQuote + n + kBeingStored, or kDatabaseBusy when adding a new job.
+inline constexpr const char* kBeingStored =
+    "\" is being stored from elsewhere just now.\n\nNothing was changed. Please try again in a moment.";
+inline constexpr const char* kDatabaseBusy =
+    "The Database is busy with a store from elsewhere just now.\n\nNothing was changed. Please try again in "
+    "a "
+    "moment.";
+}  // namespace DbMsg

@@ -5,8 +5,10 @@
 #include "database/Connection.h"
 #include "database/ConvertSet.h"
 #include "database/DbMessages.h"
+#include "database/StoredRowsDigest.h"
 #include "framework/core/Exceptions.h"
 #include "framework/core/MessageBox.h"
+#include "framework/db/DBException.h"
 #include "model/CorvDoc.h"
 #include "model/NewJobDefaults.h"
 #include "model/Record.h"
@@ -44,8 +46,10 @@ BOOL CJobLoader::LoadJob(const CString& strNumber) {
         if (!IsWholeNumber(strNumber)) {
             AfxMessageBox(DbMsg::kQuote + strNumber + DbMsg::kNotInProjectTable, MB_OK);
         } else {
+            const CString strDigest = StoredRowsSeen(strNumber);
             bLoaded = LoadProject(kProjectSort, strFilter, strNumber) &&
                       LoadSummary(kSummarySort, strFilter) && LoadDetail(kDetailSort, strFilter);
+            if (bLoaded && m_pDoc) m_pDoc->RememberStoredRows(strNumber, strDigest);
         }
     } catch (const CException& e) {
         AfxMessageBox(e.GetErrorMessage(), MB_ICONSTOP);
@@ -60,6 +64,16 @@ BOOL CJobLoader::LoadJob(const CString& strNumber) {
         m_pDoc->SetModifiedFlag(FALSE);
     }
     return bLoaded;
+}
+
+CString CJobLoader::StoredRowsSeen(const CString& strNumber) {
+    // Read before the rows: a store that ends while they are read leaves a
+    // digest that no longer matches, so the job's next store asks first.
+    try {
+        return StoredRowsDigest(m_db, strNumber);
+    } catch (CDBException&) {
+        return "";  // the job then knows nothing of its stored rows
+    }
 }
 
 BOOL CJobLoader::LoadProject(const CString& strSort, const CString& strFilter, const CString& strNumber) {

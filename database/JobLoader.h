@@ -28,7 +28,8 @@ public:
     // each filtered by the number; a failed step ends the load. A load that
     // fails, also half-way through the rows or on an error raised while
     // they are read (reported as it arrives), leaves the job as a new job
-    // again (ResetJob). TRUE when every step succeeded.
+    // again (ResetJob). TRUE when every step succeeded; the job then also
+    // remembers what it loaded (CCorvDoc::RememberStoredRows).
     BOOL LoadJob(const CString& strNumber);
 
     // The Project row: FALSE when the table failed to open or the check,
@@ -62,6 +63,9 @@ public:
 
 private:
     CTableStruct* SummaryStruct() const;
+    // The digest of the job's stored rows, which a loaded job remembers;
+    // "" when they cannot be read.
+    CString StoredRowsSeen(const CString& strNumber);
 
     CDatabase& m_db;
     const CObArray& m_arrProject;

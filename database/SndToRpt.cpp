@@ -11,6 +11,7 @@
 #include "database/DbMessages.h"
 #include "database/DbWaitCursor.h"
 #include "database/SqlValueError.h"
+#include "database/StoredRowsDigest.h"
 #include "framework/core/MessageBox.h"
 #include "framework/db/DBException.h"
 #include "framework/db/Database.h"
@@ -51,20 +52,13 @@ public:
 
 void ShowDriverError(const CException& e) { AfxMessageBox(e.GetErrorMessage(), MB_OK); }
 
-// Runs the statements of one change. A statement the database refuses, or
-// a value that may not be sent, is shown and reported as failure (FALSE);
-// what ran before stays for the caller's transaction to roll back.
-BOOL RunReported(const std::function<void()>& statements) {
-    try {
-        statements();
-    } catch (CDBException& e) {
+// A driver error as the user sees it: a lock waited for as long as a store
+// waits is said plainly; anything else in the driver's own words.
+void ShowDbError(const CDatabase& db, const CDBException& e, const CString& strBusy) {
+    if (CDbEngine(db).IsLockWaitGivenUp(e))
+        AfxMessageBox(strBusy, MB_OK);
+    else
         ShowDriverError(e);
-        return FALSE;
-    } catch (CSqlValueException& e) {
-        ShowDriverError(e);
-        return FALSE;
-    }
-    return TRUE;
 }
 
 // A job's rows go Detail first, then Summary, then Project.
@@ -98,6 +92,7 @@ BOOL CSndToRpt::Send() {
             AfxMessageBox(DbMsg::kCouldNotOpenThe + strDb, MB_OK);
             return FALSE;
         }
+        LimitLockWaits(db);
         // Every row is built, and every value checked, before anything is
         // asked or sent: a value that cannot be written stops the store.
         m_bRowsBuilt = false;
@@ -111,46 +106,25 @@ BOOL CSndToRpt::Send() {
         }
 
         BOOL bChanged = FALSE;
-        if (m_bInDb && Exists(&db)) {
-            const CString strN = m_strNumber;
-            if (AfxMessageBox(DbMsg::kReplaceQuestion + strN + DbMsg::kInThe + strDb + DbMsg::kQuestionEnd,
-                              MB_YESNO | MB_ICONQUESTION) == IDYES) {
-                const CString strWhere = Where();
-                bChanged = RunChange(db, [&] { return Replace(&db, strWhere); });
-                if (bChanged) {
-                    m_pDoc->SetTitle(GetTitle());
-                    m_pDoc->ClearChangedSinceStore();
-                    AfxMessageBox(DbMsg::kCorvQuote + strN + DbMsg::kReplacedInThe + strDb, MB_OK);
-                } else {
-                    AfxMessageBox(DbMsg::kCorvQuote + strN + DbMsg::kNotReplacedInThe + strDb, MB_OK);
-                }
-            } else if (AfxMessageBox(
-                           DbMsg::kDeleteQuestion + strN + DbMsg::kFromThe + strDb + DbMsg::kQuestionEnd,
-                           MB_YESNO | MB_ICONQUESTION) == IDYES) {
-                const CString strWhere = Where();
-                bChanged = RunChange(db, [&] { return DeleteRows(&db, strWhere); });
-                if (bChanged) {
-                    m_pDoc->SetCorvNumber(DbMsg::kDeletedNumber);
-                    m_pDoc->SetTitle(DbMsg::kDeletedNumber);
-                    m_pDoc->ClearChangedSinceStore();
-                    AfxMessageBox(DbMsg::kCorvQuote + strN + DbMsg::kDeletedFromThe + strDb, MB_OK);
-                } else {
-                    AfxMessageBox(DbMsg::kCorvQuote + strN + DbMsg::kNotDeletedFromThe + strDb, MB_OK);
-                }
-            } else {
-                db.Close();
-                return FALSE;
+        for (;;) {
+            m_bAdding = !(m_bInDb && Exists(&db));
+            if (!m_bAdding) {
+                const Outcome outcome = ReplaceOrDelete(db);
+                // Another store came between the question and this one's
+                // turn: the user is asked again about what is stored now.
+                if (outcome == Outcome::AskAgain) continue;
+                bChanged = outcome == Outcome::Changed;
+                break;
             }
-        } else {
             if (AfxMessageBox(DbMsg::kAddQuestion + strDb + DbMsg::kQuestionEnd,
-                              MB_YESNO | MB_ICONQUESTION) != IDYES) {
-                db.Close();
-                return FALSE;
-            }
+                              MB_YESNO | MB_ICONQUESTION) != IDYES)
+                break;
             const CString strOldNumber = m_strNumber;
-            bChanged = RunChange(db, [&] { return AddNew(&db); });
+            CString strStored;
+            bChanged = RunChange(db, [&] { return AddNew(&db) && ReadStoredRows(&db, &strStored); });
             if (bChanged) {
                 m_pDoc->SetCorvNumber(m_strNumber);
+                m_pDoc->RememberStoredRows(m_strNumber, strStored);
                 m_pDoc->SetTitle(GetTitle());
                 m_pDoc->ClearChangedSinceStore();
                 AfxMessageBox(DbMsg::kNewQuotation + m_strNumber + DbMsg::kWasAddedToThe + strDb, MB_OK);
@@ -159,15 +133,135 @@ BOOL CSndToRpt::Send() {
                 m_strNumber = strOldNumber;
                 AfxMessageBox(DbMsg::kNotAdded + strDb, MB_OK);
             }
+            break;
         }
         db.Close();
         return bChanged;
     } catch (CDBException& e) {
         wait.End();
-        ShowDriverError(e);
+        ShowDbError(db, e, BusyMessage());
         db.Close();
         return FALSE;
     }
+}
+
+CSndToRpt::Outcome CSndToRpt::ReplaceOrDelete(CDatabase& db) {
+    const CString strN = m_strNumber;
+    const CString strDb = m_strDbName;
+    // What is stored now, when the job knows what it last loaded or stored.
+    const bool bKnown = m_pDoc->m_strStoredNumber == m_strNumber && !m_pDoc->m_strStoredDigest.IsEmpty();
+    const CString strSeen = bKnown ? StoredRowsNow(db) : CString();
+    if (!strSeen.IsEmpty() && strSeen != m_pDoc->m_strStoredDigest) {
+        // Replacing would undo another store that this job has not seen.
+        if (AfxMessageBox(
+                DbMsg::kCorvQuote + strN + DbMsg::kChangedInThe + strDb + DbMsg::kChangedQuestionEnd,
+                MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return Outcome::NotChanged;
+        return RunReplace(db, strSeen);
+    }
+    if (AfxMessageBox(DbMsg::kReplaceQuestion + strN + DbMsg::kInThe + strDb + DbMsg::kQuestionEnd,
+                      MB_YESNO | MB_ICONQUESTION) == IDYES)
+        return RunReplace(db, strSeen);
+    if (AfxMessageBox(DbMsg::kDeleteQuestion + strN + DbMsg::kFromThe + strDb + DbMsg::kQuestionEnd,
+                      MB_YESNO | MB_ICONQUESTION) == IDYES)
+        return RunDelete(db, strSeen);
+    return Outcome::NotChanged;
+}
+
+CSndToRpt::Outcome CSndToRpt::RunReplace(CDatabase& db, const CString& strSeen) {
+    const CString strN = m_strNumber;
+    const CString strWhere = Where();
+    CString strStored;
+    m_bMovedMeanwhile = false;
+    const BOOL bDone = RunChange(db, [&] {
+        return StillAsAsked(&db, strSeen) && Replace(&db, strWhere) && ReadStoredRows(&db, &strStored);
+    });
+    if (m_bMovedMeanwhile) return Outcome::AskAgain;
+    if (!bDone) {
+        AfxMessageBox(DbMsg::kCorvQuote + strN + DbMsg::kNotReplacedInThe + m_strDbName, MB_OK);
+        return Outcome::NotChanged;
+    }
+    m_pDoc->RememberStoredRows(strN, strStored);
+    m_pDoc->SetTitle(GetTitle());
+    m_pDoc->ClearChangedSinceStore();
+    AfxMessageBox(DbMsg::kCorvQuote + strN + DbMsg::kReplacedInThe + m_strDbName, MB_OK);
+    return Outcome::Changed;
+}
+
+CSndToRpt::Outcome CSndToRpt::RunDelete(CDatabase& db, const CString& strSeen) {
+    const CString strN = m_strNumber;
+    const CString strWhere = Where();
+    m_bMovedMeanwhile = false;
+    const BOOL bDone = RunChange(db, [&] { return StillAsAsked(&db, strSeen) && DeleteRows(&db, strWhere); });
+    if (m_bMovedMeanwhile) return Outcome::AskAgain;
+    if (!bDone) {
+        AfxMessageBox(DbMsg::kCorvQuote + strN + DbMsg::kNotDeletedFromThe + m_strDbName, MB_OK);
+        return Outcome::NotChanged;
+    }
+    m_pDoc->SetCorvNumber(DbMsg::kDeletedNumber);
+    m_pDoc->ForgetStoredRows();
+    m_pDoc->SetTitle(DbMsg::kDeletedNumber);
+    m_pDoc->ClearChangedSinceStore();
+    AfxMessageBox(DbMsg::kCorvQuote + strN + DbMsg::kDeletedFromThe + m_strDbName, MB_OK);
+    return Outcome::Changed;
+}
+
+CString CSndToRpt::StoredRowsNow(CDatabase& db) {
+    try {
+        return StoredRowsDigest(db, m_strNumber);
+    } catch (CDBException&) {
+        // Rows that cannot be read are compared with nothing; the store
+        // itself then meets and reports what is wrong.
+        return "";
+    }
+}
+
+BOOL CSndToRpt::StillAsAsked(CDatabase* pDb, const CString& strSeen) {
+    // A job that knows nothing of its stored rows was asked about none.
+    if (strSeen.IsEmpty()) return TRUE;
+    BOOL bSame = FALSE;
+    if (!RunReported(pDb, [&] {
+            LockJob(pDb);
+            bSame = StoredRowsDigest(*pDb, m_strNumber) == strSeen;
+        }))
+        return FALSE;
+    if (!bSame) m_bMovedMeanwhile = true;
+    return bSame;
+}
+
+BOOL CSndToRpt::ReadStoredRows(CDatabase* pDb, CString* pstrDigest) {
+    return RunReported(pDb, [&] { *pstrDigest = StoredRowsDigest(*pDb, m_strNumber); });
+}
+
+void CSndToRpt::LockJob(CDatabase* pDb) { pDb->ExecuteSQL(CDbEngine(*pDb).JobLockSql(m_strNumber)); }
+
+void CSndToRpt::LimitLockWaits(CDatabase& db) {
+    const CString strLimit = CDbEngine(db).LockWaitLimitSql();
+    if (strLimit.IsEmpty()) return;
+    try {
+        db.ExecuteSQL(strLimit);
+    } catch (CDBException&) {
+        // A server that cannot bound its waits still stores; it only waits
+        // as long as it always did.
+    }
+}
+
+CString CSndToRpt::BusyMessage() const {
+    if (m_bAdding) return DbMsg::kDatabaseBusy;
+    return DbMsg::kCorvQuote + m_strNumber + DbMsg::kBeingStored;
+}
+
+BOOL CSndToRpt::RunReported(CDatabase* pDb, const std::function<void()>& statements) {
+    try {
+        statements();
+    } catch (CDBException& e) {
+        ShowDbError(*pDb, e, BusyMessage());
+        return FALSE;
+    } catch (CSqlValueException& e) {
+        ShowDriverError(e);
+        return FALSE;
+    }
+    return TRUE;
 }
 
 BOOL CSndToRpt::RunChange(CDatabase& db, const std::function<BOOL()>& change) {
@@ -193,11 +287,16 @@ BOOL CSndToRpt::Exists(CDatabase* pDb) {
 }
 
 BOOL CSndToRpt::DeleteRows(CDatabase* pDb, const CString& strWhere) {
-    return RunReported([&] { DeleteJobRows(pDb, strWhere); });
+    return RunReported(pDb, [&] {
+        LockJob(pDb);
+        DeleteJobRows(pDb, strWhere);
+    });
 }
 
 BOOL CSndToRpt::Replace(CDatabase* pDb, const CString& strWhere) {
-    return RunReported([&] {
+    return RunReported(pDb, [&] {
+        // Stores of one job take turns: the rows deleted are all there is.
+        LockJob(pDb);
         DeleteJobRows(pDb, strWhere);
         InsertProject(pDb);
         InsertSummary(pDb);
@@ -206,7 +305,7 @@ BOOL CSndToRpt::Replace(CDatabase* pDb, const CString& strWhere) {
 
 BOOL CSndToRpt::AddNew(CDatabase* pDb) {
     BOOL bNumber = TRUE;
-    const BOOL bDone = RunReported([&] {
+    const BOOL bDone = RunReported(pDb, [&] {
         CDbEngine engine(*pDb);
         std::time_t now = std::time(nullptr);
         std::tm local = *std::localtime(&now);

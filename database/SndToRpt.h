@@ -31,7 +31,8 @@ public:
     // was sent, or the change failed and was rolled back.
     BOOL Send();
 
-    // Each on an open database.
+    // Each on an open database. DeleteRows and Replace first wait for their
+    // turn at the job's rows, so stores of one job never interleave.
     BOOL Exists(CDatabase* pDb);
     BOOL DeleteRows(CDatabase* pDb, const CString& strWhere);
     BOOL Replace(CDatabase* pDb, const CString& strWhere);
@@ -72,6 +73,35 @@ private:
     BOOL RunChange(CDatabase& db, const std::function<BOOL()>& change);
     CString Where() const;
 
+    // The road of a number the Project table holds: the questions, then
+    // the replace or the delete, each in a transaction of its own.
+    enum class Outcome { Changed, NotChanged, AskAgain };
+    Outcome ReplaceOrDelete(CDatabase& db);
+    // strSeen: the digest of the stored rows the user was asked about (""
+    // when the job knows nothing of its stored rows).
+    Outcome RunReplace(CDatabase& db, const CString& strSeen);
+    Outcome RunDelete(CDatabase& db, const CString& strSeen);
+    // The digest of the job's rows as stored now; "" when they cannot be read.
+    CString StoredRowsNow(CDatabase& db);
+    // With this store's turn taken: whether the stored rows are still those
+    // the user was asked about. When not, nothing is reported and the
+    // store asks again (m_bMovedMeanwhile).
+    BOOL StillAsAsked(CDatabase* pDb, const CString& strSeen);
+    // The digest of the job's rows as this store leaves them.
+    BOOL ReadStoredRows(CDatabase* pDb, CString* pstrDigest);
+    // Waits for this store's turn at the job's rows (inside the transaction).
+    void LockJob(CDatabase* pDb);
+    // A lock held elsewhere is waited for a bounded time only.
+    static void LimitLockWaits(CDatabase& db);
+    // Runs statements of one change. A statement the database refuses, or a
+    // value that may not be sent, is shown and reported as failure (FALSE);
+    // what ran before stays for the caller's transaction to roll back.
+    BOOL RunReported(CDatabase* pDb, const std::function<void()>& statements);
+    // What the user is told when the turn did not come in time.
+    CString BusyMessage() const;
+
     std::vector<CRowStatement> m_rows;
     bool m_bRowsBuilt = false;
+    bool m_bAdding = false;
+    bool m_bMovedMeanwhile = false;
 };

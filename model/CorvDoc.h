@@ -111,6 +111,19 @@ public:
     // Set with every change, cleared by a successful store or load.
     BOOL m_bChangedSinceStore = FALSE;
 
+    // The quotation as this job last loaded it from the database or stored
+    // it there: its number and a digest of its stored rows, by which a
+    // store sees that another one changed them since. Both empty when the
+    // job knows nothing of its stored rows (a new job, one opened from its
+    // file, one whose rows were deleted). Kept in memory only.
+    CString m_strStoredNumber;
+    CString m_strStoredDigest;
+    void RememberStoredRows(const CString& strNumber, const CString& strDigest) {
+        m_strStoredNumber = strNumber;
+        m_strStoredDigest = strDigest;
+    }
+    void ForgetStoredRows() { RememberStoredRows("", ""); }
+
     LOGFONT m_lfFont = {};  // the face name is a fixed field: use FaceNameOf
     COLORREF m_crFontColor = 0;
 

@@ -35,6 +35,7 @@ void CCorvDoc::InitNewJobData(const CNewJobDefaults& d) {
     CORV_HEADER_TEXTS_ALL(CORV_EMPTY_TEXT, CORV_EMPTY_TEXT, CORV_EMPTY_TEXT)
 #undef CORV_EMPTY_TEXT
     m_strCorvNumber = kUnassignedNumber;
+    ForgetStoredRows();
     m_strCustCountry = d.m_strCustCountry;
     m_strQuoteType = d.m_strQuoteType;
     m_strMarketGroup = d.m_strMarketGroup;

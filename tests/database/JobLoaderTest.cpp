@@ -14,10 +14,8 @@
 #include "DbTestEnv.h"
 #include "TestJob.h"
 #include "database/JobLoader.h"
-#include "database/Schema.h"
 #include "database/SndToRpt.h"
 #include "framework/core/Exceptions.h"
-#include "framework/core/OwnedObArray.h"
 #include "framework/db/Database.h"
 #include "model/Component.h"
 #include "model/CorvDoc.h"
@@ -73,9 +71,6 @@ protected:
     void SetUp() override {
         m_db = std::make_unique<TestDatabase>(GetParam());
         if (!m_db->Ready()) GTEST_SKIP() << m_db->SkipReason();
-        BuildExpectedColumns(DbTable::Project, m_project);
-        BuildExpectedColumns(DbTable::Summary, m_summary);
-        BuildExpectedColumns(DbTable::Detail, m_detail);
         InitTestJob(m_loaded);
         m_loaded.SetModifiedFlag(FALSE);
     }
@@ -91,18 +86,8 @@ protected:
 
     // Loads a number into m_loaded as the finder's OK does.
     BOOL Load(const std::string& strNumber) {
-        CDatabase db;
-        m_db->Open(db);
-        CJobLoader loader(db, m_project, m_summary, m_detail);
-        loader.SetJob(&m_loaded);
-        loader.m_setFreight = [](CCorvDoc& doc, const CString& strRate) {
-            static_cast<CTestJobDoc&>(doc).SetFreightRateForTest(strRate);
-        };
         m_boxes.Clear();
-        const BOOL bLoaded = loader.LoadJob(strNumber.c_str());
-        m_title = loader.m_projectRow.BuildTitle().str();
-        db.Close();
-        return bLoaded;
+        return LoadStoredJob(*m_db, m_loaded, strNumber, &m_title);
     }
 
     void InsertProject(const std::string& strColumns, const std::string& strValues) {
@@ -118,7 +103,6 @@ protected:
     }
 
     std::unique_ptr<TestDatabase> m_db;
-    COwnedObArray m_project, m_summary, m_detail;
     CTestJobDoc m_loaded;
     MessageBoxRecorder m_boxes;
     std::string m_title;

@@ -1,7 +1,11 @@
 #include "TestJob.h"
 
+#include "DbTestEnv.h"
+#include "database/JobLoader.h"
+#include "database/Schema.h"
 #include "framework/core/ObArray.h"
 #include "framework/core/OwnedObArray.h"
+#include "framework/db/Database.h"
 #include "model/Component.h"
 #include "model/CorvDoc.h"
 #include "model/Field.h"
@@ -90,4 +94,21 @@ void BuildSampleJob(CTestJobDoc& doc) {
     SetField(pB, "Qty", "1");
     SetField(pB, "Final", "250.00");
     SetField(pB, "Tag", "TAG-'7'");
+}
+
+BOOL LoadStoredJob(TestDatabase& db, CTestJobDoc& doc, const std::string& strNumber, std::string* pTitle) {
+    COwnedObArray project, summary, detail;
+    BuildExpectedColumns(DbTable::Project, project);
+    BuildExpectedColumns(DbTable::Summary, summary);
+    BuildExpectedColumns(DbTable::Detail, detail);
+    CDatabase connection;
+    db.Open(connection);
+    CJobLoader loader(connection, project, summary, detail);
+    loader.SetJob(&doc);
+    loader.m_setFreight = [](CCorvDoc& d, const CString& strRate) {
+        static_cast<CTestJobDoc&>(d).SetFreightRateForTest(strRate);
+    };
+    const BOOL bLoaded = loader.LoadJob(strNumber.c_str());
+    if (pTitle) *pTitle = loader.m_projectRow.BuildTitle().str();
+    return bLoaded;
 }

@@ -9,6 +9,7 @@
 #include "model/CorvDoc.h"
 
 class CRecord;
+class TestDatabase;
 
 // A job whose freight rate a test can set without the application (the
 // document's freight command, which also reprices the lines, lives with
@@ -36,3 +37,8 @@ void SetTech(CRecord* pDetail, const CString& strText, int nComponents,
 // lines: A (Qty 2, Final 500.00; Detail lines A1 with 25 components and A2
 // with none), an empty line, B (Qty 1, Final 250.00, no Detail line).
 void BuildSampleJob(CTestJobDoc& doc);
+
+// Loads a stored job into doc as the finder's OK does, on a connection of
+// its own to the test database; pTitle receives the title the finder gives.
+BOOL LoadStoredJob(TestDatabase& db, CTestJobDoc& doc, const std::string& strNumber,
+                   std::string* pTitle = nullptr);
