@@ -200,6 +200,31 @@ TEST_P(StoreTurnsTest, StoreThatWouldOverwriteAnotherStoreAsksFirst) {
     EXPECT_EQ(m_boxes.Texts()[0], "REPLACE \"Corv: " + n + "\" in the Database?");
 }
 
+TEST_P(StoreTurnsTest, StoreThatComesWhileTheQuestionIsOpenIsAskedAbout) {
+    ASSERT_TRUE(Store(m_doc, {IDYES}));
+    const std::string n = m_doc.GetCorvNumber().str();
+    m_doc.SetCustomer("Mine");
+    // While the user reads the question, another workstation stores.
+    Texts shown;
+    MessageBoxHook previous = AfxSetMessageBoxHook([&](const char* text, UINT) {
+        shown.push_back(text);
+        if (shown.size() == 1)
+            m_db->Execute("UPDATE Project SET Customer = 'Theirs' WHERE CorvNumber = " + n);
+        return shown.size() == 1 ? IDYES : IDNO;
+    });
+    CSndToRpt writer(&m_doc, m_doc.GetCorvNumber());
+    const BOOL bStored = writer.Send();
+    AfxSetMessageBoxHook(std::move(previous));
+
+    EXPECT_FALSE(bStored);
+    EXPECT_EQ(shown,
+              (Texts{"REPLACE \"Corv: " + n + "\" in the Database?",
+                     "\"Corv: " + n +
+                         "\" was changed in the Database by another store since you last loaded or stored "
+                         "it.\nREPLACE it anyway?"}));
+    EXPECT_EQ(m_db->Scalar("SELECT Customer FROM Project WHERE CorvNumber = " + n), "Theirs");
+}
+
 TEST_P(StoreTurnsTest, StoreThatMeetsAHeldLockGivesUpInBoundedTime) {
     ASSERT_TRUE(Store(m_doc, {IDYES}));
     const std::string n = m_doc.GetCorvNumber().str();
