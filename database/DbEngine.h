@@ -3,6 +3,7 @@
 //   - how the number the numbers table just generated is read;
 //   - how a date and a bit value are written;
 //   - which letters the case-blind name columns fold;
+//   - how the finder's "contains" criteria ignore case;
 //   - how the catalog's names, type codes and widths map onto the ones the
 //     column check expects, so the shipped schemas pass it on every engine
 //     while a column of a really different type or width still fails.
@@ -47,6 +48,10 @@ public:
     // only: there Müller and MÜLLER are two names, sorted apart. The other
     // engines' case-blind collations fold every letter.
     bool FoldsAsciiCaseOnly() const { return m_kind == DbEngineKind::SQLite; }
+
+    // The operator, blanks around it, of a "contains" match that ignores
+    // case, as the embedded default's LIKE does: PostgreSQL's LIKE heeds case.
+    const char* ContainsOperator() const;
 
 private:
     DbEngineKind m_kind;
