@@ -126,3 +126,7 @@ CString CDbEngine::TimestampValue(const std::tm& when) const {
         std::strftime(szText, sizeof(szText), "%m/%d/%Y %H:%M:%S", &when);
     return szText;
 }
+
+const char* CDbEngine::ContainsOperator() const {
+    return m_kind == DbEngineKind::PostgreSQL ? " ILIKE " : " LIKE ";
+}

@@ -3,6 +3,7 @@
 //   - how the number the numbers table just generated is read;
 //   - how a date and a bit value are written;
 //   - which letters the case-blind name columns fold;
+//   - how the finder's "contains" criteria ignore case;
 //   - how the catalog's names, type codes and widths map onto the ones the
 //     column check expects, so the shipped schemas pass it on every engine
 //     while a column of a really different type or width still fails.
@@ -62,6 +63,10 @@ public:
     // Whether a statement failed because it waited for a lock as long as
     // the bound allows.
     bool IsLockWaitGivenUp(const CDBException& e) const;
+
+    // The operator, blanks around it, of a "contains" match that ignores
+    // case, as the embedded default's LIKE does: PostgreSQL's LIKE heeds case.
+    const char* ContainsOperator() const;
 
 private:
     DbEngineKind m_kind;

@@ -19,10 +19,12 @@ void AppendEquals(CString& strFilter, const char* pszColumn, const CString& strV
         AppendTerm(strFilter, CString(pszColumn) + " = " + CSndTo::SqlText(strValue, FALSE));
 }
 
-// column LIKE '%value%'
-void AppendContains(CString& strFilter, const char* pszColumn, const CString& strValue) {
+// column LIKE '%value%', in any case on every engine
+void AppendContains(CString& strFilter, const char* pszColumn, const CString& strValue,
+                    const CDbEngine& engine) {
     if (!strValue.IsEmpty())
-        AppendTerm(strFilter, CString(pszColumn) + " LIKE " + CSndTo::SqlText("%" + strValue + "%", FALSE));
+        AppendTerm(strFilter, CString(pszColumn) + engine.ContainsOperator() +
+                                  CSndTo::SqlText("%" + strValue + "%", FALSE));
 }
 
 void AppendNumber(CString& strFilter, const char* pszColumn, const char* pszOperator,
@@ -71,8 +73,8 @@ CString BuildFindFilter(const CFindCriteria& c, const CDbEngine& engine) {
     CString strFilter;
     AppendNumber(strFilter, "CorvNumber", " = ", c.strCorvNumber);
     AppendEquals(strFilter, "QuoteNo", c.strQuoteNo);
-    AppendContains(strFilter, "Customer", c.strCustomer);
-    AppendContains(strFilter, "Project", c.strProject);
+    AppendContains(strFilter, "Customer", c.strCustomer, engine);
+    AppendContains(strFilter, "Project", c.strProject, engine);
     AppendEquals(strFilter, "Office", c.strOffice);
     AppendEquals(strFilter, "ProjectType", c.strProjectType);
     AppendDate(strFilter, " >= ", c.strFrom, engine);

@@ -30,8 +30,9 @@ struct CFindCriteria {
 
 // The terms of the non-empty criteria joined by " AND ". Texts are quoted
 // by the writers' one literal form (apostrophes doubled); Customer and
-// Project match anywhere (LIKE '%...%'); the two numbers go in as numbers
-// only (see FindNumberLiteral); the dates in the engine's date form.
+// Project match anywhere and in any case (LIKE '%...%', or ILIKE on an
+// engine whose LIKE heeds case); the two numbers go in as numbers only (see
+// FindNumberLiteral); the dates in the engine's date form.
 CString BuildFindFilter(const CFindCriteria& criteria, const CDbEngine& engine);
 
 // A number criterion as SQL: a plain number as it stands, a row of '*' as

@@ -141,9 +141,11 @@ Texts Shown(CDialog& dlg) {
 
 class FindDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_db = std::make_unique<TestDatabase>(TestEngine::SQLite);
-        ASSERT_TRUE(m_db->Ready());
+    void SetUp() override { SetUpOn(TestEngine::SQLite); }
+
+    void SetUpOn(TestEngine engine) {
+        m_db = std::make_unique<TestDatabase>(engine);
+        if (!m_db->Ready()) GTEST_SKIP() << m_db->SkipReason();
         InitTestJob(m_doc);
         g_app.m_arrOpenJobNumbers.RemoveAll();
         CDialog::ClearTestHooks();
@@ -193,6 +195,12 @@ protected:
     CTestJobDoc m_doc;
     CTestJobDoc m_stored;
     MessageBoxRecorder m_boxes;
+};
+
+// The finder on every engine the program supports.
+class FindDialogEngineTest : public FindDialogTest, public ::testing::WithParamInterface<TestEngine> {
+protected:
+    void SetUp() override { SetUpOn(GetParam()); }
 };
 
 }  // namespace
@@ -261,6 +269,28 @@ TEST_F(FindDialogTest, EachCriterionListsItsQuotationsHighestNumberFirst) {
     EXPECT_EQ(strMoreThan, "1000");
     EXPECT_EQ(m_boxes.Texts(), (Texts{"NOT in Database"}));
 }
+
+// A team that moves from the embedded database to a server keeps finding
+// its quotations however the names were typed.
+TEST_P(FindDialogEngineTest, CustomerAndProjectMatchInAnyCase) {
+    const std::string strInsert = "INSERT INTO Project (CorvNumber, Customer, Project) VALUES ";
+    m_db->Execute(strInsert + "(301, 'Acme Mills', 'North Pump Station')");
+    m_db->Execute(strInsert + "(302, 'Lakeside', 'ACME Dam')");
+    std::vector<Texts> found;
+    Run([&](CDialog& dlg) {
+        found.push_back(Find(dlg, IDC_FIND_CUSTOMER, "acme"));
+        found.push_back(Find(dlg, IDC_FIND_CUSTOMER, "LAKESIDE"));
+        found.push_back(Find(dlg, IDC_FIND_PROJECT, "pump STATION"));
+        found.push_back(Find(dlg, IDC_FIND_PROJECT, "acme d"));
+        Click(dlg, IDCANCEL);
+    });
+    EXPECT_EQ(found, (std::vector<Texts>{{"301"}, {"302"}, {"301"}, {"302"}}));
+    EXPECT_EQ(m_boxes.Texts(), Texts{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, FindDialogEngineTest,
+                         ::testing::Values(TestEngine::SQLite, TestEngine::PostgreSQL),
+                         [](const auto& info) { return std::string(TestEngineName(info.param)); });
 
 TEST_F(FindDialogTest, CriteriaNeverChangeTheStatement) {
     SeedThree();
