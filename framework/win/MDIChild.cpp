@@ -68,7 +68,11 @@ CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
 }
 
 LRESULT CMDIChildWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefMDIChildProcA(m_hWnd, message, wParam, lParam);
+    LRESULT lResult = ::DefMDIChildProcA(m_hWnd, message, wParam, lParam);
+    // The client lists its children in the Window menu only when one is
+    // activated or destroyed: a new title must reach the menu at once.
+    if (message == WM_SETTEXT) ::SendMessageA(::GetParent(m_hWnd), WM_MDIREFRESHMENU, 0, 0);
+    return lResult;
 }
 
 void CMDIChildWnd::MDIDestroy() {

@@ -31,10 +31,15 @@ BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext*) {
 BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCTA, HMENU hWindowMenu) {
     CLIENTCREATESTRUCT ccs{hWindowMenu, AFX_IDM_FIRST_MDICHILD};
     // The client is the frame's pane: RecalcLayout gives it the room the bars leave.
+    // Without MDIS_ALLCHILDSTYLES the client makes every child visible at
+    // once; a child must stay hidden until its document is ready (a found
+    // job until its quotation is loaded) and then show as ActivateFrame
+    // decides (maximized beside a maximized one).
     m_hWndMDIClient = ::CreateWindowExA(
         WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, 0, 0, m_hWnd,
-        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), AfxGetInstanceHandle(), &ccs);
+        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | MDIS_ALLCHILDSTYLES, 0, 0, 0, 0,
+        m_hWnd, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), AfxGetInstanceHandle(),
+        &ccs);
     return m_hWndMDIClient != nullptr;
 }
 
@@ -86,6 +91,9 @@ void CMDIFrameWnd::MDISetMenu(HMENU hFrameMenu, HMENU hWindowMenu) {
     if (!m_hWndMDIClient || !hFrameMenu) return;
     ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(hFrameMenu),
                    reinterpret_cast<LPARAM>(hWindowMenu));
+    // A Window menu handed over while it was not yet the client's holds no
+    // children until the list is made again.
+    ::SendMessageA(m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
     ::DrawMenuBar(m_hWnd);
 }
 
