@@ -5,6 +5,13 @@
 CORV_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 CORV_TOOLS="$CORV_ROOT/tools"
 
+# The Wine virtual desktop that every program of a prefix shows itself in,
+# with Wine's own window frames. tools/wine-prefix makes it the prefix's
+# default desktop, so the program, the tests and Wine's own helper
+# processes all meet in one desktop window.
+CORV_DESKTOP=corv
+CORV_DESKTOP_SIZE=1280x1024
+
 # Debian's wine64 package installs the loader as /usr/lib/wine/wine64; the
 # `wine` package adds /usr/bin/wine, a launcher that picks wine64 when no
 # 32-bit Wine is installed.
@@ -44,6 +51,17 @@ corv_wine_env() {
     export WINEDEBUG="${WINEDEBUG:--all}"
     export WINEDLLOVERRIDES="mscoree,mshtml="
     corv_find_wine
+}
+
+# corv_exec_on_desktop <program.exe> [arguments...]: runs a Windows program,
+# given by its Unix path, on that desktop until it ends; Wine takes the
+# place of the calling shell. It is started as itself, the default desktop
+# taking it in: "explorer /desktop=..." would return at once, leaving the
+# program behind, whenever the desktop is there already.
+corv_exec_on_desktop() {
+    local exe="$1"
+    shift
+    exec "$WINE" "Z:${exe//\//\\}" "$@"
 }
 
 # corv_start_xvfb: starts an Xvfb on a free display (Xvfb picks it itself

@@ -7,6 +7,8 @@
 
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,6 +23,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -94,13 +98,35 @@ protected:
         fs::remove_all(dir, ec);
     }
     void ExpectRefused(const char* pszMessage) {
-        EXPECT_TRUE(FileBytes(path) == before) << "the old job file changed";
+        ExpectFolderAsItWas();
         EXPECT_TRUE(job.IsModified());
         ASSERT_EQ(boxes.Texts().size(), 1u);
         EXPECT_NE(boxes.Texts()[0].find(pszMessage), std::string::npos) << boxes.Texts()[0];
+    }
+    void ExpectFolderAsItWas() {
+        EXPECT_TRUE(FileBytes(path) == before) << "the old job file changed";
         for (const auto& entry : fs::directory_iterator(dir))
             EXPECT_EQ(entry.path().filename(), "quote.job") << "left behind";
     }
+#ifndef _WIN32
+    // Run in a child process: becomes the user, saves, writes what the user
+    // was shown to stderr and ends with 0 only when the save was refused
+    // with the access message and the job kept its changes.
+    [[noreturn]] void SaveAs(const passwd& user) {
+        if (setgroups(0, nullptr) != 0 || setgid(user.pw_gid) != 0 || setuid(user.pw_uid) != 0) {
+            std::fprintf(stderr, "could not become %s\n", user.pw_name);
+            std::_Exit(2);
+        }
+        const bool saved = job.DoFileSave();
+        const auto texts = boxes.Texts();
+        const std::string told = texts.empty() ? "nothing" : texts[0];
+        std::fprintf(stderr, "saved: %d, still modified: %d, told: %s\n", saved, job.IsModified(),
+                     told.c_str());
+        const bool refused = !saved && job.IsModified() && texts.size() == 1 &&
+                             told.find(CoreMsg::kFileAccessDenied) != std::string::npos;
+        std::_Exit(refused ? 0 : 1);
+    }
+#endif
 
     fs::path dir;
     std::string path, before;
@@ -131,10 +157,24 @@ TEST_F(SaveFault, TheFolderMayNotBeWritten) {
 
 TEST_F(SaveFault, AReallyReadOnlyFolderRefusesTheSaveToo) {
 #ifndef _WIN32
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_FALSE(job.DoFileSave());
-    ExpectRefused(CoreMsg::kFileAccessDenied);
+    if (geteuid() != 0) {
+        EXPECT_FALSE(job.DoFileSave());
+        ExpectRefused(CoreMsg::kFileAccessDenied);
+        return;
+    }
+    // Permissions do not bind the superuser (as on a build machine): the
+    // save runs in a child process that has become an ordinary user, the
+    // owner of the folder.
+    const passwd* user = getpwnam("nobody");
+    if (user == nullptr) GTEST_SKIP() << "no ordinary user to save as";
+    for (fs::path p = dir.parent_path(); p != p.root_path(); p = p.parent_path())
+        if ((fs::status(p).permissions() & fs::perms::others_exec) == fs::perms::none)
+            GTEST_SKIP() << p << " is closed to other users";
+    ASSERT_EQ(chown(dir.c_str(), user->pw_uid, user->pw_gid), 0);
+    ASSERT_EQ(chown(path.c_str(), user->pw_uid, user->pw_gid), 0);
+    EXPECT_EXIT(SaveAs(*user), ::testing::ExitedWithCode(0), "");
+    ExpectFolderAsItWas();
 #else
     GTEST_SKIP() << "the folder's permissions are the host's";
 #endif
