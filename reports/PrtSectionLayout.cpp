@@ -64,7 +64,8 @@ void CPrtSection::LayoutIndented(CDC* pDC, CPrintInfo* pInfo, int leftPercent, i
 void CPrtSection::LayoutTotalLine(CDC* pDC, CPrintInfo* pInfo) {
     if (GetColumnCount() != 2) return;
     const int W = PageWidth(pDC, pInfo);
-    const int a = TextWidth(pDC, "9,999,999.99");
+    // The label keeps clear of an amount wider than the template.
+    const int a = std::max(TextWidth(pDC, "9,999,999.99"), WidestLine(pDC, GetColumn(1)));
     GetColumn(0)->m_nAlign = CPrtCol::kRight;
     GetColumn(0)->m_x = W - kMargin - a - 3 * AveCharWidth(pDC);
     GetColumn(1)->m_nAlign = CPrtCol::kRight;
@@ -74,7 +75,7 @@ void CPrtSection::LayoutTotalLine(CDC* pDC, CPrintInfo* pInfo) {
 void CPrtSection::LayoutDollarTotalLine(CDC* pDC, CPrintInfo* pInfo) {
     if (GetColumnCount() != 2) return;
     const int W = PageWidth(pDC, pInfo);
-    const int a = TextWidth(pDC, "$ 99,999,999.99");
+    const int a = std::max(TextWidth(pDC, "$ 99,999,999.99"), WidestLine(pDC, GetColumn(1)));
     GetColumn(0)->m_nAlign = CPrtCol::kRight;
     GetColumn(0)->m_x = W - kMargin - a - AveCharWidth(pDC);
     GetColumn(1)->m_nAlign = CPrtCol::kRight;
