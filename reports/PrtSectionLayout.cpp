@@ -15,6 +15,12 @@ int WidestLine(CDC* pDC, const CPrtCol* pCol) {
     for (int i = 0; i < pCol->GetLineCount(); ++i) w = std::max(w, TextWidth(pDC, pCol->m_lines[i]));
     return w;
 }
+
+// Where the label of a total line ends: where its template puts it, or a
+// gap before an amount too wide to leave it there.
+int LabelEnd(CDC* pDC, int nTemplateEnd, int W, const CPrtCol* pAmount) {
+    return std::min(nTemplateEnd, W - CPrtSection::kMargin - WidestLine(pDC, pAmount) - AveCharWidth(pDC));
+}
 }  // namespace
 
 void CPrtSection::WrapColumn(CDC* pDC, CPrtCol* pCol, int width, BOOL bTrimLeading) {
@@ -64,10 +70,9 @@ void CPrtSection::LayoutIndented(CDC* pDC, CPrintInfo* pInfo, int leftPercent, i
 void CPrtSection::LayoutTotalLine(CDC* pDC, CPrintInfo* pInfo) {
     if (GetColumnCount() != 2) return;
     const int W = PageWidth(pDC, pInfo);
-    // The label keeps clear of an amount wider than the template.
-    const int a = std::max(TextWidth(pDC, "9,999,999.99"), WidestLine(pDC, GetColumn(1)));
+    const int a = TextWidth(pDC, "9,999,999.99");
     GetColumn(0)->m_nAlign = CPrtCol::kRight;
-    GetColumn(0)->m_x = W - kMargin - a - 3 * AveCharWidth(pDC);
+    GetColumn(0)->m_x = LabelEnd(pDC, W - kMargin - a - 3 * AveCharWidth(pDC), W, GetColumn(1));
     GetColumn(1)->m_nAlign = CPrtCol::kRight;
     GetColumn(1)->m_x = W - kMargin;
 }
@@ -75,9 +80,9 @@ void CPrtSection::LayoutTotalLine(CDC* pDC, CPrintInfo* pInfo) {
 void CPrtSection::LayoutDollarTotalLine(CDC* pDC, CPrintInfo* pInfo) {
     if (GetColumnCount() != 2) return;
     const int W = PageWidth(pDC, pInfo);
-    const int a = std::max(TextWidth(pDC, "$ 99,999,999.99"), WidestLine(pDC, GetColumn(1)));
+    const int a = TextWidth(pDC, "$ 99,999,999.99");
     GetColumn(0)->m_nAlign = CPrtCol::kRight;
-    GetColumn(0)->m_x = W - kMargin - a - AveCharWidth(pDC);
+    GetColumn(0)->m_x = LabelEnd(pDC, W - kMargin - a - AveCharWidth(pDC), W, GetColumn(1));
     GetColumn(1)->m_nAlign = CPrtCol::kRight;
     GetColumn(1)->m_x = W - kMargin;
 }

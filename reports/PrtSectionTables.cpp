@@ -4,23 +4,19 @@
 // columns of the item tables are anchored to the right margin. An amount
 // slot widens to the widest amount a report prints on it (WideAmounts.h).
 #include <algorithm>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "framework/win/Gdi.h"
 #include "reports/PageMetrics.h"
 #include "reports/PrtSection.h"
-#include "reports/ReportMessages.h"
 #include "reports/TemplateWidths.h"
 #include "reports/WideAmounts.h"
 
 namespace {
 constexpr const char* kFlexible = nullptr;  // the slot that takes the room left
 constexpr const char* kAmount = "9,999,999.99";
-// The Accessories slot of the price lists: blank under its heading on
-// every row. Those tables have no flexible slot, so when wider amounts
-// would push a row past the right margin, this slot gives up the room its
-// template holds beyond the heading.
-constexpr const char* kAccessories = "9999999999999999";
 
 enum class Place { Mid, Left, Right, AnchorBeforeLast, AnchorLast };
 
@@ -36,16 +32,40 @@ struct SlotRow {
     int gap = 0;
 };
 
-// Narrows the Accessories slot, down to its heading, by what the row
-// reaches past the right margin.
-void GiveRoomToAmounts(CDC* pDC, SlotRow& row, const std::vector<const char*>& templates, int sum) {
-    const auto found = std::find(templates.begin(), templates.end(), kAccessories);
-    if (found == templates.end()) return;
-    const int nGaps = static_cast<int>(templates.size()) - 1;
-    const int nPast = CPrtSection::kMargin + sum + nGaps * row.gap - (row.W - CPrtSection::kMargin);
-    int& width = row.widths[static_cast<size_t>(found - templates.begin())];
-    const int nSpare = width - TextWidth(pDC, RptMsg::kAccessories);
-    if (nPast > 0 && nSpare > 0) width -= std::min(nPast, nSpare);
+// The room a row without a flexible slot needs past the right margin
+// comes from the slots (other than centred ones) whose template is wider
+// than anything they print (an empty column, a percentage or a short text
+// under a wide template), the widest spare first; slots that a text
+// reaches over narrow together by no more than the room it had to spare.
+void GiveRoomToAmounts(SlotRow& row, const CSlotNotes& notes) {
+    int nEnd = CPrtSection::kMargin + static_cast<int>(row.widths.size() - 1) * row.gap;
+    for (int w : row.widths) nEnd += w;
+    int nPast = nEnd - (row.W - CPrtSection::kMargin);
+    if (nPast <= 0) return;
+    std::vector<std::pair<int, int>> spares;  // the spare width, the slot
+    for (int k = 0; k < static_cast<int>(row.widths.size()); ++k) {
+        if (notes.aligned.count(k)) continue;
+        auto found = notes.widest.find(k);
+        const int nSpare = row.widths[k] - (found == notes.widest.end() ? 0 : found->second);
+        if (nSpare > 0) spares.emplace_back(nSpare, k);
+    }
+    std::stable_sort(spares.begin(), spares.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::map<std::pair<int, int>, int> reaches = notes.reaches;
+    auto covers = [](const std::pair<int, int>& range, int k) {
+        return range.first <= k && k <= range.second;
+    };
+    for (const auto& [nSpare, k] : spares) {
+        int take = std::min(nSpare, nPast);
+        for (const auto& [range, nRoom] : reaches)
+            if (covers(range, k)) take = std::min(take, nRoom);
+        if (take <= 0) continue;
+        for (auto& [range, nRoom] : reaches)
+            if (covers(range, k)) nRoom -= take;
+        row.widths[k] -= take;
+        nPast -= take;
+        if (nPast <= 0) break;
+    }
 }
 
 // Widths and left edges of the slots: each the width of its template, or
@@ -57,6 +77,7 @@ SlotRow MeasureSlots(CDC* pDC, CPrintInfo* pInfo, const std::vector<const char*>
     row.gap = AveCharWidth(pDC);
     row.widths = TemplateWidths(pDC, templates);
     const CWideAmounts* pWide = WideAmountsInForce();
+    const CSlotNotes* pNotes = pWide ? pWide->Find(&templates) : nullptr;
     int nFlexible = -1;
     int sum = 0;
     for (size_t k = 0; k < templates.size(); ++k) {
@@ -64,11 +85,13 @@ SlotRow MeasureSlots(CDC* pDC, CPrintInfo* pInfo, const std::vector<const char*>
             nFlexible = static_cast<int>(k);
             continue;
         }
-        if (pWide) row.widths[k] = pWide->Width(&templates, static_cast<int>(k), row.widths[k]);
+        if (pNotes) row.widths[k] = pNotes->Width(static_cast<int>(k), row.widths[k]);
         sum += row.widths[k];
     }
-    if (nFlexible >= 0) row.widths[nFlexible] = row.W - 2 * CPrtSection::kMargin - sum - nGaps * row.gap;
-    if (pWide) GiveRoomToAmounts(pDC, row, templates, sum);
+    if (nFlexible >= 0)
+        row.widths[nFlexible] = row.W - 2 * CPrtSection::kMargin - sum - nGaps * row.gap;
+    else if (pNotes)
+        GiveRoomToAmounts(row, *pNotes);
     int x = CPrtSection::kMargin;
     row.starts.reserve(row.widths.size());
     for (size_t k = 0; k < row.widths.size(); ++k) {
@@ -125,42 +148,104 @@ int SlotOf(const RowKind& kind, const Slot& slot) {
     }
 }
 
-// The right end of a column's line n; a column wrapped to the flexible
-// slot may fill it on any line.
-int RightEnd(CDC* pDC, const CPrtCol* pCol, int n, bool bFillsSlot, int nSlotEnd) {
-    if (bFillsSlot) return nSlotEnd;
-    if (n >= pCol->GetLineCount() || pCol->m_lines[n].IsEmpty()) return 0;
+// Where a column's line n prints, from its left end to its right end.
+struct Extent {
+    bool bText = false;
+    int left = 0;
+    int right = 0;
+};
+
+Extent ExtentOf(CDC* pDC, const CPrtCol* pCol, int n) {
+    Extent e;
+    if (n >= pCol->GetLineCount() || pCol->m_lines[n].IsEmpty()) return e;
     const int w = TextWidth(pDC, pCol->m_lines[n]);
-    if (pCol->m_nAlign == CPrtCol::kRight) return pCol->m_x;
-    return pCol->m_nAlign == CPrtCol::kCenter ? pCol->m_x + w - w / 2 : pCol->m_x + w;
+    e.bText = true;
+    if (pCol->m_nAlign == CPrtCol::kRight)
+        e.left = pCol->m_x - w;
+    else if (pCol->m_nAlign == CPrtCol::kCenter)
+        e.left = pCol->m_x - w / 2;
+    else
+        e.left = pCol->m_x;
+    e.right = e.left + w;
+    return e;
 }
 
-// Notes the width each amount slot needs for the row: an amount wider
-// than its slot must still begin a gap after the nearest text to its left
-// on its line (an empty cell to its left lends its room).
-void NoteWideAmounts(CPrtSection& band, CDC* pDC, const RowKind& kind, const SlotRow& row) {
-    CWideAmounts* pNote = WideAmountsToNote();
-    if (!pNote || kind.bHeading) return;
-    const int nColumns = static_cast<int>(kind.slots.size());
+bool IsAmount(const Slot& slot) { return slot.place != Place::Mid && slot.place != Place::Left; }
+
+// Notes what one line of a row prints. An amount wider than its slot must
+// still begin a gap after the nearest text to its left (an empty cell to
+// its left lends its room): its slot needs that much more. In a table
+// without a flexible slot, which may have to find room in its other slots
+// (GiveRoomToAmounts), the widest text of every slot is noted too, and the
+// slots a text reaches over, with the room it had to spare there.
+void NoteLine(CSlotNotes& notes, const RowKind& kind, const SlotRow& row, const std::vector<Extent>& ext,
+              const std::vector<int>& slotOf, bool bFlexible) {
+    const int nColumns = static_cast<int>(ext.size());
     for (int i = 0; i < nColumns; ++i) {
-        const Slot& slot = kind.slots[i];
-        if (slot.place == Place::Mid || slot.place == Place::Left) continue;
-        const int nSlot = SlotOf(kind, slot);
-        const CPrtCol* pCol = band.GetColumn(i);
-        for (int n = 0; n < pCol->GetLineCount(); ++n) {
-            const int w = TextWidth(pDC, pCol->m_lines[n]);
-            if (w <= row.widths[nSlot]) continue;
+        if (!ext[i].bText || i == kind.nWrapped) continue;
+        const int k = slotOf[i];
+        const bool bLeftOut = ext[i].left < row.starts[k];
+        const bool bRightOut = ext[i].right > row.starts[k] + row.widths[k];
+        // A text that reaches out of its slot does not size it: moving the
+        // slot's edge only takes from the room it reaches over.
+        const int nOwn = kind.slots[i].place == Place::Mid ? 0 : 1;
+        if (!bFlexible && !bLeftOut && !bRightOut) notes.Print(k, ext[i].right - ext[i].left);
+        if (bLeftOut) {
             int nLeftEnd = CPrtSection::kMargin - row.gap;  // nothing left of the margin
+            int nObstacle = -1;
             for (int j = 0; j < nColumns; ++j) {
-                const int nOther = SlotOf(kind, kind.slots[j]);
-                if (nOther >= nSlot) continue;
-                const bool bFills = j == kind.nWrapped;
-                nLeftEnd = std::max(nLeftEnd, RightEnd(pDC, band.GetColumn(j), n, bFills,
-                                                       row.starts[nOther] + row.widths[nOther]));
+                if (ext[j].bText && slotOf[j] < k && ext[j].right > nLeftEnd) {
+                    nLeftEnd = ext[j].right;
+                    nObstacle = slotOf[j];
+                }
             }
-            const int nShort = nLeftEnd + row.gap - (pCol->m_x - w);
-            if (nShort > 0) pNote->Note(&kind.templates, nSlot, row.widths[nSlot] + nShort);
+            const int nShort = nLeftEnd + row.gap - ext[i].left;
+            if (nShort > 0 && IsAmount(kind.slots[i]) && !kind.bHeading)
+                notes.Need(k, row.widths[k] + nShort);
+            if (!bFlexible && nObstacle + 1 <= k - 1 + nOwn)
+                notes.Reach(nObstacle + 1, k - 1 + nOwn, std::max(0, -nShort));
         }
+        if (!bFlexible && bRightOut) {
+            int nRightEnd = -1;
+            int nObstacle = -1;
+            for (int j = 0; j < nColumns; ++j) {
+                if (ext[j].bText && slotOf[j] > k && (nObstacle < 0 || ext[j].left < nRightEnd)) {
+                    nRightEnd = ext[j].left;
+                    nObstacle = slotOf[j];
+                }
+            }
+            if (nObstacle >= 0 && k + 1 - nOwn <= nObstacle - 1)
+                notes.Reach(k + 1 - nOwn, nObstacle - 1, std::max(0, nRightEnd - row.gap - ext[i].right));
+        }
+    }
+}
+
+void NoteRow(CPrtSection& band, CDC* pDC, const RowKind& kind, const SlotRow& row) {
+    CWideAmounts* pWide = WideAmountsToNote();
+    if (!pWide) return;
+    CSlotNotes& notes = pWide->For(&kind.templates);
+    const bool bFlexible =
+        std::find(kind.templates.begin(), kind.templates.end(), kFlexible) != kind.templates.end();
+    const int nColumns = static_cast<int>(kind.slots.size());
+    std::vector<int> slotOf(nColumns);
+    for (int i = 0; i < nColumns; ++i) {
+        slotOf[i] = SlotOf(kind, kind.slots[i]);
+        if (kind.slots[i].place == Place::Mid) notes.aligned.insert(slotOf[i]);
+    }
+    std::vector<Extent> ext(nColumns);
+    for (int n = 0; n < band.GetLineCount(); ++n) {
+        for (int i = 0; i < nColumns; ++i) {
+            if (i == kind.nWrapped) {
+                // The wrapped column may fill its slot on any line.
+                const int k = slotOf[i];
+                ext[i] = {true, row.starts[k], row.starts[k] + row.widths[k]};
+            } else if (bFlexible && !IsAmount(kind.slots[i])) {
+                ext[i] = Extent();  // far left of the amounts, inside its slot
+            } else {
+                ext[i] = ExtentOf(pDC, band.GetColumn(i), n);
+            }
+        }
+        NoteLine(notes, kind, row, ext, slotOf, bFlexible);
     }
 }
 
@@ -176,7 +261,7 @@ void Lay(CPrtSection& band, CDC* pDC, CPrintInfo* pInfo, const RowKind& kind) {
         const int nSlot = kind.slots[kind.nWrapped].nSlot;
         band.WrapColumn(pDC, band.GetColumn(kind.nWrapped), row.widths[nSlot], TRUE);
     }
-    NoteWideAmounts(band, pDC, kind, row);
+    NoteRow(band, pDC, kind, row);
 }
 
 Slot Mid(int k) { return {Place::Mid, k}; }
@@ -192,13 +277,27 @@ const std::vector<const char*> kQuoteTwo = {"999", "9999", "999-999", kFlexible,
 const std::vector<const char*> kQuoteThree = {"999",     "9999",  "999-999", "99999999999999999999",
                                               kFlexible, kAmount, kAmount};
 const std::vector<const char*> kPurchOrd = {"999", "9999", kFlexible, kAmount, kAmount};
-const std::vector<const char*> kPropSum = {
-    "999",        "9999",  "9999999",  "999999999999", "9999",  "99999", "99999999999999999",
-    kAccessories, kAmount, "9,999.99", kAmount,        kAmount, kAmount, kAmount,
-    kAmount,      kAmount, kAmount,    "99.9999"};
+const std::vector<const char*> kPropSum = {"999",
+                                           "9999",
+                                           "9999999",
+                                           "999999999999",
+                                           "9999",
+                                           "99999",
+                                           "99999999999999999",
+                                           "9999999999999999",
+                                           kAmount,
+                                           "9,999.99",
+                                           kAmount,
+                                           kAmount,
+                                           kAmount,
+                                           kAmount,
+                                           kAmount,
+                                           kAmount,
+                                           kAmount,
+                                           "99.9999"};
 const std::vector<const char*> kSellPrice = {
-    "999",        "9999",  "9999999", "999999999999", "9999", "99999", "99999999999999999",
-    kAccessories, kAmount, kAmount,   kAmount,        kAmount};
+    "999",   "9999",  "9999999", "999999999999", "9999", "99999", "99999999999999999", "9999999999999999",
+    kAmount, kAmount, kAmount,   kAmount};
 const std::vector<const char*> kICDS = {"Item: 999",
                                         "Qty: 9999",
                                         "Type: 9999999999",

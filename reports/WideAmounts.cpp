@@ -27,14 +27,37 @@ private:
 };
 }  // namespace
 
-void CWideAmounts::Note(const void* pSlotList, int nSlot, int nWidth) {
-    int& widest = m_widest[{pSlotList, nSlot}];
-    widest = std::max(widest, nWidth);
+int CSlotNotes::Width(int nSlot, int nTemplateWidth) const {
+    auto found = needed.find(nSlot);
+    return found == needed.end() ? nTemplateWidth : std::max(nTemplateWidth, found->second);
 }
 
-int CWideAmounts::Width(const void* pSlotList, int nSlot, int nTemplateWidth) const {
-    auto found = m_widest.find({pSlotList, nSlot});
-    return found == m_widest.end() ? nTemplateWidth : std::max(nTemplateWidth, found->second);
+void CSlotNotes::Need(int nSlot, int nWidth) {
+    int& width = needed[nSlot];
+    width = std::max(width, nWidth);
+}
+
+void CSlotNotes::Print(int nSlot, int nWidth) {
+    int& width = widest[nSlot];
+    width = std::max(width, nWidth);
+}
+
+void CSlotNotes::Reach(int nFirst, int nLast, int nSpare) {
+    auto found = reaches.find({nFirst, nLast});
+    if (found == reaches.end())
+        reaches.emplace(std::make_pair(nFirst, nLast), nSpare);
+    else
+        found->second = std::min(found->second, nSpare);
+}
+
+const CSlotNotes* CWideAmounts::Find(const void* pSlotList) const {
+    auto found = m_notes.find(pSlotList);
+    return found == m_notes.end() ? nullptr : &found->second;
+}
+
+bool CWideAmounts::AnyNeeded() const {
+    return std::any_of(m_notes.begin(), m_notes.end(),
+                       [](const auto& n) { return !n.second.needed.empty(); });
 }
 
 int BuildWithRoomForAmounts(const std::function<int()>& build) {
@@ -44,7 +67,7 @@ int BuildWithRoomForAmounts(const std::function<int()>& build) {
         CBuildScope scope(&wide, nullptr);
         nPages = build();
     }
-    if (wide.IsEmpty()) return nPages;
+    if (!wide.AnyNeeded()) return nPages;
     CBuildScope scope(nullptr, &wide);
     return build();
 }
