@@ -15,6 +15,12 @@ int WidestLine(CDC* pDC, const CPrtCol* pCol) {
     for (int i = 0; i < pCol->GetLineCount(); ++i) w = std::max(w, TextWidth(pDC, pCol->m_lines[i]));
     return w;
 }
+
+// Where the label of a total line ends: where its template puts it, or a
+// gap before an amount too wide to leave it there.
+int LabelEnd(CDC* pDC, int nTemplateEnd, int W, const CPrtCol* pAmount) {
+    return std::min(nTemplateEnd, W - CPrtSection::kMargin - WidestLine(pDC, pAmount) - AveCharWidth(pDC));
+}
 }  // namespace
 
 void CPrtSection::WrapColumn(CDC* pDC, CPrtCol* pCol, int width, BOOL bTrimLeading) {
@@ -66,7 +72,7 @@ void CPrtSection::LayoutTotalLine(CDC* pDC, CPrintInfo* pInfo) {
     const int W = PageWidth(pDC, pInfo);
     const int a = TextWidth(pDC, "9,999,999.99");
     GetColumn(0)->m_nAlign = CPrtCol::kRight;
-    GetColumn(0)->m_x = W - kMargin - a - 3 * AveCharWidth(pDC);
+    GetColumn(0)->m_x = LabelEnd(pDC, W - kMargin - a - 3 * AveCharWidth(pDC), W, GetColumn(1));
     GetColumn(1)->m_nAlign = CPrtCol::kRight;
     GetColumn(1)->m_x = W - kMargin;
 }
@@ -76,7 +82,7 @@ void CPrtSection::LayoutDollarTotalLine(CDC* pDC, CPrintInfo* pInfo) {
     const int W = PageWidth(pDC, pInfo);
     const int a = TextWidth(pDC, "$ 99,999,999.99");
     GetColumn(0)->m_nAlign = CPrtCol::kRight;
-    GetColumn(0)->m_x = W - kMargin - a - AveCharWidth(pDC);
+    GetColumn(0)->m_x = LabelEnd(pDC, W - kMargin - a - AveCharWidth(pDC), W, GetColumn(1));
     GetColumn(1)->m_nAlign = CPrtCol::kRight;
     GetColumn(1)->m_x = W - kMargin;
 }

@@ -14,6 +14,7 @@
 #include "reports/RptPropSum1.h"
 #include "reports/RptPropSum2.h"
 #include "reports/RptPurchOrd.h"
+#include "reports/WideAmounts.h"
 
 const int kSelectOrder[kReportCount] = {
     kRptQuote,     kRptScope,      kRptScopePriced,     kRptDistribution,
@@ -123,8 +124,9 @@ CRptBaseClass* CreateReport(int nReport) {
     }
 }
 
-int BuildReportBody(int nReport, CRptBaseClass* pReport, CDC* pDC, CPrintInfo* pInfo, CCorvDoc* pDoc,
-                    int laterTop, int firstTop) {
+namespace {
+int RunBody(int nReport, CRptBaseClass* pReport, CDC* pDC, CPrintInfo* pInfo, CCorvDoc* pDoc, int laterTop,
+            int firstTop) {
     switch (nReport) {
         case kRptQuote:
         case kRptScope:
@@ -149,6 +151,13 @@ int BuildReportBody(int nReport, CRptBaseClass* pReport, CDC* pDC, CPrintInfo* p
         default:
             return 0;  // no report has that number
     }
+}
+}  // namespace
+
+int BuildReportBody(int nReport, CRptBaseClass* pReport, CDC* pDC, CPrintInfo* pInfo, CCorvDoc* pDoc,
+                    int laterTop, int firstTop) {
+    return BuildWithRoomForAmounts(
+        [&] { return RunBody(nReport, pReport, pDC, pInfo, pDoc, laterTop, firstTop); });
 }
 
 void BuildReportIfNone(CDC* pDC, CPrintInfo* pInfo, const CReportPrintJob& job) {

@@ -47,7 +47,9 @@ CString PageOneHeading(int nReport);
 
 // Creates the report object of the number (null for no report).
 CRptBaseClass* CreateReport(int nReport);
-// Runs the report's body: builds and paginates its bands; returns the page count.
+// Runs the report's body: builds and paginates its bands; returns the page
+// count. A report whose table amounts come out wider than their slots is
+// built a second time with room for them (WideAmounts.h).
 int BuildReportBody(int nReport, CRptBaseClass* pReport, CDC* pDC, CPrintInfo* pInfo, CCorvDoc* pDoc,
                     int laterTop, int firstTop);
 

@@ -12,7 +12,8 @@
 //       return EndBuild(cur);                              // the page count
 //   }
 // AddBand appends and paginates; a table whose heading repeats on every
-// page it continues passes the heading band as pRepeatHeading.
+// page it continues passes the heading band as pRepeatHeading. The page
+// print runs a body through BuildReportBody, which may run it twice.
 #pragma once
 
 #include <vector>

@@ -17,6 +17,7 @@
 class CCorvDoc;
 class CPrtSection;
 class CRptBaseClass;
+struct RecordedPage;
 
 class BodyPage {
 public:
@@ -58,3 +59,7 @@ int FindBand(const CRptBaseClass& report, const std::string& firstLine, int nFro
 int FindBandWithText(const CRptBaseClass& report, const std::string& text, int nFrom = 0);
 // Every line of every band, band after band, column after column.
 std::vector<std::string> AllLines(const CRptBaseClass& report);
+
+// Every page of a report as the page print draws it on letter paper of the
+// report's orientation, in the fonts the view hands it.
+std::vector<RecordedPage> PrintedPages(CCorvDoc& doc, int nReport);

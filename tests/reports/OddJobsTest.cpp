@@ -16,46 +16,6 @@
 #include "tests/reports/PageRecorder.h"
 #include "tests/reports/PricingJob.h"
 
-namespace {
-// Every page of a report as the page print draws it on letter paper of the
-// report's orientation, in the fonts the view hands it.
-std::vector<RecordedPage> PrintedPages(CCorvDoc& doc, int nReport) {
-    CPageRecorder recorder;
-    CFont body, footer;
-    if (IsLetter(nReport))
-        body.CreateFontIndirect(&doc.m_lfFont);
-    else
-        body.CreateFont(ReportFontHeight(nReport), 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, FF_SWISS,
-                        "Arial");
-    footer.CreateFont(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, FF_MODERN, "Courier New");
-    HGDIOBJ hOld = ::SelectObject(recorder.ReferenceDC(), body.m_hObject);
-    TEXTMETRICA tm{};
-    ::GetTextMetricsA(recorder.ReferenceDC(), &tm);
-    ::SelectObject(recorder.ReferenceDC(), hOld);
-
-    CRptBaseClass* pReport = nullptr;
-    CReportPrintJob job;
-    job.nReport = nReport;
-    job.pDoc = &doc;
-    job.ppReport = &pReport;
-    job.pBodyFont = &body;
-    job.pFooterFont = &footer;
-    job.nLaterTop = 3 * (tm.tmHeight + tm.tmExternalLeading);
-    const CRect device = recorder.PageRectDevice();
-    CPrintInfo info;
-    info.SetMaxPage(100);
-    std::vector<RecordedPage> pages;
-    for (info.m_nCurPage = 1; info.m_nCurPage <= info.GetMaxPage(); ++info.m_nCurPage) {
-        info.m_rectDraw = ReportOrientation(nReport) == DMORIENT_LANDSCAPE
-                              ? CRect(0, 0, device.bottom, device.right)
-                              : device;
-        pages.push_back(recorder.RecordPage([&](CDC* pDC) { PrintReportPage(pDC, &info, job); }));
-    }
-    delete pReport;
-    return pages;
-}
-}  // namespace
-
 TEST(OddJobs, EveryReportOfAJobWithoutLinesHasItsPages) {
     CCorvDoc doc;
     ASSERT_EQ(doc.m_pTable, nullptr);

@@ -79,6 +79,28 @@ void AddPlainLines(CCorvDoc& doc, int nFirst, int nCount) {
     }
 }
 
+void AddLargestLines(CCorvDoc& doc, int nFirst, int nCount) {
+    const char* kAmount = "9999999.99";
+    for (int i = nFirst; i < nFirst + nCount; ++i) {
+        CRecord* pLine = AddPricedLine(doc, std::to_string(i).c_str(), "9999", kAmount);
+        PutPrices(pLine, kAmount, "99.9999", kAmount, kAmount, kAmount, "9999.99");
+        Put(pLine, "BuyOut", kAmount);
+        Put(pLine, "FrtAmount", kAmount);
+        Put(pLine, "Comm", "9999.99");
+        Put(pLine, "Weight", "999999");
+        Put(pLine, "Weeks", "99999");
+        Put(pLine, "Description", "10 BALL 300 RF");
+        Put(pLine, "Plant", i % 2 ? "WEST" : "EAST");
+        if (i % 2) {
+            Put(pLine, "Size", "10");
+            Put(pLine, "Type", "BALL");
+        }
+        for (int d = 0; d < 2; ++d)
+            AddDetail(pLine, "10  300 CS 316 RF BALL", "BV10-300", "BV10-300", "10\" ball valve", "999999",
+                      kAmount, kAmount, kAmount, "99.9999", "9999.99");
+    }
+}
+
 void FillPricingJob(CCorvDoc& doc, const PricingJobOptions& options) {
     doc.SetPayment("Net 30 Days");
     doc.SetCustomer("Harbour Chemical Works");

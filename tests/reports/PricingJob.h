@@ -28,6 +28,12 @@ void FillPricingJob(CCorvDoc& doc, const PricingJobOptions& options = PricingJob
 // Appends nCount lines numbered from nFirst: 2 x net 100.00, final 110.00,
 // list 200.00, cost 80.00, 5 % commission, size 2 ball, on five plants.
 void AddPlainLines(CCorvDoc& doc, int nFirst, int nCount);
+// Appends nCount lines numbered from nFirst whose every amount is as large
+// as its field takes: 9999 x 9999999.99 in net, final, list, cost and
+// buy-out, multiplier 99.9999, margin and commission 9999.99 %, weight
+// 999999, and two Detail lines priced likewise; every other line is a full
+// row (Size and Type set), the others show their description.
+void AddLargestLines(CCorvDoc& doc, int nFirst, int nCount);
 
 // Appends a Summary line with the given item number, quantity and net.
 CRecord* AddPricedLine(CCorvDoc& doc, const char* pszItem, const char* pszQty, const char* pszNet);

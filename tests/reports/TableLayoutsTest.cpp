@@ -195,12 +195,17 @@ TEST(TableLayouts, TotalLinesEndOnTheRightMargin) {
     int amount = 0, dollars = 0;
     std::unique_ptr<CPrtSection> total(MakeBand({{"Total"}, {"1,234.00"}}));
     std::unique_ptr<CPrtSection> dollar(MakeBand({{"Total"}, {"$ 1,234.00"}}));
+    // A letter's lump sum carries "$ ", so it is wider than the template:
+    // it still fits in the gaps and leaves the label where it always was.
+    std::unique_ptr<CPrtSection> lumpSum(MakeBand({{"Total"}, {"$ 1,974,301.00"}}));
     page.Draw([&](CDC* pDC) {
         amount = TextWidth(pDC, CString("9,999,999.99"));
         dollars = TextWidth(pDC, CString("$ 99,999,999.99"));
         total->LayoutTotalLine(pDC, &page.info);
         dollar->LayoutDollarTotalLine(pDC, &page.info);
+        lumpSum->LayoutTotalLine(pDC, &page.info);
     });
+    EXPECT_EQ(lumpSum->GetColumn(0)->m_x, page.W - 40 - amount - 3 * page.gap);
     const int xs[] = {page.W - 40 - amount - 3 * page.gap, page.W - 40, page.W - 40 - dollars - page.gap,
                       page.W - 40};
     const CPrtCol* cols[] = {total->GetColumn(0), total->GetColumn(1), dollar->GetColumn(0),
