@@ -118,7 +118,6 @@ inline constexpr const char* kChangedQuestionEnd =
 inline constexpr const char* kBeingStored =
     "\" is being stored from elsewhere just now.\n\nNothing was changed. Please try again in a moment.";
 inline constexpr const char* kDatabaseBusy =
-    "The Database is busy with a store from elsewhere just now.\n\nNothing was changed. Please try again in "
-    "a "
-    "moment.";
+    "The Database is busy with a store from elsewhere just now.\n\n"
+    "Nothing was changed. Please try again in a moment.";
 }  // namespace DbMsg
